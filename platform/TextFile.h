@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavel {
+
+// Project texts are byte strings whose lines end with CR LF. Reading turns
+// every lone CR and lone LF into CR LF; writing stores the bytes as held.
+
+std::string NormalizeLineBreaks(std::string_view bytes);
+
+// Reads a whole file; throws FileError naming the file when it cannot.
+std::string ReadTextFile(const std::string& path);
+
+// Replaces the file atomically: the bytes go to a temporary file in the same
+// folder, which is flushed and renamed over the target. A failure leaves the
+// previous file untouched and throws FileError naming the target.
+void WriteTextFile(const std::string& path, std::string_view bytes);
+
+bool FileExists(const std::string& path);
+
+}  // namespace tavel

@@ -1,0 +1,36 @@
+#include "MenuFixtures.h"
+#include "menu/ScriptWriter.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tavel::bench {
+namespace {
+
+void BM_WriteMenuScript(benchmark::State& state) {
+    MenuTree tree;
+    BuildThreeLevelMenu(tree, static_cast<size_t>(state.range(0)));
+    tree.Count();  // index the tree once, as a window would have by now
+    for (auto _ : state) {
+        std::string script = WriteMenuScript(tree);
+        benchmark::DoNotOptimize(script);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_WriteMenuScript)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// After an edit the absolute indices are rebuilt once, never per item.
+void BM_WriteMenuScriptAfterEdit(benchmark::State& state) {
+    MenuTree tree;
+    BuildThreeLevelMenu(tree, static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        tree.SetExpanded(tree.Top(0), true);
+        tree.MoveBefore(tree.Top(tree.TopCount() - 1), tree.Top(0));
+        std::string script = WriteMenuScript(tree);
+        benchmark::DoNotOptimize(script);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_WriteMenuScriptAfterEdit)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tavel::bench

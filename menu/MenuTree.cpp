@@ -1,0 +1,189 @@
+#include "menu/MenuTree.h"
+
+#include "menu/MenuTreeObserver.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tavel {
+namespace {
+
+// Observer calls go through this so that a tree without a view pays nothing.
+MenuTreeObserver g_silent;
+
+}  // namespace
+
+MenuTree::MenuTree() { observer_ = &g_silent; }
+
+MenuTree::~MenuTree() = default;
+
+MenuItem* MenuTree::ListOwner(const MenuItem* parent) const {
+    return const_cast<MenuItem*>(parent != nullptr ? parent : &root_);
+}
+
+size_t MenuTree::ChildCount(const MenuItem* parent) const {
+    return ListOwner(parent)->children_.size();
+}
+
+MenuItem* MenuTree::Child(const MenuItem* parent, size_t row) const {
+    return ListOwner(parent)->children_[row].get();
+}
+
+void MenuTree::Renumber(MenuItem* parent, size_t from) {
+    auto& list = parent->children_;
+    for (size_t i = from; i < list.size(); ++i) list[i]->row_ = i;
+}
+
+MenuItem* MenuTree::AppendChild(MenuItem* parent, tNodeData data) {
+    MenuItem* owner = ListOwner(parent);
+    size_t row = owner->children_.size();
+    observer_->BeforeInsert(parent, row);
+    auto item = std::make_unique<MenuItem>();
+    item->data_ = std::move(data);
+    item->parent_ = owner;
+    item->row_ = row;
+    MenuItem* raw = item.get();
+    owner->children_.push_back(std::move(item));
+    orderValid_ = false;
+    observer_->AfterInsert();
+    return raw;
+}
+
+MenuItem* MenuTree::AppendSibling(const MenuItem* item, tNodeData data) {
+    return AppendChild(item != nullptr ? item->Parent() : nullptr, std::move(data));
+}
+
+std::unique_ptr<MenuItem> MenuTree::Detach(MenuItem* item) {
+    MenuItem* owner = item->parent_;
+    size_t row = item->row_;
+    auto detached = std::move(owner->children_[row]);
+    owner->children_.erase(owner->children_.begin() + static_cast<std::ptrdiff_t>(row));
+    Renumber(owner, row);
+    orderValid_ = false;
+    return detached;
+}
+
+void MenuTree::MoveBefore(MenuItem* item, MenuItem* target) {
+    if (item == nullptr || target == nullptr || item == target || IsDescendant(target, item)) return;
+    MenuItem* fromOwner = item->parent_;
+    MenuItem* toOwner = target->parent_;
+    const size_t fromRow = item->row_;
+    const size_t targetRow = target->row_;
+    // Standing right before the target already: the order does not change.
+    if (fromOwner == toOwner && fromRow + 1 == targetRow) return;
+
+    observer_->BeforeMove(item->Parent(), fromRow, target->Parent(), targetRow);
+    auto moving = Detach(item);
+    size_t row = target->row_;  // renumbered if the item stood before it
+    moving->parent_ = toOwner;
+    toOwner->children_.insert(toOwner->children_.begin() + static_cast<std::ptrdiff_t>(row),
+                              std::move(moving));
+    Renumber(toOwner, row);
+    orderValid_ = false;
+    observer_->AfterMove();
+}
+
+void MenuTree::Delete(MenuItem* item) {
+    if (item == nullptr) return;
+    MenuItem* nextSelection = selected_;
+    if (selected_ != nullptr && (selected_ == item || IsDescendant(selected_, item))) {
+        MenuItem* owner = item->parent_;
+        if (item->row_ + 1 < owner->children_.size())
+            nextSelection = owner->children_[item->row_ + 1].get();
+        else if (item->row_ > 0)
+            nextSelection = owner->children_[item->row_ - 1].get();
+        else
+            nextSelection = item->Parent();
+    }
+    observer_->BeforeRemove(item->Parent(), item->row_);
+    Detach(item);  // the subtree is released here
+    observer_->AfterRemove();
+    if (nextSelection != selected_) Select(nextSelection);
+}
+
+void MenuTree::Clear() {
+    observer_->BeforeReset();
+    root_.children_.clear();
+    selected_ = nullptr;
+    order_.clear();
+    orderValid_ = true;
+    observer_->AfterReset();
+    observer_->SelectionChanged(nullptr);
+}
+
+void MenuTree::SetData(MenuItem* item, tNodeData data) {
+    item->data_ = std::move(data);
+    observer_->DataChanged(item);
+}
+
+void MenuTree::SetKind(MenuItem* item, char kind) {
+    item->data_.Kind = kind;
+    observer_->DataChanged(item);
+}
+
+int MenuTree::ItemLevel(const MenuItem* item) {
+    int level = 0;
+    for (const MenuItem* p = item->Parent(); p != nullptr; p = p->Parent()) ++level;
+    return level;
+}
+
+int MenuTree::Height(const MenuItem* item) {
+    int height = 0;
+    for (const auto& child : item->children_) height = std::max(height, 1 + Height(child.get()));
+    return height;
+}
+
+bool MenuTree::IsDescendant(const MenuItem* item, const MenuItem* ancestor) {
+    for (const MenuItem* p = item->Parent(); p != nullptr; p = p->Parent())
+        if (p == ancestor) return true;
+    return false;
+}
+
+void MenuTree::RebuildOrder() const {
+    if (orderValid_) return;
+    order_.clear();
+    // Iterative walk: a tree made deep by moves must not exhaust the stack.
+    std::vector<std::pair<const MenuItem*, size_t>> stack{{&root_, 0}};
+    while (!stack.empty()) {
+        auto& [owner, next] = stack.back();
+        if (next < owner->children_.size()) {
+            MenuItem* child = owner->children_[next++].get();
+            child->absolute_ = order_.size();
+            order_.push_back(child);
+            stack.emplace_back(child, 0);
+        } else {
+            stack.pop_back();
+        }
+    }
+    orderValid_ = true;
+}
+
+size_t MenuTree::AbsoluteIndex(const MenuItem* item) const {
+    RebuildOrder();
+    return item->absolute_;
+}
+
+MenuItem* MenuTree::ItemAt(size_t absoluteIndex) const {
+    RebuildOrder();
+    if (absoluteIndex >= order_.size()) throw std::out_of_range("no item at that index");
+    return order_[absoluteIndex];
+}
+
+size_t MenuTree::Count() const {
+    RebuildOrder();
+    return order_.size();
+}
+
+void MenuTree::Select(MenuItem* item) {
+    if (selected_ == item) return;
+    selected_ = item;
+    observer_->SelectionChanged(item);
+}
+
+void MenuTree::SetExpanded(MenuItem* item, bool expanded) {
+    if (item->expanded_ == expanded) return;
+    item->expanded_ = expanded;
+    observer_->ExpansionChanged(item);
+}
+
+}  // namespace tavel

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "menu/NodeData.h"
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace tavel {
+
+class MenuTreeObserver;
+
+class MenuItem {
+public:
+    const tNodeData& Data() const { return data_; }
+
+    // Null for a top-level item.
+    MenuItem* Parent() const { return parent_ != nullptr && parent_->parent_ != nullptr ? parent_ : nullptr; }
+    size_t ChildCount() const { return children_.size(); }
+    MenuItem* Child(size_t row) const { return children_[row].get(); }
+    MenuItem* FirstChild() const { return children_.empty() ? nullptr : children_.front().get(); }
+    MenuItem* LastChild() const { return children_.empty() ? nullptr : children_.back().get(); }
+    bool HasChildren() const { return !children_.empty(); }
+    // Position among its siblings.
+    size_t Row() const { return row_; }
+    bool Expanded() const { return expanded_; }
+
+private:
+    friend class MenuTree;
+
+    tNodeData data_;
+    MenuItem* parent_ = nullptr;
+    std::vector<std::unique_ptr<MenuItem>> children_;
+    size_t row_ = 0;
+    bool expanded_ = false;
+    mutable size_t absolute_ = 0;
+};
+
+// The menu as an ordered tree of items with no fixed root: the top level is
+// itself an ordered list. Items are addressed by pointer; a pointer stays
+// valid until its item is deleted or the tree is cleared.
+class MenuTree {
+public:
+    MenuTree();
+    ~MenuTree();
+    MenuTree(const MenuTree&) = delete;
+    MenuTree& operator=(const MenuTree&) = delete;
+
+    void SetObserver(MenuTreeObserver* observer) { observer_ = observer; }
+
+    size_t TopCount() const { return root_.children_.size(); }
+    MenuItem* Top(size_t row) const { return root_.children_[row].get(); }
+    // The children of `parent`, or the top level for null.
+    size_t ChildCount(const MenuItem* parent) const;
+    MenuItem* Child(const MenuItem* parent, size_t row) const;
+
+    // Adds an item as the last child of `item`'s parent, or at the end of the
+    // top level when `item` is top-level or null.
+    MenuItem* AppendSibling(const MenuItem* item, tNodeData data);
+    MenuItem* AppendChild(MenuItem* parent, tNodeData data);
+    // Moves `item` with its subtree to stand immediately before `target`,
+    // under the target's parent. Nothing moves when the target is the item
+    // itself or one of its descendants.
+    void MoveBefore(MenuItem* item, MenuItem* target);
+    // Removes the item with its subtree. A selection inside it moves to the
+    // next sibling, else the previous one, else the parent.
+    void Delete(MenuItem* item);
+    void Clear();
+
+    void SetData(MenuItem* item, tNodeData data);
+    void SetKind(MenuItem* item, char kind);
+
+    static int ItemLevel(const MenuItem* item);
+    // Levels below the item: 0 for an item without children.
+    static int Height(const MenuItem* item);
+    static bool IsDescendant(const MenuItem* item, const MenuItem* ancestor);
+
+    // Position in a walk that visits an item before its children, from 0.
+    size_t AbsoluteIndex(const MenuItem* item) const;
+    MenuItem* ItemAt(size_t absoluteIndex) const;
+    size_t Count() const;
+    bool Empty() const { return root_.children_.empty(); }
+
+    MenuItem* Selected() const { return selected_; }
+    void Select(MenuItem* item);
+
+    void SetExpanded(MenuItem* item, bool expanded);
+
+private:
+    void Renumber(MenuItem* parent, size_t from);
+    void RebuildOrder() const;
+    std::unique_ptr<MenuItem> Detach(MenuItem* item);
+    MenuItem* ListOwner(const MenuItem* parent) const;
+
+    MenuItem root_;
+    MenuItem* selected_ = nullptr;
+    MenuTreeObserver* observer_ = nullptr;
+    mutable std::vector<MenuItem*> order_;
+    mutable bool orderValid_ = true;
+};
+
+}  // namespace tavel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavel {
+
+// Fixed paths below the program folder, written as the program has always
+// spelled them; ResolveProgramPath maps them onto the disk.
+namespace programpath {
+inline constexpr std::string_view kTemplateScript = "system\\temp.js";
+inline constexpr std::string_view kTemplatePage = "system\\index.htm";
+inline constexpr std::string_view kTemplateStyleSheet = "system\\stt.css";
+inline constexpr std::string_view kTemplateRuntime = "system\\sys.js";
+inline constexpr std::string_view kGaps = "system\\gaps.ini";
+inline constexpr std::string_view kStyleLines = "System\\style.ini";
+inline constexpr std::string_view kProvidedStyles = "Styles\\Provided\\";
+inline constexpr std::string_view kUserStyles = "Styles\\User\\";
+inline constexpr std::string_view kColourSchemes = "Styles\\Color\\";
+inline constexpr std::string_view kButtons = "buttons\\";
+inline constexpr std::string_view kHelp = "Help\\index.htm";
+}  // namespace programpath
+
+// The project files, by the names they have in every project folder.
+namespace projectfile {
+inline constexpr std::string_view kScript = "temp.js";
+inline constexpr std::string_view kPage = "index.htm";
+inline constexpr std::string_view kStyleSheet = "stt.css";
+inline constexpr std::string_view kRuntime = "sys.js";
+inline constexpr std::string_view kButtonImage = "table_bgcolor.jpg";
+}  // namespace projectfile
+
+}  // namespace tavel

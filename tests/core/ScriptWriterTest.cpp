@@ -1,0 +1,137 @@
+#include "menu/ScriptWriter.h"
+
+#include "TestSupport.h"
+#include "platform/TextLines.h"
+
+#include <gtest/gtest.h>
+
+namespace tavel {
+namespace {
+
+using test::BuildTree;
+using test::CrLf;
+using test::Row;
+
+std::string ScriptOf(const std::vector<Row>& rows) {
+    MenuTree tree;
+    BuildTree(tree, rows);
+    return WriteMenuScript(tree);
+}
+
+TEST(ScriptWriter, WritesTheExampleMenuLineForLine) {
+    const std::string script = ScriptOf(test::ExampleRows());
+    EXPECT_EQ(script, test::ExampleScript());
+    EXPECT_EQ(TextLines(script).Count(), 14u);
+}
+
+TEST(ScriptWriter, EmptyTreesAndTopLevelSeparatorsGiveTheHeaderAlone) {
+    const std::string header = "var theMenu = new Array();\r\n";
+    EXPECT_EQ(ScriptOf({}), header);
+    EXPECT_EQ(ScriptOf({{0, 'S', "----------", "", ""}, {0, 'S', "----------", "", ""}}), header);
+    // A separator's subtree goes with it, and it takes neither T nor K.
+    EXPECT_EQ(ScriptOf({{0, 'S', "----------", "", ""},
+                        {1, 'L', "Hidden", "", "h.html"},
+                        {0, 'M', "Shown", "", ""},
+                        {1, 'L', "Child", "", "c.html"}}),
+              CrLf({R"(var theMenu = new Array();)",
+                    R"(theMenu[0] = new Array("Shown", "myMenu0");)",
+                    R"(var myMenu0 = new Array();)",
+                    R"(myMenu0[0] = new Array("L","Child","","c.html");)"}));
+}
+
+TEST(ScriptWriter, PresenceOfChildrenDecidesTheFormAndTheKindLetterIsWrittenAsHeld) {
+    EXPECT_EQ(ScriptOf({{0, 'M', "Top", "never written", "top.html"},
+                        // "M" whose children were deleted: its own link.
+                        {1, 'M', "Emptied", "h", "own.html"},
+                        // Children under an "L" (after a move): the array name.
+                        {1, 'L', "Moved", "h2", "lost.html"},
+                        {2, 'S', "----------", "", ""},
+                        {2, 'M', "Deep", "x", "deep.html"}}),
+              CrLf({R"(var theMenu = new Array();)",
+                    R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                    R"(var myMenu0 = new Array();)",
+                    R"(myMenu0[0] = new Array("M","Emptied","h","own.html");)",
+                    R"(myMenu0[1] = new Array("L","Moved","h2","myMenu02");)",
+                    R"(var myMenu02 = new Array();)",
+                    R"(myMenu02[0] = new Array("L","----------","","");)",
+                    R"(myMenu02[1] = new Array("L","Deep","x","deep.html");)"}));
+}
+
+TEST(ScriptWriter, FieldsAreWrittenUnescaped) {
+    EXPECT_EQ(ScriptOf({{0, 'L', R"(Say "hi" \ <b>)", "", R"(a\b".html)"}}),
+              CrLf({R"(var theMenu = new Array();)",
+                    R"(theMenu[0] = new Array("Say "hi" \ <b>", "a\b".html");)"}));
+}
+
+// The reader finds a submenu's entries as the later lines that contain the
+// submenu's name followed by "[". Every such line must be an entry of that
+// submenu, or the entry would land under the wrong parent.
+void ExpectPrefixRuleFindsOwnEntriesOnly(const std::string& script) {
+    TextLines lines(script);
+    for (size_t i = 1; i <= lines.Count(); ++i) {
+        const std::string& line = lines.Line(i);
+        size_t close = line.rfind('"');
+        if (close == std::string::npos || close == 0) continue;
+        size_t open = line.rfind('"', close - 1);
+        std::string name = line.substr(open + 1, close - open - 1);
+        if (name.rfind("myMenu", 0) != 0) continue;
+        const std::string prefix = name + "[";
+        size_t entries = 0;
+        for (size_t j = i + 1; j <= lines.Count(); ++j) {
+            if (lines.Line(j).find(prefix) == std::string::npos) continue;
+            EXPECT_EQ(lines.Line(j).rfind(prefix, 0), 0u)
+                << "line " << j << " would be read under " << name << ": " << lines.Line(j);
+            ++entries;
+        }
+        EXPECT_GT(entries, 0u) << name;
+    }
+}
+
+TEST(ScriptWriter, AThirdLevelNameThatSpellsASecondLevelArrayGetsAnUnderscore) {
+    // T = 1 with A = 2 would be myMenu12, which is also the thirteenth
+    // second-level array.
+    std::vector<Row> rows = {{0, 'L', "Zero", "", "z.html"},
+                             {0, 'M', "One", "", ""},
+                             {1, 'M', "Sub", "", ""},
+                             {2, 'L', "Leaf", "", "leaf.html"}};
+    for (int t = 2; t <= 13; ++t) {
+        rows.push_back({0, 'M', "Top" + std::to_string(t), "", ""});
+        rows.push_back({1, 'L', "Item" + std::to_string(t), "", "i.html"});
+    }
+    const std::string script = ScriptOf(rows);
+    EXPECT_NE(script.find(R"(myMenu0[0] = new Array("M","Sub","","myMenu1_2");)"), std::string::npos);
+    EXPECT_NE(script.find("var myMenu1_2 = new Array();\r\nmyMenu1_2[0] = new Array(\"L\",\"Leaf\""),
+              std::string::npos);
+    EXPECT_NE(script.find(R"(myMenu12[0] = new Array("L","Item13","","i.html");)"), std::string::npos);
+    ExpectPrefixRuleFindsOwnEntriesOnly(script);
+
+    // One submenu fewer: myMenu12 is free and the plain name stays.
+    rows.resize(rows.size() - 2);
+    const std::string shorter = ScriptOf(rows);
+    EXPECT_NE(shorter.find(R"("myMenu12");)"), std::string::npos);
+    EXPECT_EQ(shorter.find("myMenu1_2"), std::string::npos);
+    ExpectPrefixRuleFindsOwnEntriesOnly(shorter);
+}
+
+TEST(ScriptWriter, ThirdLevelRangeRunsFromFirstToLastChildByAbsoluteIndex) {
+    // Only reachable by moving items in the model directly: an item below the
+    // third level falls inside the range of its grandparent's children and is
+    // written there; the last child's own children lie outside it.
+    EXPECT_EQ(ScriptOf({{0, 'M', "Top", "", ""},
+                        {1, 'M', "Second", "", ""},
+                        {2, 'M', "First", "", "f"},
+                        {3, 'L', "Fourth", "", "4"},
+                        {2, 'M', "Last", "", "l"},
+                        {3, 'L', "Beyond", "", "b"}}),
+              CrLf({R"(var theMenu = new Array();)",
+                    R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                    R"(var myMenu0 = new Array();)",
+                    R"(myMenu0[0] = new Array("M","Second","","myMenu01");)",
+                    R"(var myMenu01 = new Array();)",
+                    R"(myMenu01[0] = new Array("L","First","","f");)",
+                    R"(myMenu01[1] = new Array("L","Fourth","","4");)",
+                    R"(myMenu01[2] = new Array("L","Last","","l");)"}));
+}
+
+}  // namespace
+}  // namespace tavel

@@ -1,0 +1,113 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <stdexcept>
+
+namespace tavel::test {
+
+void BuildTree(MenuTree& tree, const std::vector<Row>& rows) {
+    std::vector<MenuItem*> parents;  // parents[l] is the last item seen at level l
+    for (const Row& row : rows) {
+        if (row.level < 0 || static_cast<size_t>(row.level) > parents.size())
+            throw std::invalid_argument("row level out of walk order: " + row.caption);
+        parents.resize(static_cast<size_t>(row.level));
+        MenuItem* parent = row.level == 0 ? nullptr : parents.back();
+        parents.push_back(tree.AppendChild(parent, tNodeData{row.kind, row.caption, row.hint, row.link}));
+    }
+}
+
+std::vector<Row> RowsOf(const MenuTree& tree) {
+    std::vector<Row> rows;
+    for (size_t i = 0; i < tree.Count(); ++i) {
+        const MenuItem* item = tree.ItemAt(i);
+        const tNodeData& d = item->Data();
+        rows.push_back({MenuTree::ItemLevel(item), d.Kind, d.Caption, d.Hint, d.Link});
+    }
+    return rows;
+}
+
+bool operator==(const Row& a, const Row& b) {
+    return a.level == b.level && a.kind == b.kind && a.caption == b.caption && a.hint == b.hint &&
+           a.link == b.link;
+}
+
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << "{" << row.level << " " << row.kind << " \"" << row.caption << "\" \"" << row.hint
+        << "\" \"" << row.link << "\"}";
+}
+
+std::vector<Row> ExampleRows() {
+    return {
+        {0, 'L', "Home", "Start page", "index.html"},
+        {0, 'M', "Products", "What we make", "products.html"},
+        {1, 'M', "Software", "Programs", "soft.html"},
+        {2, 'L', "Editor", "Text editor", "editor.html"},
+        {2, 'S', "----------", "", ""},
+        {2, 'L', "Viewer", "", "view.html"},
+        {1, 'S', "----------", "", ""},
+        {1, 'L', "Hardware", "Devices", "hard.html"},
+        {0, 'S', "----------", "", ""},
+        {0, 'M', "About", "", "about.html"},
+        {1, 'L', "Contact", "Write to us", "contact.html"},
+    };
+}
+
+std::string ExampleScript() {
+    return CrLf({
+        R"(var theMenu = new Array();)",
+        R"(theMenu[0] = new Array("Home", "index.html");)",
+        R"(theMenu[1] = new Array("Products", "myMenu0");)",
+        R"(var myMenu0 = new Array();)",
+        R"(myMenu0[0] = new Array("M","Software","Programs","myMenu12");)",
+        R"(var myMenu12 = new Array();)",
+        R"(myMenu12[0] = new Array("L","Editor","Text editor","editor.html");)",
+        R"(myMenu12[1] = new Array("L","----------","","");)",
+        R"(myMenu12[2] = new Array("L","Viewer","","view.html");)",
+        R"(myMenu0[1] = new Array("S","----------","","");)",
+        R"(myMenu0[2] = new Array("L","Hardware","Devices","hard.html");)",
+        R"(theMenu[2] = new Array("About", "myMenu1");)",
+        R"(var myMenu1 = new Array();)",
+        R"(myMenu1[0] = new Array("L","Contact","Write to us","contact.html");)",
+    });
+}
+
+std::string CrLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tavel-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    // Tests may leave read-only folders behind; make them removable first.
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+    }
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(File(name), std::ios::binary);
+    out << bytes;
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace tavel::test

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "menu/MenuTree.h"
+#include "project/Preview.h"
+
+#include <string>
+#include <vector>
+
+namespace tavel::test {
+
+// One item of a tree given in walk order: its level and record.
+struct Row {
+    int level;
+    char kind;
+    std::string caption;
+    std::string hint;
+    std::string link;
+};
+
+// Fills an empty tree from rows in walk order (parents before children).
+void BuildTree(MenuTree& tree, const std::vector<Row>& rows);
+
+// The tree as rows in walk order, for comparing whole trees.
+std::vector<Row> RowsOf(const MenuTree& tree);
+
+bool operator==(const Row& a, const Row& b);
+void PrintTo(const Row& row, std::ostream* os);
+
+// The eleven-item tree whose script is the fourteen-line example.
+std::vector<Row> ExampleRows();
+std::string ExampleScript();
+
+// Joins lines, each followed by CR LF.
+std::string CrLf(const std::vector<std::string>& lines);
+
+// A fresh folder below the system's temporary folder, removed afterwards.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Records what the core asks of the preview, in order.
+class RecordingPreview : public Preview {
+public:
+    void Navigate(const std::string& location) override { calls.push_back("navigate " + location); }
+    void Reload() override { calls.push_back("reload"); }
+    std::vector<std::string> calls;
+};
+
+}  // namespace tavel::test

@@ -1,0 +1,207 @@
+#include "menu/TreeCommands.h"
+
+#include "TestSupport.h"
+#include "project/Workspace.h"
+
+#include <gtest/gtest.h>
+
+namespace tavel {
+namespace {
+
+using Refusal = TreeCommands::SubitemRefusal;
+
+class TreeCommandsTest : public ::testing::Test {
+protected:
+    TreeCommandsTest() : workspace("/nowhere/"), commands(workspace), tree(workspace.Tree()) {
+        // A fresh program start: clean, with Save enabled.
+        workspace.MarkSaved();
+    }
+
+    void LoadExample() { test::BuildTree(tree, test::ExampleRows()); }
+    MenuItem* Find(const std::string& caption) {
+        for (size_t i = 0; i < tree.Count(); ++i)
+            if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+        return nullptr;
+    }
+    void ExpectClean() {
+        EXPECT_FALSE(workspace.Modified());
+    }
+
+    Workspace workspace;
+    TreeCommands commands;
+    MenuTree& tree;
+    const ItemTexts texts{"Caption", "Hint", "page.html"};
+};
+
+TEST_F(TreeCommandsTest, AddItemOnAnEmptyTreeAsksForItsFirstSubitem) {
+    auto outcome = commands.AddItem(texts);
+    ASSERT_NE(outcome.item, nullptr);
+    EXPECT_TRUE(outcome.needsSubmenu);
+    EXPECT_EQ(tree.Selected(), outcome.item);
+    EXPECT_EQ(outcome.item->Data(), (tNodeData{'L', "Caption", "Hint", "page.html"}));
+    EXPECT_TRUE(workspace.Modified());
+    EXPECT_TRUE(workspace.SaveEnabled());
+
+    // The window goes on with Add subitem for the new item, which is allowed.
+    EXPECT_EQ(commands.CheckAddSubitem(), Refusal::None);
+    MenuItem* child = commands.AddSubitem({"Sub", "", ""});
+    EXPECT_EQ(child->Parent(), outcome.item);
+    EXPECT_EQ(outcome.item->Data().Kind, 'M');
+    EXPECT_EQ(tree.Selected(), outcome.item);
+}
+
+TEST_F(TreeCommandsTest, AddItemBelowTheTopGoesAfterTheLastSiblingAndKeepsTheSelection) {
+    LoadExample();
+    MenuItem* software = Find("Software");  // has later siblings
+    tree.Select(software);
+    auto outcome = commands.AddItem(texts);
+    EXPECT_FALSE(outcome.needsSubmenu);
+    EXPECT_EQ(Find("Products")->LastChild(), outcome.item);
+    EXPECT_EQ(tree.Selected(), software);
+    EXPECT_TRUE(workspace.Modified());
+
+    // Nothing selected: a new top-level item at the end.
+    tree.Select(nullptr);
+    outcome = commands.AddItem(texts);
+    EXPECT_TRUE(outcome.needsSubmenu);
+    EXPECT_EQ(outcome.item, tree.Top(tree.TopCount() - 1));
+}
+
+TEST_F(TreeCommandsTest, AddSubitemIsRefusedWithoutSelectionAndBelowTheThirdLevel) {
+    LoadExample();
+    EXPECT_EQ(commands.CheckAddSubitem(), Refusal::NoSelection);
+    tree.Select(Find("Editor"));
+    EXPECT_EQ(commands.CheckAddSubitem(), Refusal::TooDeep);
+    EXPECT_EQ(commands.AddSubitem(texts), nullptr);
+    EXPECT_EQ(tree.Count(), 11u);
+    ExpectClean();
+
+    // Top and second level work, and a separator becomes a submenu item.
+    for (const char* caption : {"Home", "Hardware"}) {
+        tree.Select(Find(caption));
+        ASSERT_EQ(commands.CheckAddSubitem(), Refusal::None) << caption;
+        commands.AddSubitem(texts);
+        EXPECT_EQ(Find(caption)->Data().Kind, 'M') << caption;
+    }
+    MenuItem* separator = Find("Products")->Child(1);
+    ASSERT_EQ(separator->Data().Kind, 'S');
+    tree.Select(separator);
+    commands.AddSubitem(texts);
+    EXPECT_EQ(separator->Data().Kind, 'M');
+    EXPECT_EQ(separator->LastChild()->Data().Kind, 'L');
+    EXPECT_TRUE(workspace.Modified());
+}
+
+TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndMarksTheProjectEitherWay) {
+    LoadExample();
+    EXPECT_FALSE(commands.CanEdit());
+    commands.FinishEdit(nullptr);  // no selection: nothing at all
+    ExpectClean();
+
+    MenuItem* viewer = Find("Viewer");
+    tree.Select(viewer);
+    ItemTexts loaded = commands.SelectedTexts();
+    EXPECT_EQ(loaded.caption, "Viewer");
+    EXPECT_EQ(loaded.link, "view.html");
+    commands.FinishEdit(nullptr);  // Cancel
+    EXPECT_EQ(viewer->Data().Caption, "Viewer");
+    EXPECT_TRUE(workspace.Modified());
+    EXPECT_TRUE(workspace.SaveEnabled());
+
+    commands.FinishEdit(&texts);
+    EXPECT_EQ(viewer->Data(), (tNodeData{'L', "Caption", "Hint", "page.html"}));
+
+    MenuItem* separator = Find("Products")->Child(1);
+    tree.Select(separator);
+    commands.FinishEdit(&texts);
+    EXPECT_EQ(separator->Data().Kind, 'S');
+    EXPECT_EQ(separator->Data().Caption, "Caption");
+}
+
+TEST_F(TreeCommandsTest, SeparatorLandsAtTheEndOfTheSelectedItemsLevel) {
+    commands.AddSeparator();
+    ASSERT_EQ(tree.Count(), 1u);
+    EXPECT_EQ(tree.Top(0)->Data(), (tNodeData{'S', "----------", "", ""}));
+    EXPECT_TRUE(workspace.Modified());
+
+    tree.Clear();
+    LoadExample();
+    tree.Select(Find("Editor"));
+    commands.AddSeparator();
+    MenuItem* added = Find("Software")->LastChild();
+    EXPECT_EQ(added->Data().Kind, 'S');
+    EXPECT_EQ(MenuTree::ItemLevel(added), 2);
+}
+
+TEST_F(TreeCommandsTest, DeleteTakesTheSubtreeAndLeavesTheParentsKind) {
+    LoadExample();
+    commands.DeleteSelected();  // nothing selected
+    ExpectClean();
+    EXPECT_EQ(tree.Count(), 11u);
+
+    tree.Select(Find("Contact"));
+    commands.DeleteSelected();
+    EXPECT_FALSE(Find("About")->HasChildren());
+    EXPECT_EQ(Find("About")->Data().Kind, 'M');
+    EXPECT_TRUE(workspace.Modified());
+
+    tree.Select(Find("Products"));
+    commands.DeleteSelected();
+    EXPECT_EQ(tree.Count(), 3u);
+}
+
+TEST_F(TreeCommandsTest, DropMovesBeforeTheTargetAndExpandsTheNewParent) {
+    LoadExample();
+    tree.Select(Find("Contact"));
+    MenuItem* target = Find("Hardware");
+    ASSERT_TRUE(commands.CanDropOn(target));
+    commands.DropOn(target);
+    EXPECT_EQ(Find("Contact")->Parent(), Find("Products"));
+    EXPECT_EQ(Find("Contact")->Row() + 1, target->Row());
+    EXPECT_TRUE(Find("Products")->Expanded());
+    EXPECT_TRUE(workspace.Modified());
+}
+
+TEST_F(TreeCommandsTest, DropIsRefusedWhereTheMenuWouldGrowAFourthLevel) {
+    LoadExample();
+    MenuItem* disk = tree.AppendChild(Find("Hardware"), {'L', "Disk", "", ""});
+    tree.Select(Find("Software"));  // a second-level item with children
+    EXPECT_FALSE(commands.CanDropOn(disk));
+    commands.DropOn(disk);
+    EXPECT_EQ(Find("Software")->Parent(), Find("Products"));
+    ExpectClean();
+    // The same subtree fits one level up, and on its own level.
+    EXPECT_TRUE(commands.CanDropOn(Find("Home")));
+    EXPECT_TRUE(commands.CanDropOn(Find("Hardware")));
+
+    tree.Select(Find("Products"));  // three levels: only the top level takes it
+    EXPECT_FALSE(commands.CanDropOn(Find("Contact")));
+    EXPECT_TRUE(commands.CanDropOn(Find("About")));
+    EXPECT_FALSE(commands.CanDropOn(nullptr));
+    tree.Select(nullptr);
+    EXPECT_FALSE(commands.CanDropOn(Find("Home")));
+}
+
+TEST_F(TreeCommandsTest, DropOnADescendantOrItselfMovesNothingButMarksTheProject) {
+    LoadExample();
+    const auto before = test::RowsOf(tree);
+    tree.Select(Find("Products"));
+    // Deeper than three levels if it moved, but it does not move.
+    ASSERT_TRUE(commands.CanDropOn(Find("Editor")));
+    commands.DropOn(Find("Editor"));
+    commands.DropOn(Find("Products"));
+    EXPECT_EQ(test::RowsOf(tree), before);
+    EXPECT_TRUE(workspace.Modified());
+}
+
+TEST_F(TreeCommandsTest, ExpandAndCollapseAllTouchEveryItemButNotTheFlag) {
+    LoadExample();
+    commands.ExpandAll();
+    for (size_t i = 0; i < tree.Count(); ++i) EXPECT_TRUE(tree.ItemAt(i)->Expanded()) << i;
+    commands.CollapseAll();
+    for (size_t i = 0; i < tree.Count(); ++i) EXPECT_FALSE(tree.ItemAt(i)->Expanded()) << i;
+    ExpectClean();
+}
+
+}  // namespace
+}  // namespace tavel

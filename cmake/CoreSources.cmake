@@ -1,0 +1,12 @@
+# The Qt-free core: everything that decides a text, a file, a tree or a state.
+set(TAVEL_CORE_SOURCES
+  platform/Paths.cpp
+  platform/TextFile.cpp
+  platform/TextLines.cpp
+  menu/MenuTree.cpp
+  menu/ScriptWriter.cpp
+  menu/TreeCommands.cpp
+  menu/GenerateCode.cpp
+  project/Workspace.cpp
+)
+list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

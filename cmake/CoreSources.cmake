@@ -5,6 +5,9 @@ set(TAVEL_CORE_SOURCES
   platform/TextLines.cpp
   menu/MenuTree.cpp
   menu/ScriptWriter.cpp
+  menu/ScriptReader.cpp
+  menu/ScriptLines.cpp
+  menu/BracketIndex.cpp
   menu/TreeCommands.cpp
   menu/GenerateCode.cpp
   project/Workspace.cpp

@@ -8,12 +8,28 @@
 namespace tavel {
 namespace {
 
-// Observer calls go through this so that a tree without a view pays nothing.
+// Stands in for a missing observer, so calls need no null checks.
 MenuTreeObserver g_silent;
 
 }  // namespace
 
 MenuTree::MenuTree() { observer_ = &g_silent; }
+
+void MenuTree::SetObserver(MenuTreeObserver* observer) {
+    observer_ = observer != nullptr ? observer : &g_silent;
+}
+
+MenuTree::BulkLoad::BulkLoad(MenuTree& tree) : tree_(tree), observer_(tree.observer_) {
+    observer_->BeforeReset();
+    tree_.observer_ = &g_silent;
+    tree_.Clear();
+}
+
+MenuTree::BulkLoad::~BulkLoad() {
+    tree_.observer_ = observer_;
+    observer_->AfterReset();
+    observer_->SelectionChanged(tree_.selected_);
+}
 
 MenuTree::~MenuTree() = default;
 

@@ -46,7 +46,21 @@ public:
     MenuTree(const MenuTree&) = delete;
     MenuTree& operator=(const MenuTree&) = delete;
 
-    void SetObserver(MenuTreeObserver* observer) { observer_ = observer; }
+    void SetObserver(MenuTreeObserver* observer);
+
+    // Empties the tree and lets it be refilled without a notice per item;
+    // the observer hears one reset around the whole load instead.
+    class BulkLoad {
+    public:
+        explicit BulkLoad(MenuTree& tree);
+        ~BulkLoad();
+        BulkLoad(const BulkLoad&) = delete;
+        BulkLoad& operator=(const BulkLoad&) = delete;
+
+    private:
+        MenuTree& tree_;
+        MenuTreeObserver* observer_;
+    };
 
     size_t TopCount() const { return root_.children_.size(); }
     MenuItem* Top(size_t row) const { return root_.children_[row].get(); }

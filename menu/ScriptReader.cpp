@@ -1,0 +1,146 @@
+#include "menu/ScriptReader.h"
+
+#include "menu/BracketIndex.h"
+#include "menu/MenuTree.h"
+#include "menu/ScriptLines.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <span>
+#include <string>
+
+namespace tavel {
+
+QuotedField NextQuotedField(std::string_view line, size_t position) {
+    const size_t from = position == 0 ? 0 : position - 1;
+    const size_t open = from < line.size() ? line.find('"', from) : std::string_view::npos;
+    if (open == std::string_view::npos) return {{}, line.size() + 1};
+    const size_t close = line.find('"', open + 1);
+    if (close == std::string_view::npos) return {line.substr(open + 1), line.size() + 1};
+    return {line.substr(open + 1, close - open - 1), close + 2};
+}
+
+namespace {
+
+template <size_t N>
+std::array<std::string_view, N> Fields(std::string_view line) {
+    std::array<std::string_view, N> fields;
+    size_t position = 1;
+    for (auto& field : fields) {
+        QuotedField next = NextQuotedField(line, position);
+        field = next.text;
+        position = next.next;
+    }
+    return fields;
+}
+
+class Reader {
+public:
+    Reader(std::string_view script, MenuTree& tree, const ScriptReadLimits& limits)
+        : script_(script),
+          lines_(SplitScriptLines(script)),
+          index_(lines_, limits.maxIndexEntries),
+          tree_(tree),
+          limits_(limits) {}
+
+    ScriptReadResult Run() {
+        for (size_t i : TopLevelLines()) {
+            if (result_.truncated) break;
+            auto [caption, link] = Fields<2>(lines_[i]);
+            MenuItem* top = Append(nullptr, {kSubmenuItem, std::string(caption), kTopLevelHint, std::string(link)});
+            if (top == nullptr) break;
+            lastTop_ = top;
+            ReadSecondLevel(top, link, i);
+        }
+        tree_.Select(lastTop_);
+        return result_;
+    }
+
+private:
+    // The lines after line 0 that hold "theMenu", found in one pass over the
+    // whole text.
+    std::vector<size_t> TopLevelLines() const {
+        static constexpr std::string_view kTopName = "theMenu";
+        std::vector<size_t> found;
+        if (lines_.size() < 2) return found;
+        const char* const end = script_.data() + script_.size();
+        size_t line = 1;
+        const char* from = lines_[1].data();
+        while (from < end) {
+            const void* hit = ::memmem(from, static_cast<size_t>(end - from), kTopName.data(), kTopName.size());
+            if (hit == nullptr) break;
+            const char* at = static_cast<const char*>(hit);
+            while (lines_[line].data() + lines_[line].size() < at) ++line;
+            found.push_back(line);
+            if (++line == lines_.size()) break;
+            from = lines_[line].data();
+        }
+        return found;
+    }
+
+    void ReadSecondLevel(MenuItem* top, std::string_view link, size_t after) {
+        for (uint32_t j : LaterLinesWith(link, after)) {
+            auto [kind, caption, hint, sublink] = Fields<4>(lines_[j]);
+            const char letter = KindLetter(kind);
+            MenuItem* item = Append(top, {letter, std::string(caption), std::string(hint), std::string(sublink)});
+            if (item == nullptr) return;
+            if (letter != kSubmenuItem) continue;
+            for (uint32_t k : LaterLinesWith(sublink, j)) {
+                auto f = Fields<4>(lines_[k]);
+                if (Append(item, {KindLetter(f[0]), std::string(f[1]), std::string(f[2]), std::string(f[3])}) ==
+                    nullptr)
+                    return;
+            }
+        }
+    }
+
+    // A submenu entry without a kind letter is a plain item.
+    static char KindLetter(std::string_view field) { return field.empty() ? kPlainItem : field.front(); }
+
+    // The lines after `after` that hold the name followed by "[". An empty
+    // name would be "[" alone, which every entry line holds: it names nothing.
+    std::span<const uint32_t> LaterLinesWith(std::string_view name, size_t after) {
+        if (name.empty() || result_.truncated) return {};
+        std::string prefix(name);
+        prefix += '[';
+        const std::vector<uint32_t>* all = index_.LinesContaining(prefix);
+        if (all == nullptr) {
+            result_.truncated = true;
+            return {};
+        }
+        auto first = std::upper_bound(all->begin(), all->end(), after);
+        return {first, all->end()};
+    }
+
+    MenuItem* Append(MenuItem* parent, tNodeData data) {
+        const size_t bytes = data.Caption.size() + data.Hint.size() + data.Link.size();
+        if (result_.items >= limits_.maxItems || bytes > limits_.maxBytes - bytes_) {
+            result_.truncated = true;
+            return nullptr;
+        }
+        ++result_.items;
+        bytes_ += bytes;
+        return tree_.AppendChild(parent, std::move(data));
+    }
+
+    std::string_view script_;
+    std::vector<std::string_view> lines_;
+    BracketIndex index_;
+    MenuTree& tree_;
+    const ScriptReadLimits& limits_;
+    ScriptReadResult result_;
+    size_t bytes_ = 0;
+    MenuItem* lastTop_ = nullptr;
+};
+
+}  // namespace
+
+ScriptReadResult LoadTreeFromScript(std::string_view script, MenuTree& tree, const ScriptReadLimits& limits) {
+    MenuTree::BulkLoad load(tree);
+    // Line numbers and positions are kept in 32 bits.
+    if (script.size() >= UINT32_MAX) return {0, true};
+    return Reader(script, tree, limits).Run();
+}
+
+}  // namespace tavel

@@ -1,0 +1,197 @@
+#include "menu/ScriptReader.h"
+
+#include "TestSupport.h"
+#include "menu/ScriptWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace tavel {
+namespace {
+
+using test::CrLf;
+using test::Row;
+using test::RowsOf;
+
+TEST(NextQuotedField, CutsAtQuotesWithoutEscapes) {
+    const std::string_view line = "x(\"a\\\", \"b\",c\")";  // x("a\", "b",c")
+    QuotedField f = NextQuotedField(line, 1);
+    EXPECT_EQ(f.text, "a\\");
+    EXPECT_EQ(f.next, 7u);
+    f = NextQuotedField(line, f.next);  // what lies between two fields is skipped
+    EXPECT_EQ(f.text, "b");
+    EXPECT_EQ(f.next, 12u);
+    f = NextQuotedField(line, f.next);  // the last quote opens a field that runs to the end
+    EXPECT_EQ(f.text, ")");
+    EXPECT_GT(f.next, line.size());
+    f = NextQuotedField(line, f.next);
+    EXPECT_EQ(f.text, "");
+    EXPECT_GT(f.next, line.size());
+    EXPECT_EQ(NextQuotedField("", 1).text, "");
+    EXPECT_EQ(NextQuotedField("no quotes", 1).next, 10u);
+    EXPECT_EQ(NextQuotedField("\"\"", 1).text, "");
+    EXPECT_EQ(NextQuotedField("\"\"", 1).next, 3u);
+}
+
+std::vector<Row> Read(std::string_view script, MenuTree& tree) {
+    LoadTreeFromScript(script, tree);
+    return RowsOf(tree);
+}
+
+TEST(ScriptReader, ReadsTheExampleBackWithTheKnownLosses) {
+    MenuTree tree;
+    const std::string hint = kTopLevelHint;
+    EXPECT_EQ(Read(test::ExampleScript(), tree),
+              (std::vector<Row>{
+                  {0, 'M', "Home", hint, "index.html"},
+                  {0, 'M', "Products", hint, "myMenu0"},
+                  {1, 'M', "Software", "Programs", "myMenu12"},
+                  {2, 'L', "Editor", "Text editor", "editor.html"},
+                  {2, 'L', "----------", "", ""},
+                  {2, 'L', "Viewer", "", "view.html"},
+                  {1, 'S', "----------", "", ""},
+                  {1, 'L', "Hardware", "Devices", "hard.html"},
+                  {0, 'M', "About", hint, "myMenu1"},
+                  {1, 'L', "Contact", "Write to us", "contact.html"},
+              }));
+    EXPECT_EQ(tree.Selected(), tree.Top(2));
+    EXPECT_EQ(WriteMenuScript(tree), test::ExampleScript());
+}
+
+TEST(ScriptReader, ShortTextsGiveAnEmptyTree) {
+    MenuTree tree;
+    test::BuildTree(tree, test::ExampleRows());
+    tree.Select(tree.Top(0));
+    for (const char* text : {"", "var theMenu = new Array();\r\n", R"(theMenu[0] = new Array("A", "a");)"}) {
+        LoadTreeFromScript(text, tree);
+        EXPECT_EQ(tree.Count(), 0u) << text;
+        EXPECT_EQ(tree.Selected(), nullptr);
+    }
+}
+
+TEST(ScriptReader, OnlyLaterLinesAreSearchedAndAttachedInLineOrder) {
+    MenuTree tree;
+    EXPECT_EQ(Read(CrLf({"var theMenu = new Array();",
+                         R"(myMenu0[0] = new Array("L","Early","",""))",
+                         R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                         R"(myMenu0[5] = new Array("L","Five","",""))",
+                         R"(myMenu0[1] = new Array("L","One","",""))",
+                         R"(myMenu0[1] = new Array("L","Again","",""))",
+                         R"(myMenu0[2] = new Array("L","Three fields",""))"}),
+                   tree),
+              (std::vector<Row>{{0, 'M', "Top", kTopLevelHint, "myMenu0"},
+                                {1, 'L', "Five", "", ""},
+                                {1, 'L', "One", "", ""},
+                                {1, 'L', "Again", "", ""},
+                                {1, 'L', "Three fields", "", ""}}));
+}
+
+TEST(ScriptReader, ACaptionHoldingTheMenuIsReadTwice) {
+    MenuTree tree;
+    EXPECT_EQ(Read(CrLf({"var theMenu = new Array();",
+                         R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                         R"(myMenu0[0] = new Array("L","theMenu fan","hint","fan.html");)"}),
+                   tree),
+              (std::vector<Row>{{0, 'M', "Top", kTopLevelHint, "myMenu0"},
+                                {1, 'L', "theMenu fan", "hint", "fan.html"},
+                                // As a top-level entry its first two fields are "L" and the caption.
+                                {0, 'M', "L", kTopLevelHint, "theMenu fan"}}));
+}
+
+TEST(ScriptReader, ThirdLevelIsReadOnlyBelowSubmenuItems) {
+    MenuTree tree;
+    auto rows = Read(CrLf({"var theMenu = new Array();",
+                           R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                           R"(myMenu0[0] = new Array("L","Plain","","myMenu01");)",
+                           R"(myMenu01[0] = new Array("L","Lost","","");)",
+                           R"(myMenu0[1] = new Array("M","Sub","","myMenu02");)",
+                           R"(myMenu02[0] = new Array("M","Deep","","myMenu0");)"}),
+                     tree);
+    // "Deep" names myMenu0 but nothing below the third level is searched.
+    EXPECT_EQ(rows, (std::vector<Row>{{0, 'M', "Top", kTopLevelHint, "myMenu0"},
+                                      {1, 'L', "Plain", "", "myMenu01"},
+                                      {1, 'M', "Sub", "", "myMenu02"},
+                                      {2, 'M', "Deep", "", "myMenu0"}}));
+}
+
+TEST(ScriptReader, AnEmptyNameHasNoSubmenuAndAnEmptyKindIsPlain) {
+    MenuTree tree;
+    // Both empty names would be "[" alone, which every entry line holds.
+    auto rows = Read(CrLf({"var theMenu = new Array();",
+                           R"(theMenu[0] = new Array("NoLink", "");)",
+                           R"(theMenu[1] = new Array("Top", "myMenu0");)",
+                           R"(myMenu0[0] = new Array("M","Emptied","",""))",
+                           R"(myMenu0[1] = new Array("","NoKind","","myMenu01"))",
+                           R"(myMenu01[0] = new Array("L","Orphan","",""))"}),
+                     tree);
+    EXPECT_EQ(rows, (std::vector<Row>{{0, 'M', "NoLink", kTopLevelHint, ""},
+                                      {0, 'M', "Top", kTopLevelHint, "myMenu0"},
+                                      {1, 'M', "Emptied", "", ""},
+                                      {1, 'L', "NoKind", "", "myMenu01"}}));
+}
+
+TEST(ScriptReader, AHeaderBelowLineZeroIsATopLevelEntryWithoutChildren) {
+    MenuTree tree;
+    auto rows = Read(CrLf({"// made by hand", "var theMenu = new Array();",
+                           R"(theMenu[0] = new Array("A", "a.html");)"}),
+                     tree);
+    EXPECT_EQ(rows, (std::vector<Row>{{0, 'M', "", kTopLevelHint, ""},
+                                      {0, 'M', "A", kTopLevelHint, "a.html"}}));
+}
+
+TEST(ScriptReader, LoneLineBreaksSplitLinesToo) {
+    MenuTree tree;
+    auto rows = Read("var theMenu = new Array();\ntheMenu[0] = new Array(\"A\", \"m\");\r"
+                     "m[0] = new Array(\"L\",\"B\",\"\",\"\");",
+                     tree);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].caption, "B");
+}
+
+TEST(ScriptReader, StopsAtItsLimitsAndSaysSo) {
+    // Every top-level entry names the same submenu, so every one of them
+    // attaches all later entry lines again: the tree grows with the square.
+    std::string script = "var theMenu = new Array();\r\n";
+    for (int i = 0; i < 400; ++i) script += "theMenu[0] = new Array(\"x\", \"a\"); a[0]\r\n";
+    MenuTree tree;
+    ScriptReadResult result = LoadTreeFromScript(script, tree, {.maxItems = 5000});
+    EXPECT_TRUE(result.truncated);
+    EXPECT_EQ(result.items, 5000u);
+    EXPECT_EQ(tree.Count(), 5000u);
+    EXPECT_NE(tree.Selected(), nullptr);
+
+    result = LoadTreeFromScript(script, tree, {.maxItems = 1'000'000, .maxBytes = 1000});
+    EXPECT_TRUE(result.truncated);
+    EXPECT_LE(tree.Count(), 1000u);
+
+    result = LoadTreeFromScript(test::ExampleScript(), tree);
+    EXPECT_FALSE(result.truncated);
+    EXPECT_EQ(result.items, 10u);
+}
+
+TEST(ScriptReader, ReadsTheRenamedThirdLevelArrayUnderItsOwnParent) {
+    std::vector<Row> rows = {{0, 'L', "Zero", "", "z.html"},
+                             {0, 'M', "One", "", ""},
+                             {1, 'M', "Sub", "", ""},
+                             {2, 'L', "Leaf", "", "leaf.html"}};
+    for (int t = 2; t <= 13; ++t) {
+        rows.push_back({0, 'M', "Top" + std::to_string(t), "", ""});
+        rows.push_back({1, 'L', "Item" + std::to_string(t), "", "i.html"});
+    }
+    MenuTree written;
+    test::BuildTree(written, rows);
+    const std::string script = WriteMenuScript(written);
+    MenuTree read;
+    LoadTreeFromScript(script, read);
+    ASSERT_EQ(read.Count(), written.Count());
+    const MenuItem* sub = read.Top(1)->Child(0);
+    EXPECT_EQ(sub->Data().Link, "myMenu1_2");
+    ASSERT_EQ(sub->ChildCount(), 1u);
+    EXPECT_EQ(sub->Child(0)->Data().Caption, "Leaf");
+    const MenuItem* thirteenth = read.Top(13);
+    ASSERT_EQ(thirteenth->ChildCount(), 1u);
+    EXPECT_EQ(thirteenth->Child(0)->Data().Caption, "Item13");
+    EXPECT_EQ(WriteMenuScript(read), script);
+}
+
+}  // namespace
+}  // namespace tavel

@@ -38,8 +38,7 @@ std::array<std::string_view, N> Fields(std::string_view line) {
 class Reader {
 public:
     Reader(std::string_view script, MenuTree& tree, const ScriptReadLimits& limits)
-        : script_(script),
-          lines_(SplitScriptLines(script)),
+        : lines_(SplitScriptLines(script)),
           index_(lines_, limits.maxIndexEntries),
           tree_(tree),
           limits_(limits) {}
@@ -58,23 +57,15 @@ public:
     }
 
 private:
-    // The lines after line 0 that hold "theMenu", found in one pass over the
-    // whole text.
+    // The lines after line 0 that hold "theMenu".
     std::vector<size_t> TopLevelLines() const {
         static constexpr std::string_view kTopName = "theMenu";
         std::vector<size_t> found;
-        if (lines_.size() < 2) return found;
-        const char* const end = script_.data() + script_.size();
-        size_t line = 1;
-        const char* from = lines_[1].data();
-        while (from < end) {
-            const void* hit = ::memmem(from, static_cast<size_t>(end - from), kTopName.data(), kTopName.size());
-            if (hit == nullptr) break;
-            const char* at = static_cast<const char*>(hit);
-            while (lines_[line].data() + lines_[line].size() < at) ++line;
-            found.push_back(line);
-            if (++line == lines_.size()) break;
-            from = lines_[line].data();
+        for (size_t i = 1; i < lines_.size(); ++i) {
+            const std::string_view line = lines_[i];
+            if (line.size() >= kTopName.size() &&
+                ::memmem(line.data(), line.size(), kTopName.data(), kTopName.size()) != nullptr)
+                found.push_back(i);
         }
         return found;
     }
@@ -124,7 +115,6 @@ private:
         return tree_.AppendChild(parent, std::move(data));
     }
 
-    std::string_view script_;
     std::vector<std::string_view> lines_;
     BracketIndex index_;
     MenuTree& tree_;

@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the normal build's
+# tests, then the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer together with each fuzz target for a bounded
+# time (TAVEL_FUZZ_SECONDS, 60 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+jobs=$(nproc)
+
 scripts/build.sh
-cd build
-ctest --output-on-failure -j"$(nproc)"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+CC=clang-14 CXX=clang++-14 TAVEL_BUILD_DIR=build-check scripts/build.sh \
+  -DTAVEL_SANITIZE=ON -DTAVEL_FUZZ=ON -DTAVEL_GUI=OFF -DTAVEL_BENCH=OFF \
+  -DTAVEL_FUZZ_SECONDS="${TAVEL_FUZZ_SECONDS:-60}"
+(cd build-check && ctest --output-on-failure -j"$jobs")

@@ -1,0 +1,14 @@
+var theMenu = new Array();
+theMenu[0] = new Array("Home", "index.html");
+theMenu[1] = new Array("Products", "myMenu0");
+var myMenu0 = new Array();
+myMenu0[0] = new Array("M","Software","Programs","myMenu12");
+var myMenu12 = new Array();
+myMenu12[0] = new Array("L","Editor","Text editor","editor.html");
+myMenu12[1] = new Array("L","----------","","");
+myMenu12[2] = new Array("L","Viewer","","view.html");
+myMenu0[1] = new Array("S","----------","","");
+myMenu0[2] = new Array("L","Hardware","Devices","hard.html");
+theMenu[2] = new Array("About", "myMenu1");
+var myMenu1 = new Array();
+myMenu1[0] = new Array("L","Contact","Write to us","contact.html");

@@ -10,6 +10,9 @@ set(TAVEL_CORE_SOURCES
   menu/BracketIndex.cpp
   menu/TreeCommands.cpp
   menu/GenerateCode.cpp
+  menu/TreeReport.cpp
+  project/StartupLoad.cpp
+  project/ExternalPage.cpp
   project/Workspace.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

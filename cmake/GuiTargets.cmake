@@ -1,0 +1,37 @@
+# The Qt shell: windows, dialogs, the preview, and the program itself.
+find_package(Qt6 REQUIRED COMPONENTS Widgets WebEngineWidgets PrintSupport Svg)
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+add_library(tavel_ui STATIC
+  ui/ActionTable.cpp
+  ui/AboutPicture.cpp
+  ui/LocalText.cpp
+  ui/MenuTreeModel.cpp
+  ui/MenuTreeView.cpp
+  ui/StartupTiming.cpp
+  ui/TavelApplication.cpp
+  ui/TreeReportPrinter.cpp
+  ui/UiServices.cpp
+  ui/WebPreview.cpp
+  ui/tvAbout.cpp
+  ui/tvUnit1.cpp
+  ui/icons.qrc
+  menu/tvItemProps.cpp
+  project/tvNewMenu.cpp
+  project/tvSave.cpp
+  project/tvStyleMaster.cpp
+  design/tvProps.cpp
+  tools/tvTools.cpp
+)
+target_link_libraries(tavel_ui PUBLIC tavel_core Qt6::Widgets Qt6::WebEngineWidgets Qt6::PrintSupport Qt6::Svg)
+
+add_executable(tavel app/Tavel.cpp)
+target_link_libraries(tavel PRIVATE tavel_ui)
+# The program folder is the executable's folder: keep it beside data/'s copy.
+set_target_properties(tavel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+if(TARGET tavel_data)
+  add_dependencies(tavel tavel_data)
+endif()
+install(TARGETS tavel DESTINATION .)
+install(DIRECTORY data/ DESTINATION .)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tavel {
+
+// The "Project properties" dialog: the page design dialog.
+// Created once at start-up; its controls come with the command that opens it.
+class TForm5 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+};
+
+}  // namespace tavel

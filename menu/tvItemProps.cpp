@@ -1,0 +1,65 @@
+#include "menu/tvItemProps.h"
+
+#include "ui/LocalText.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavel {
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+    setObjectName("TForm4");
+    setWindowTitle("Edit Item");
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+    edit1_ = new QLineEdit("Item1", this);
+    edit1_->setObjectName("Edit1");
+    edit2_ = new QLineEdit("Hint about item1", this);
+    edit2_->setObjectName("Edit2");
+    edit3_ = new QLineEdit("index.html", this);
+    edit3_->setObjectName("Edit3");
+    for (QLineEdit* edit : {edit1_, edit2_, edit3_}) edit->setMinimumWidth(280);
+
+    auto* form = new QFormLayout;
+    form->addRow("Caption", edit1_);
+    form->addRow("Hint", edit2_);
+    form->addRow("Link", edit3_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName("OKBtn");
+    ok_->setDefault(true);  // Enter confirms wherever the focus is
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    cancel->setObjectName("CancelBtn");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // OK first, so it holds the focus when the dialog opens.
+    setTabOrder(ok_, cancel);
+    setTabOrder(cancel, edit1_);
+    setTabOrder(edit1_, edit2_);
+    setTabOrder(edit2_, edit3_);
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ok_->setFocus(Qt::OtherFocusReason);
+}
+
+ItemTexts TForm4::Texts() const { return {Bytes(edit1_->text()), Bytes(edit2_->text()), Bytes(edit3_->text())}; }
+
+void TForm4::SetTexts(const ItemTexts& texts) {
+    edit1_->setText(Shown(texts.caption));
+    edit2_->setText(Shown(texts.hint));
+    edit3_->setText(Shown(texts.link));
+}
+
+}  // namespace tavel

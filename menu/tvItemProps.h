@@ -1,0 +1,37 @@
+#pragma once
+
+#include "menu/TreeCommands.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tavel {
+
+// The Edit Item dialog, shared by Add item, Add subitem and Edit item. It
+// lives for the whole run and keeps its texts between uses.
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+
+    ItemTexts Texts() const;
+    void SetTexts(const ItemTexts& texts);
+
+    QLineEdit* Edit1() const { return edit1_; }
+    QLineEdit* Edit2() const { return edit2_; }
+    QLineEdit* Edit3() const { return edit3_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLineEdit* edit1_;
+    QLineEdit* edit2_;
+    QLineEdit* edit3_;
+    QPushButton* ok_;
+};
+
+}  // namespace tavel

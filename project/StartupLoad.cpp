@@ -1,0 +1,54 @@
+#include "project/StartupLoad.h"
+
+#include "menu/ScriptReader.h"
+#include "platform/FileError.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "project/Preview.h"
+#include "project/ProgramFolder.h"
+#include "project/Workspace.h"
+
+namespace tavel {
+
+StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
+    StartupLoadResult result;
+    workspace.SetProject("", "");
+    workspace.MarkSaved();
+    preview.Navigate(FileLocation(workspace.ProgramPath(programpath::kTemplatePage)));
+
+    ProjectTexts& texts = workspace.Texts();
+    const struct {
+        std::string_view relative;
+        std::string* text;
+    } files[] = {
+        {programpath::kTemplateScript, &texts.script},
+        {programpath::kTemplatePage, &texts.page},
+        {programpath::kTemplateStyleSheet, &texts.styleSheet},
+        {programpath::kTemplateRuntime, &texts.runtime},
+    };
+    bool scriptRead = false;
+    for (const auto& file : files) {
+        try {
+            *file.text = ReadTextFile(workspace.ProgramPath(file.relative));
+            if (file.text == &texts.script) scriptRead = true;
+        } catch (const FileError& error) {
+            file.text->clear();
+            result.failures.push_back(error.what());
+        }
+    }
+    if (scriptRead) {
+        LoadTreeFromScript(texts.script, workspace.Tree());
+        result.treeBuilt = true;
+    } else {
+        workspace.Tree().Clear();
+    }
+    return result;
+}
+
+std::string StartupFailureMessage(const std::vector<std::string>& failures) {
+    std::string message = "These template files could not be read; their texts are left empty:";
+    for (const std::string& failure : failures) message += "\n\n" + failure;
+    return message;
+}
+
+}  // namespace tavel

@@ -1,0 +1,94 @@
+#include "project/StartupLoad.h"
+
+#include "TestSupport.h"
+#include "menu/TreeReport.h"
+#include "project/ExternalPage.h"
+#include "project/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tavel {
+namespace {
+
+class StartupLoadTest : public ::testing::Test {
+protected:
+    StartupLoadTest() : workspace(program.path()) {
+        std::filesystem::create_directory(program.File("system"));
+        program.Write("system/temp.js", test::ExampleScript());
+        program.Write("system/index.htm", "<html>\n</html>");
+        program.Write("system/stt.css", "A.menu {}\r\n");
+        program.Write("system/sys.js", "function buildMenu(n) {}\r\n");
+    }
+
+    test::TempFolder program;
+    Workspace workspace;
+    test::RecordingPreview preview;
+};
+
+TEST_F(StartupLoadTest, ReadsTheTemplateTextsAndBuildsTheTree) {
+    workspace.SetProject("/elsewhere", "Old");
+    workspace.MarkModified();
+    StartupLoadResult result = LoadDefaultProject(workspace, preview);
+    EXPECT_TRUE(result.failures.empty());
+    EXPECT_TRUE(result.treeBuilt);
+    EXPECT_TRUE(workspace.IsDefaultProject());
+    EXPECT_EQ(workspace.ProjectName(), "");
+    EXPECT_FALSE(workspace.Modified());
+    EXPECT_EQ(workspace.Texts().page, "<html>\r\n</html>");
+    EXPECT_EQ(workspace.Texts().runtime, "function buildMenu(n) {}\r\n");
+    EXPECT_EQ(workspace.Tree().Count(), 10u);
+    EXPECT_EQ(preview.calls,
+              std::vector<std::string>{"navigate file:\\\\\\" + program.path() + "/system/index.htm"});
+}
+
+TEST_F(StartupLoadTest, EachMissingFileCostsOnlyItsOwnText) {
+    std::filesystem::remove(program.File("system/index.htm"));
+    std::filesystem::remove(program.File("system/sys.js"));
+    StartupLoadResult result = LoadDefaultProject(workspace, preview);
+    ASSERT_EQ(result.failures.size(), 2u);
+    EXPECT_NE(result.failures[0].find(program.File("system/index.htm")), std::string::npos);
+    EXPECT_NE(result.failures[1].find(program.File("system/sys.js")), std::string::npos);
+    EXPECT_EQ(workspace.Texts().page, "");
+    EXPECT_EQ(workspace.Texts().styleSheet, "A.menu {}\r\n");
+    EXPECT_TRUE(result.treeBuilt);
+    const std::string message = StartupFailureMessage(result.failures);
+    EXPECT_NE(message.find("index.htm"), std::string::npos);
+    EXPECT_NE(message.find("sys.js"), std::string::npos);
+}
+
+TEST_F(StartupLoadTest, NoTreeWithoutItsScript) {
+    test::BuildTree(workspace.Tree(), test::ExampleRows());
+    std::filesystem::remove(program.File("system/temp.js"));
+    StartupLoadResult result = LoadDefaultProject(workspace, preview);
+    EXPECT_FALSE(result.treeBuilt);
+    EXPECT_EQ(workspace.Tree().Count(), 0u);
+    EXPECT_EQ(workspace.Texts().script, "");
+    EXPECT_EQ(workspace.Texts().page, "<html>\r\n</html>");
+}
+
+TEST(ExternalBrowserTarget, TemplatePathOrTheProjectsPageLocation) {
+    test::TempFolder program;
+    std::filesystem::create_directory(program.File("system"));
+    Workspace workspace(program.path());
+    EXPECT_EQ(ExternalBrowserTarget(workspace), program.File("system/index.htm"));
+    for (const char* folder : {"/menus/Shop", "/menus/Shop/"}) {
+        workspace.SetProject(folder, "Shop");
+        EXPECT_EQ(ExternalBrowserTarget(workspace), "file:\\\\\\/menus/Shop/index.htm");
+    }
+}
+
+TEST(TreeReport, ListsEveryCaptionFlatInWalkOrder) {
+    MenuTree tree;
+    EXPECT_TRUE(TreeReportLines(tree).empty());
+    test::BuildTree(tree, test::ExampleRows());
+    const auto lines = TreeReportLines(tree);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[3], "Editor");
+    EXPECT_EQ(lines[4], "----------");
+    EXPECT_EQ(lines[8], "----------");
+}
+
+}  // namespace
+}  // namespace tavel

@@ -1,0 +1,63 @@
+#include "GuiFixture.h"
+
+#include "menu/tvItemProps.h"
+#include "tools/tvTools.h"
+#include "ui/tvAbout.h"
+#include "ui/tvUnit1.h"
+
+#include <QDir>
+#include <QFile>
+
+static void InitResources() { Q_INIT_RESOURCE(icons); }
+
+namespace tavel::test {
+
+GuiFixture::GuiFixture() {
+    InitResources();
+    QDir(folder.path()).mkdir("system");
+}
+
+GuiFixture::~GuiFixture() {
+    // Dialogs are children of the main window and go with it.
+    form1.reset();
+}
+
+void GuiFixture::WriteTemplate(const char* name, const std::string& bytes) {
+    QFile file(folder.path() + "/system/" + name);
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write template %s", name);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string GuiFixture::ReadTemplate(const char* name) const {
+    QFile file(folder.path() + "/system/" + name);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    return file.readAll().toStdString();
+}
+
+TForm1& GuiFixture::Start() {
+    form1 = std::make_unique<TForm1>(ProgramFolder().toStdString(), services);
+    form4 = new TForm4(form1.get());
+    form7 = new TForm7(services, form1.get());
+    form8 = new TForm8(form1.get());
+    form1->SetDialogs(form4, form7, form8);
+    return *form1;
+}
+
+std::string ExampleMenuScript() {
+    return "var theMenu = new Array();\r\n"
+           "theMenu[0] = new Array(\"Home\", \"index.html\");\r\n"
+           "theMenu[1] = new Array(\"Products\", \"myMenu0\");\r\n"
+           "var myMenu0 = new Array();\r\n"
+           "myMenu0[0] = new Array(\"M\",\"Software\",\"Programs\",\"myMenu12\");\r\n"
+           "var myMenu12 = new Array();\r\n"
+           "myMenu12[0] = new Array(\"L\",\"Editor\",\"Text editor\",\"editor.html\");\r\n"
+           "myMenu12[1] = new Array(\"L\",\"----------\",\"\",\"\");\r\n"
+           "myMenu12[2] = new Array(\"L\",\"Viewer\",\"\",\"view.html\");\r\n"
+           "myMenu0[1] = new Array(\"S\",\"----------\",\"\",\"\");\r\n"
+           "myMenu0[2] = new Array(\"L\",\"Hardware\",\"Devices\",\"hard.html\");\r\n"
+           "theMenu[2] = new Array(\"About\", \"myMenu1\");\r\n"
+           "var myMenu1 = new Array();\r\n"
+           "myMenu1[0] = new Array(\"L\",\"Contact\",\"Write to us\",\"contact.html\");\r\n";
+}
+
+}  // namespace tavel::test

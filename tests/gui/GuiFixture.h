@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ScriptedServices.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+
+namespace tavel {
+class TForm1;
+class TForm4;
+class TForm7;
+class TForm8;
+}  // namespace tavel
+
+namespace tavel::test {
+
+// A program folder of its own with the given template texts, and the main
+// window with its dialogs built on it as the program builds them.
+class GuiFixture {
+public:
+    GuiFixture();
+    ~GuiFixture();
+
+    void WriteTemplate(const char* name, const std::string& bytes);
+    std::string ReadTemplate(const char* name) const;
+    // Builds the windows; call after writing the template files.
+    TForm1& Start();
+
+    QString ProgramFolder() const { return folder.path() + "/"; }
+
+    QTemporaryDir folder;
+    ScriptedServices services;
+    std::unique_ptr<TForm1> form1;
+    TForm4* form4 = nullptr;
+    TForm7* form7 = nullptr;
+    TForm8* form8 = nullptr;
+};
+
+// The example menu's script, CR LF after each line.
+std::string ExampleMenuScript();
+
+}  // namespace tavel::test
+
+// A test main that prepares the browser engine the way the program does.
+#define TAVEL_GUI_TEST_MAIN(TestClass)                                 \
+    int main(int argc, char** argv) {                                  \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);    \
+        QApplication app(argc, argv);                                  \
+        TestClass test;                                                \
+        return QTest::qExec(&test, argc, argv);                        \
+    }

@@ -1,0 +1,61 @@
+// The Edit Item dialog on its own: first texts, tab order, Enter and Escape.
+#include "GuiFixture.h"
+#include "menu/tvItemProps.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tavel;
+
+class ItemDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offersItsFirstTextsAndFocusesOk() {
+        TForm4 dialog;
+        QCOMPARE(dialog.windowTitle(), QString("Edit Item"));
+        QCOMPARE(dialog.Edit1()->text(), QString("Item1"));
+        QCOMPARE(dialog.Edit2()->text(), QString("Hint about item1"));
+        QCOMPARE(dialog.Edit3()->text(), QString("index.html"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* ok = dialog.findChild<QPushButton*>("OKBtn");
+        auto* cancel = dialog.findChild<QPushButton*>("CancelBtn");
+        QCOMPARE(QApplication::focusWidget(), ok);
+        // OK, Cancel, Caption, Hint, Link, and round again.
+        const QList<QWidget*> order = {cancel, dialog.Edit1(), dialog.Edit2(), dialog.Edit3(), ok};
+        for (QWidget* expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+    }
+
+    void enterConfirmsFromAFieldAndEscapeCancels() {
+        TForm4 dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.Edit2()->setFocus();
+        QTest::keyClick(dialog.Edit2(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void keepsItsTextsBetweenUses() {
+        TForm4 dialog;
+        dialog.SetTexts({"Café", "", "a\"b.html"});
+        dialog.show();
+        dialog.accept();
+        ItemTexts texts = dialog.Texts();
+        QCOMPARE(QString::fromLocal8Bit(texts.caption.c_str()), QString("Café"));
+        QCOMPARE(texts.hint, std::string());
+        QCOMPARE(texts.link, std::string("a\"b.html"));
+        QCOMPARE(dialog.Edit1()->text(), QString("Café"));
+    }
+};
+
+TAVEL_GUI_TEST_MAIN(ItemDialogTest)
+#include "ItemDialogTest.moc"

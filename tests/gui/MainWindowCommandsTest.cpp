@@ -1,0 +1,292 @@
+// Every command of the main window, driven through its action as a user
+// would, with the modal questions answered by a script.
+#include "GuiFixture.h"
+#include "menu/MenuTree.h"
+#include "menu/TreeMessages.h"
+#include "menu/tvItemProps.h"
+#include "tools/tvTools.h"
+#include "ui/MenuTreeModel.h"
+#include "ui/WebPreview.h"
+#include "ui/tvUnit1.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPdfDocument>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTreeView>
+
+using namespace tavel;
+using Answer = test::ScriptedServices::DialogAnswer;
+
+namespace {
+
+// An Edit Item answer: checks what the dialog offers, fills it, and closes
+// it with OK or Cancel.
+Answer ItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
+    return [=](QDialog& dialog) {
+        auto& form = static_cast<TForm4&>(dialog);
+        if (!expectOffered.isEmpty()) {
+            if (form.Edit1()->text() != expectOffered[0] || form.Edit2()->text() != expectOffered[1] ||
+                form.Edit3()->text() != expectOffered[2])
+                qWarning("dialog offered %s / %s / %s", qPrintable(form.Edit1()->text()),
+                         qPrintable(form.Edit2()->text()), qPrintable(form.Edit3()->text()));
+            form.setProperty("offeredAsExpected", form.Edit1()->text() == expectOffered[0] &&
+                                                      form.Edit2()->text() == expectOffered[1] &&
+                                                      form.Edit3()->text() == expectOffered[2]);
+        }
+        if (!fill.isEmpty()) {
+            form.Edit1()->setText(fill[0]);
+            form.Edit2()->setText(fill[1]);
+            form.Edit3()->setText(fill[2]);
+        }
+        return ok;
+    };
+}
+
+std::string Caption(const MenuItem* item) { return item->Data().Caption; }
+
+}  // namespace
+
+class MainWindowCommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::GuiFixture> f;
+
+    TForm1& Start(const std::string& script) {
+        f->WriteTemplate("temp.js", script);
+        f->WriteTemplate("index.htm", "<html><body>page</body></html>\r\n");
+        f->WriteTemplate("stt.css", "A.menu {}\r\n");
+        f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
+        return f->Start();
+    }
+    MenuTree& Tree() { return f->form1->Work().Tree(); }
+    void Trigger(const char* action) { f->form1->Action(action)->trigger(); }
+    MenuItem* Find(const std::string& caption) {
+        for (size_t i = 0; i < Tree().Count(); ++i)
+            if (Caption(Tree().ItemAt(i)) == caption) return Tree().ItemAt(i);
+        return nullptr;
+    }
+    QTreeView* View() { return f->form1->findChild<QTreeView*>("Tree"); }
+
+private slots:
+    void init() { f = std::make_unique<test::GuiFixture>(); }
+    void cleanup() {
+        QCOMPARE(f->services.unexpectedDialogs, 0);
+        f.reset();
+    }
+
+    void addItemOnAnEmptyTreeAsksForASubitemAndCancelKeepsTheItem() {
+        Start("var theMenu = new Array();\r\n");
+        QCOMPARE(Tree().Count(), size_t{0});
+        f->services.dialogs.push_back(ItemDialog({"Item1", "Hint about item1", "index.html"}, {"News", "h", "n.html"}, true));
+        f->services.dialogs.push_back(ItemDialog({"News", "h", "n.html"}, {}, false));
+        Trigger("Action7");
+        QCOMPARE(f->form4->property("offeredAsExpected").toBool(), true);
+        QCOMPARE(f->services.messages.size(), size_t{1});
+        QCOMPARE(f->services.messages[0].text, QString(treemessage::kNoUpperMenu));
+        QCOMPARE(f->services.messages[0].caption, QString("Tavel Builder"));
+        QCOMPARE(f->services.messages[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(Tree().Count(), size_t{1});
+        QCOMPARE(Caption(Tree().Top(0)), std::string("News"));
+        QVERIFY(!Tree().Top(0)->HasChildren());
+        QCOMPARE(Tree().Selected(), Tree().Top(0));
+        QVERIFY(f->form1->Work().Modified());
+        QCOMPARE(View()->currentIndex().data().toString(), QString("News"));
+    }
+
+    void addItemThenSubitemThroughTheSecondDialog() {
+        Start("var theMenu = new Array();\r\n");
+        f->services.dialogs.push_back(ItemDialog({}, {"Top", "", ""}, true));
+        f->services.dialogs.push_back(ItemDialog({}, {"Child", "c", "c.html"}, true));
+        Trigger("Action7");
+        QCOMPARE(Tree().Count(), size_t{2});
+        QCOMPARE(Tree().Top(0)->Data().Kind, 'M');
+        QCOMPARE(Caption(Tree().Top(0)->Child(0)), std::string("Child"));
+    }
+
+    void addSubitemRefusesWithoutSelectionAndBelowTheThirdLevel() {
+        Start(test::ExampleMenuScript());
+        Tree().Select(nullptr);
+        Trigger("Action8");
+        QCOMPARE(f->services.messages.back().text, QString("Cann't add subitem to empty item!"));
+        QCOMPARE(f->services.messages.back().icon, QMessageBox::NoIcon);
+
+        Tree().Select(Find("Editor"));
+        Trigger("Action8");
+        QCOMPARE(f->services.messages.back().text, QString("Cann't create more than 3-level menu!"));
+        QCOMPARE(f->services.messages.back().caption, QString("Warning!"));
+        QCOMPARE(f->services.messages.back().icon, QMessageBox::Warning);
+        QCOMPARE(Tree().Count(), size_t{10});
+        QVERIFY(!f->form1->Work().Modified());
+
+        Tree().Select(Find("Hardware"));
+        f->services.dialogs.push_back(ItemDialog({}, {"Disk", "", "disk.html"}, true));
+        Trigger("Action8");
+        QCOMPARE(Caption(Find("Hardware")->Child(0)), std::string("Disk"));
+        QCOMPARE(Find("Hardware")->Data().Kind, 'M');
+    }
+
+    void editItemStoresOnOkAndOnlyMarksOnCancel() {
+        Start(test::ExampleMenuScript());
+        Tree().Select(Find("Viewer"));
+        f->services.dialogs.push_back(ItemDialog({"Viewer", "", "view.html"}, {"Reader", "Reads", "read.html"}, true));
+        Trigger("Action9");
+        QVERIFY(f->form4->property("offeredAsExpected").toBool());
+        QCOMPARE(Find("Reader")->Data().Link, std::string("read.html"));
+        QCOMPARE(View()->currentIndex().data().toString(), QString("Reader"));
+
+        f->form1->Work().MarkSaved();
+        f->services.dialogs.push_back(ItemDialog({"Reader", "Reads", "read.html"}, {"Ignored", "", ""}, false));
+        Trigger("Action9");
+        QVERIFY(Find("Ignored") == nullptr);
+        QVERIFY(f->form1->Work().Modified());
+
+        // The dialog keeps what Edit item loaded: Add item offers it next.
+        f->services.dialogs.push_back(ItemDialog({"Ignored", "", ""}, {}, false));
+        Trigger("Action7");
+    }
+
+    void separatorAndDelete() {
+        Start(test::ExampleMenuScript());
+        Tree().Select(Find("Editor"));
+        Trigger("Action18");
+        MenuItem* added = Find("Software")->LastChild();
+        QCOMPARE(added->Data().Kind, 'S');
+        QCOMPARE(Caption(added), std::string("----------"));
+
+        Tree().Select(Find("Products"));
+        Trigger("Action10");
+        QVERIFY(Find("Software") == nullptr);
+        QCOMPARE(Tree().TopCount(), size_t{2});
+        QCOMPARE(f->services.messages.size(), size_t{0});
+    }
+
+    void expandAndCollapseAllFromThePopup() {
+        Start(test::ExampleMenuScript());
+        QMenu* popup = f->form1->findChild<QMenu*>("PopupMenu1");
+        QVERIFY(popup != nullptr);
+        popup->findChild<QAction*>("Expandall1")->trigger();
+        auto* model = static_cast<MenuTreeModel*>(View()->model());
+        for (size_t i = 0; i < Tree().Count(); ++i) {
+            MenuItem* item = Tree().ItemAt(i);
+            if (item->HasChildren()) QVERIFY(View()->isExpanded(model->IndexOf(item)));
+        }
+        popup->findChild<QAction*>("Collapseall1")->trigger();
+        QVERIFY(!View()->isExpanded(model->IndexOf(Find("Products"))));
+        QVERIFY(!f->form1->Work().Modified());
+    }
+
+    void generateCodeRewritesTheTemplateScriptAndReloads() {
+        Start(test::ExampleMenuScript());
+        auto* web = f->form1->findChild<WebPreview*>("Web");
+        QSignalSpy navigated(web, &WebPreview::Navigated);
+        QSignalSpy reloaded(web, &WebPreview::Reloaded);
+        Tree().Select(Find("Home"));
+        Trigger("Action18");  // a top-level separator: written as nothing
+        f->form1->Work().MarkSaved();
+        Trigger("Action17");
+        QCOMPARE(reloaded.count(), 1);
+        QCOMPARE(navigated.count(), 0);
+        // Read back, the example lost its top-level separator and hints; the
+        // script written again is the same fourteen lines.
+        QCOMPARE(f->ReadTemplate("temp.js"), test::ExampleMenuScript());
+        auto* memo1 = f->form1->findChild<QPlainTextEdit*>("Memo1");
+        QCOMPARE(memo1->toPlainText().count('\n'), 14);
+        QVERIFY(!f->form1->Work().Modified());
+    }
+
+    void memoEditsChangeTheTextButNotTheFlag() {
+        Start(test::ExampleMenuScript());
+        auto* memo2 = f->form1->findChild<QPlainTextEdit*>("Memo2");
+        memo2->setPlainText("<html>\n<body>edited</body>\n</html>\n");
+        Trigger("Action11");  // any command brings the edit into the project
+        QCOMPARE(f->form1->Work().Texts().page, std::string("<html>\r\n<body>edited</body>\r\n</html>\r\n"));
+        QVERIFY(!f->form1->Work().Modified());
+    }
+
+    void seeCodeShowsTheDatabaseTabAndToolsToggles() {
+        Start(test::ExampleMenuScript());
+        auto* pages = f->form1->findChild<QTabWidget*>("PageControl1");
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(pages->tabText(0), QString("Browser"));
+        pages->setCurrentIndex(3);
+        Trigger("Action11");
+        QCOMPARE(pages->currentIndex(), 1);
+        QCOMPARE(pages->tabText(1), QString("Database"));
+
+        QVERIFY(!f->form8->isVisible());
+        Trigger("Action13");
+        QVERIFY(f->form8->isVisible());
+        Trigger("Action13");
+        QVERIFY(!f->form8->isVisible());
+    }
+
+    void printsTheTreeReportFlatAndInOrder() {
+        Start(test::ExampleMenuScript());
+        QTemporaryDir out;
+        f->services.printerPdf = out.filePath("report.pdf");
+        Trigger("Action5");
+        QCOMPARE(f->services.messages.size(), size_t{0});
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(f->services.printerPdf), QPdfDocument::Error::None);
+        QString text;
+        for (int page = 0; page < pdf.pageCount(); ++page) text += pdf.getAllText(page).text();
+        const QStringList expected = {"Home", "Products", "Software", "Editor", "----------", "Viewer",
+                                      "----------", "Hardware", "About", "Contact"};
+        qsizetype at = 0;
+        for (const QString& caption : expected) {
+            const qsizetype found = text.indexOf(caption, at);
+            QVERIFY2(found >= 0, qPrintable("missing or out of order: " + caption + " in " + text));
+            at = found + caption.size();
+        }
+    }
+
+    void printingWithoutAPrinterIsReportedAndChangesNothing() {
+        Start(test::ExampleMenuScript());
+        Trigger("Action5");
+        QCOMPARE(f->services.messages.size(), size_t{1});
+        QCOMPARE(f->services.messages[0].icon, QMessageBox::Critical);
+        QVERIFY(f->services.messages[0].text.contains("printer"));
+    }
+
+    void aFailedWriteIsShownNamingTheFileAndTheProgramGoesOn() {
+        Start(test::ExampleMenuScript());
+        QFile::remove(f->ProgramFolder() + "system/temp.js");
+        QDir(f->ProgramFolder() + "system").mkdir("temp.js");  // a folder where the file should be
+        Trigger("Action17");
+        QCOMPARE(f->services.messages.size(), size_t{1});
+        QVERIFY(f->services.messages[0].text.contains(f->ProgramFolder() + "system/temp.js"));
+        Trigger("Action18");
+        QCOMPARE(Tree().TopCount(), size_t{4});
+    }
+
+    void missingTemplateFilesAreReportedInOneMessage() {
+        f->WriteTemplate("temp.js", test::ExampleMenuScript());
+        f->WriteTemplate("stt.css", "");
+        f->Start();
+        f->form1->show();
+        QTRY_COMPARE(f->services.messages.size(), size_t{1});
+        const QString text = f->services.messages[0].text;
+        QVERIFY(text.contains("system/index.htm"));
+        QVERIFY(text.contains("system/sys.js"));
+        QVERIFY(!text.contains("stt.css"));
+        QCOMPARE(Tree().Count(), size_t{10});
+    }
+
+    void helpExternalBrowserAndAboutOpenWithTheDesktop() {
+        Start(test::ExampleMenuScript());
+        Trigger("Action14");
+        QCOMPARE(f->services.opened.back(), f->ProgramFolder() + "Help/index.htm");
+        f->form1->findChild<QWidget*>("ToolButton4");
+        f->form1->ToolButton4Click();
+        QCOMPARE(f->services.opened.back(), f->ProgramFolder() + "system/index.htm");
+        f->services.dialogs.push_back([](QDialog& d) { return d.objectName() == "TForm7"; });
+        Trigger("Action16");
+    }
+};
+
+TAVEL_GUI_TEST_MAIN(MainWindowCommandsTest)
+#include "MainWindowCommandsTest.moc"

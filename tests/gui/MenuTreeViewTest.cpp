@@ -1,0 +1,128 @@
+// The tree view over the core's tree: the item model stays consistent under
+// every kind of change, and drag and drop goes through the core's rules.
+#include "GuiFixture.h"
+#include "menu/MenuTree.h"
+#include "menu/ScriptReader.h"
+#include "menu/TreeCommands.h"
+#include "project/Workspace.h"
+#include "ui/MenuTreeModel.h"
+#include "ui/MenuTreeView.h"
+
+#include <QAbstractItemModelTester>
+#include <QMimeData>
+
+using namespace tavel;
+
+class MenuTreeViewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<TreeCommands> commands;
+    std::unique_ptr<MenuTreeModel> model;
+    std::unique_ptr<MenuTreeView> view;
+
+    MenuItem* Find(const std::string& caption) {
+        MenuTree& tree = workspace->Tree();
+        for (size_t i = 0; i < tree.Count(); ++i)
+            if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+        return nullptr;
+    }
+
+    // Sends a drag over and a drop onto the item, as the mouse would.
+    bool DropOn(MenuItem* target) {
+        view->expandAll();
+        const QPoint at = view->visualRect(model->IndexOf(target)).center();
+        QMimeData mime;
+        mime.setData(MenuTreeModel::kMimeType, {});
+        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &move);
+        const bool accepted = move.isAccepted();
+        QDropEvent drop(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &drop);
+        return accepted;
+    }
+
+private slots:
+    void init() {
+        workspace = std::make_unique<Workspace>("/nowhere/");
+        commands = std::make_unique<TreeCommands>(*workspace);
+        model = std::make_unique<MenuTreeModel>(workspace->Tree());
+        new QAbstractItemModelTester(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                     model.get());
+        MenuTreeView::DropRules rules{
+            [this](const MenuItem* t) { return commands->CanDropOn(t); },
+            [this](MenuItem* t) { commands->DropOn(t); },
+            [this](MenuItem* item) { workspace->Tree().Select(item); },
+            [this](MenuItem* item, bool open) { workspace->Tree().SetExpanded(item, open); },
+        };
+        view = std::make_unique<MenuTreeView>(*model, rules);
+        view->resize(300, 400);
+        view->show();
+        LoadTreeFromScript(test::ExampleMenuScript(), workspace->Tree());
+        workspace->MarkSaved();
+    }
+
+    void cleanup() {
+        view.reset();
+        model.reset();
+        commands.reset();
+        workspace.reset();
+    }
+
+    void modelFollowsEveryKindOfChange() {
+        MenuTree& tree = workspace->Tree();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->rowCount(model->IndexOf(Find("Software"))), 3);
+        tree.Select(Find("Editor"));
+        commands->AddSeparator();
+        commands->AddItem({"New", "", ""});
+        tree.MoveBefore(Find("About"), Find("Home"));
+        tree.MoveBefore(Find("Home"), Find("Contact"));
+        tree.MoveBefore(Find("Viewer"), Find("Hardware"));
+        tree.Select(Find("Software"));
+        commands->DeleteSelected();
+        commands->FinishEdit(nullptr);
+        LoadTreeFromScript(test::ExampleMenuScript(), tree);
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->index(1, 0).data().toString(), QString("Products"));
+        QCOMPARE(model->index(0, 0, model->index(1, 0)).data(Qt::ToolTipRole).toString(), QString("Programs"));
+        QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
+    }
+
+    void selectionIsTheCoresInBothDirections() {
+        view->setCurrentIndex(model->IndexOf(Find("Hardware")));
+        QCOMPARE(workspace->Tree().Selected(), Find("Hardware"));
+        workspace->Tree().Select(Find("Contact"));
+        QCOMPARE(view->currentIndex(), model->IndexOf(Find("Contact")));
+    }
+
+    void dropMovesTheSelectedItemBeforeTheTarget() {
+        workspace->Tree().Select(Find("Contact"));
+        QVERIFY(DropOn(Find("Hardware")));
+        QCOMPARE(Find("Contact")->Parent(), Find("Products"));
+        QCOMPARE(Find("Contact")->Row() + 1, Find("Hardware")->Row());
+        QVERIFY(view->isExpanded(model->IndexOf(Find("Products"))));
+        QVERIFY(workspace->Modified());
+    }
+
+    void dropThatWouldMakeAFourthLevelIsRefused() {
+        workspace->Tree().Select(Find("Products"));  // three levels deep itself
+        QVERIFY(!DropOn(Find("Contact")));
+        QCOMPARE(Find("Products")->Parent(), nullptr);
+        QCOMPARE(Find("Contact")->Parent(), Find("About"));
+        QVERIFY(!workspace->Modified());
+    }
+
+    void dropOnADescendantIsAcceptedAndMovesNothing() {
+        workspace->Tree().Select(Find("Products"));
+        QVERIFY(DropOn(Find("Editor")));
+        QCOMPARE(Find("Software")->Parent(), Find("Products"));
+        QCOMPARE(Find("Products")->Row(), size_t{1});
+        QVERIFY(workspace->Modified());
+    }
+};
+
+TAVEL_GUI_TEST_MAIN(MenuTreeViewTest)
+#include "MenuTreeViewTest.moc"

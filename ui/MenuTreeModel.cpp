@@ -1,0 +1,109 @@
+#include "ui/MenuTreeModel.h"
+
+#include "menu/MenuTree.h"
+#include "ui/LocalText.h"
+
+#include <QMimeData>
+
+namespace tavel {
+
+MenuTreeModel::MenuTreeModel(MenuTree& tree, QObject* parent) : QAbstractItemModel(parent), tree_(tree) {
+    tree_.SetObserver(this);
+}
+
+MenuTreeModel::~MenuTreeModel() { tree_.SetObserver(nullptr); }
+
+QModelIndex MenuTreeModel::IndexOf(const MenuItem* item) const {
+    if (item == nullptr) return {};
+    return createIndex(static_cast<int>(item->Row()), 0, const_cast<MenuItem*>(item));
+}
+
+MenuItem* MenuTreeModel::ItemOf(const QModelIndex& index) {
+    return index.isValid() ? static_cast<MenuItem*>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex MenuTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || row < 0 || (parent.isValid() && parent.column() != 0)) return {};
+    const MenuItem* owner = ItemOf(parent);
+    if (static_cast<size_t>(row) >= tree_.ChildCount(owner)) return {};
+    return createIndex(row, 0, tree_.Child(owner, static_cast<size_t>(row)));
+}
+
+QModelIndex MenuTreeModel::parent(const QModelIndex& child) const {
+    const MenuItem* item = ItemOf(child);
+    return item != nullptr ? IndexOf(item->Parent()) : QModelIndex();
+}
+
+int MenuTreeModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() && parent.column() != 0) return 0;
+    return static_cast<int>(tree_.ChildCount(ItemOf(parent)));
+}
+
+int MenuTreeModel::columnCount(const QModelIndex&) const { return 1; }
+
+QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
+    const MenuItem* item = ItemOf(index);
+    if (item == nullptr) return {};
+    const tNodeData& data = item->Data();
+    switch (role) {
+        case Qt::DisplayRole:
+            return Shown(data.Caption);
+        case Qt::ToolTipRole:
+            if (data.Hint.empty()) return {};
+            return Shown(data.Hint);
+        default:
+            return {};
+    }
+}
+
+Qt::ItemFlags MenuTreeModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    // Captions change only through the Edit Item dialog, never in place.
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+}
+
+Qt::DropActions MenuTreeModel::supportedDragActions() const { return Qt::MoveAction; }
+Qt::DropActions MenuTreeModel::supportedDropActions() const { return Qt::MoveAction; }
+QStringList MenuTreeModel::mimeTypes() const { return {kMimeType}; }
+
+QMimeData* MenuTreeModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty()) return nullptr;
+    // The moved item is the tree's selection; the data only marks the drag
+    // as one of ours.
+    auto* mime = new QMimeData;
+    mime->setData(kMimeType, QByteArray());
+    return mime;
+}
+
+void MenuTreeModel::BeforeInsert(const MenuItem* parent, size_t row) {
+    beginInsertRows(IndexOf(parent), static_cast<int>(row), static_cast<int>(row));
+}
+void MenuTreeModel::AfterInsert() { endInsertRows(); }
+
+void MenuTreeModel::BeforeRemove(const MenuItem* parent, size_t row) {
+    beginRemoveRows(IndexOf(parent), static_cast<int>(row), static_cast<int>(row));
+}
+void MenuTreeModel::AfterRemove() { endRemoveRows(); }
+
+void MenuTreeModel::BeforeMove(const MenuItem* fromParent, size_t fromRow, const MenuItem* toParent,
+                               size_t toRow) {
+    const bool ok = beginMoveRows(IndexOf(fromParent), static_cast<int>(fromRow), static_cast<int>(fromRow),
+                                  IndexOf(toParent), static_cast<int>(toRow));
+    Q_ASSERT(ok);  // the tree never announces a move onto itself
+    Q_UNUSED(ok);
+}
+void MenuTreeModel::AfterMove() { endMoveRows(); }
+
+void MenuTreeModel::BeforeReset() { beginResetModel(); }
+void MenuTreeModel::AfterReset() { endResetModel(); }
+
+void MenuTreeModel::DataChanged(const MenuItem* item) {
+    const QModelIndex index = IndexOf(item);
+    emit dataChanged(index, index);
+}
+
+void MenuTreeModel::ExpansionChanged(const MenuItem* item) { emit ItemExpansionChanged(IndexOf(item), item->Expanded()); }
+
+void MenuTreeModel::SelectionChanged(const MenuItem* item) { emit CurrentItemChanged(IndexOf(item)); }
+
+}  // namespace tavel

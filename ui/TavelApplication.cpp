@@ -1,0 +1,36 @@
+#include "ui/TavelApplication.h"
+
+#include "ui/LocalText.h"
+#include "ui/UiServices.h"
+
+#include <exception>
+
+// The icons live in a static library, whose resources are not registered
+// until asked for.
+static void InitResources() { Q_INIT_RESOURCE(icons); }
+
+namespace tavel {
+
+TavelApplication::TavelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InitResources();
+    setApplicationName("Tavel Builder");
+    setApplicationVersion("2.1");
+    setDesktopFileName("tavel-builder");
+    setWindowIcon(QIcon(":/icons/tavel.svg"));
+}
+
+void TavelApplication::SetErrorWindow(QWidget* window, UiServices* services) {
+    window_ = window;
+    services_ = services;
+}
+
+bool TavelApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        if (services_ != nullptr) services_->Message(window_, "Tavel Builder", Shown(error.what()), QMessageBox::Critical);
+    }
+    return false;
+}
+
+}  // namespace tavel

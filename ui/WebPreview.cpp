@@ -1,0 +1,30 @@
+#include "ui/WebPreview.h"
+
+#include "ui/LocalText.h"
+#include "ui/UiServices.h"
+
+namespace tavel {
+
+WebPreview::WebPreview(QWidget* parent) : QWebEngineView(parent) {
+    setObjectName("Web");
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
+        if (loadedOnce_) return;
+        loadedOnce_ = true;
+        emit FirstPageLoaded();
+    });
+}
+
+void WebPreview::Navigate(const std::string& location) {
+    const QString shown = Shown(location);
+    setUrl(TargetUrl(shown));
+    emit Navigated(shown);
+}
+
+void WebPreview::Reload() {
+    reload();
+    emit Reloaded();
+}
+
+void WebPreview::GoHome() { setUrl(QUrl("about:blank")); }
+
+}  // namespace tavel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "project/Preview.h"
+
+#include <QWebEngineView>
+
+namespace tavel {
+
+// The preview browser `Web`: the core's Preview on a QWebEngineView.
+class WebPreview : public QWebEngineView, public Preview {
+    Q_OBJECT
+
+public:
+    explicit WebPreview(QWidget* parent = nullptr);
+
+    void Navigate(const std::string& location) override;
+    void Reload() override;
+
+    // The browser's own home page, which is not the project page.
+    void GoHome();
+
+signals:
+    void FirstPageLoaded();
+    // What the program asked of the preview, in its own terms.
+    void Navigated(const QString& location);
+    void Reloaded();
+
+private:
+    bool loadedOnce_ = false;
+};
+
+}  // namespace tavel

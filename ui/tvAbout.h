@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tavel {
+
+class UiServices;
+
+// The About box.
+class TForm7 : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kMakerAddress = "https://tavel-builder.example/";
+
+    TForm7(UiServices& services, QWidget* parent = nullptr);
+
+    // Opens the maker's address with the desktop.
+    void Label7Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    UiServices& services_;
+    QLabel* label7_;
+};
+
+}  // namespace tavel

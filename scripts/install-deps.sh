@@ -8,9 +8,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   libjpeg62-turbo-dev
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-pdf-dev libgl-dev
   xvfb xauth
+  chromium
 )
+# Node.js may come from Debian or from another apt source; either serves.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+(cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
 jobs=$(nproc)
 
 scripts/build.sh

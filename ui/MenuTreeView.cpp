@@ -125,6 +125,13 @@ void MenuTreeView::paintEvent(QPaintEvent* event) {
     painter.drawEllipse(QPoint(rect.left(), rect.top()), 3, 3);
 }
 
+// A click beside the items keeps the selection: the commands act on it,
+// and a selection nobody can see would surprise.
+void MenuTreeView::mousePressEvent(QMouseEvent* event) {
+    if (!indexAt(event->position().toPoint()).isValid()) return;
+    QTreeView::mousePressEvent(event);
+}
+
 void MenuTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeView::mouseDoubleClickEvent(event);
     if (indexAt(event->position().toPoint()).isValid()) emit ItemDoubleClicked();

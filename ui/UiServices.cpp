@@ -31,7 +31,8 @@ QUrl TargetUrl(const QString& target) {
     const std::string local = LocalPathOfLocation(target.toLocal8Bit().toStdString());
     if (!local.empty()) return QUrl::fromLocalFile(QString::fromLocal8Bit(local.c_str()));
     if (target.startsWith('/')) return QUrl::fromLocalFile(target);
-    return QUrl(target);
+    // A bare address such as the maker's site gets its scheme here.
+    return QUrl::fromUserInput(target);
 }
 
 }  // namespace tavel

@@ -24,7 +24,7 @@ TForm7::TForm7(UiServices& services, QWidget* parent) : QDialog(parent), service
     image->setPixmap(AboutPicture(QSize(185, 200)));
 
     QFont big = font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
+    big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     auto* label1 = new QLabel("Tavel", this);
     label1->setObjectName("Label1");
@@ -56,7 +56,8 @@ TForm7::TForm7(UiServices& services, QWidget* parent) : QDialog(parent), service
     right->addWidget(ok, 0, Qt::AlignRight);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 10, 6);
+    layout->setContentsMargins(6, 6, 8, 6);
+    layout->setSpacing(10);
     layout->addWidget(image);
     layout->addLayout(right);
 

@@ -13,7 +13,7 @@ class TForm7 : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* kMakerAddress = "https://tavel-builder.example/";
+    static constexpr const char* kMakerAddress = "tavel-builder.example";
 
     TForm7(UiServices& services, QWidget* parent = nullptr);
 

@@ -14,5 +14,9 @@ set(TAVEL_CORE_SOURCES
   project/StartupLoad.cpp
   project/ExternalPage.cpp
   project/Workspace.cpp
+  design/StyleRules.cpp
+  design/ButtonLine.cpp
+  design/ButtonStyleList.cpp
+  design/JpegImage.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -30,6 +30,9 @@ void PrintTo(const Row& row, std::ostream* os);
 std::vector<Row> ExampleRows();
 std::string ExampleScript();
 
+// A whole file as bytes, for files that are not text.
+std::string ReadBinary(const std::string& path);
+
 // Joins lines, each followed by CR LF.
 std::string CrLf(const std::vector<std::string>& lines);
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavel {
+
+// The last line of a style sheet may give the page's tables a button image
+// and name the chosen entry in a comment:
+//   table{ background-image: url("../buttons/blue.jpg");}/*blue*/
+inline constexpr std::string_view kButtonMarker = "table{ background-image: url(\"";
+
+enum class ButtonLineForm {
+    DefaultProject,  // the template's style sheet reaches the buttons folder
+    ProjectFolder,   // a project folder holds its own copy, table_bgcolor.jpg
+};
+
+std::string ButtonLine(ButtonLineForm form, std::string_view entry);
+
+struct ButtonLineName {
+    bool hasMarker = false;
+    // The entry the line names: the text between "/*" and the first "*/"
+    // after it on the marker's line. None when either is missing.
+    std::optional<std::string> name;
+};
+ButtonLineName ReadButtonLine(std::string_view styleSheet);
+
+// Removes everything from the marker to the end of the text, if the marker
+// occurs, so a new line can be appended as the last one.
+void DeleteButtonTail(std::string& styleSheet);
+void AppendButtonLine(std::string& styleSheet, ButtonLineForm form, std::string_view entry);
+
+}  // namespace tavel

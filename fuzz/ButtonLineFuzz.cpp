@@ -1,0 +1,35 @@
+// Any bytes as a style sheet and an entry name: the tail operations must
+// leave a sheet whose button line names that entry again.
+#include "design/ButtonLine.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tavel;
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const size_t cut = input.find('\0');
+    std::string sheet = input.substr(0, cut);
+    std::string entry = cut == std::string::npos ? "blue" : input.substr(cut + 1);
+
+    ReadButtonLine(sheet);
+    DeleteButtonTail(sheet);
+    if (sheet.find(kButtonMarker) != std::string::npos) std::abort();
+
+    // Entries are names of files: no "/", no NUL, and here no line breaks
+    // or comment end either. A name that starts with "*" would open a
+    // comment inside "../buttons/" already; such files are left out too.
+    if (entry.find_first_of(std::string("/\r\n\0", 4)) != std::string::npos || entry.find("*/") != std::string::npos ||
+        (!entry.empty() && entry.front() == '*'))
+        return 0;
+    for (ButtonLineForm form : {ButtonLineForm::DefaultProject, ButtonLineForm::ProjectFolder}) {
+        std::string copy = sheet;
+        AppendButtonLine(copy, form, entry);
+        // A marker inside the entry name itself would start the tail early.
+        if (entry.find("table{") != std::string::npos) continue;
+        const ButtonLineName line = ReadButtonLine(copy);
+        if (!line.hasMarker || !line.name || *line.name != entry) std::abort();
+    }
+    return 0;
+}

@@ -192,18 +192,18 @@ void TForm1::BuildActions() {
         {"Action14", &TForm1::Action14Execute}, {"Action16", &TForm1::Action16Execute},
         {"Action17", &TForm1::Action17Execute}, {"Action18", &TForm1::Action18Execute},
     };
-    for (const ActionSpec& spec : MainActions()) {
-        auto* action = new QAction(QIcon(QString(":/icons/%1.svg").arg(spec.icon)),
-                                   spec.menuCaption ? spec.menuCaption : spec.caption, this);
-        action->setObjectName(spec.name);
-        action->setProperty("category", spec.category);
-        action->setProperty("caption", spec.caption);
-        action->setToolTip(spec.hint);
-        action->setStatusTip(spec.hint);
-        if (*spec.shortcut) action->setShortcut(QKeySequence(spec.shortcut, QKeySequence::PortableText));
+    for (const ActionSpec& row : MainActions()) {
+        auto* action = new QAction(QIcon(QString(":/icons/%1.svg").arg(row.icon)),
+                                   row.menuCaption ? row.menuCaption : row.caption, this);
+        action->setObjectName(row.name);
+        action->setProperty("category", row.category);
+        action->setProperty("caption", row.caption);
+        action->setToolTip(row.hint);
+        action->setStatusTip(row.hint);
+        if (*row.shortcut) action->setShortcut(QKeySequence(row.shortcut, QKeySequence::PortableText));
         addAction(action);
         for (const auto& h : handlers) {
-            if (std::string_view(h.name) != spec.name) continue;
+            if (std::string_view(h.name) != row.name) continue;
             connect(action, &QAction::triggered, this, [this, handler = h.handler] { Run([this, handler] { (this->*handler)(); }); });
         }
     }
@@ -212,9 +212,9 @@ void TForm1::BuildActions() {
 
 void TForm1::BuildMenusAndToolbar() {
     menuBar()->setObjectName("ActionMainMenuBar1");
-    for (const MenuSpec& spec : MainMenus()) {
-        QMenu* menu = menuBar()->addMenu(spec.title);
-        for (const char* entry : spec.entries) {
+    for (const MenuSpec& menuRow : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(menuRow.title);
+        for (const char* entry : menuRow.entries) {
             if (std::string_view(entry) == "-")
                 menu->addSeparator();
             else

@@ -169,14 +169,7 @@ TEST(ScriptReader, StopsAtItsLimitsAndSaysSo) {
 }
 
 TEST(ScriptReader, ReadsTheRenamedThirdLevelArrayUnderItsOwnParent) {
-    std::vector<Row> rows = {{0, 'L', "Zero", "", "z.html"},
-                             {0, 'M', "One", "", ""},
-                             {1, 'M', "Sub", "", ""},
-                             {2, 'L', "Leaf", "", "leaf.html"}};
-    for (int t = 2; t <= 13; ++t) {
-        rows.push_back({0, 'M', "Top" + std::to_string(t), "", ""});
-        rows.push_back({1, 'L', "Item" + std::to_string(t), "", "i.html"});
-    }
+    const std::vector<Row> rows = test::NameCollisionRows();
     MenuTree written;
     test::BuildTree(written, rows);
     const std::string script = WriteMenuScript(written);

@@ -88,16 +88,7 @@ void ExpectPrefixRuleFindsOwnEntriesOnly(const std::string& script) {
 }
 
 TEST(ScriptWriter, AThirdLevelNameThatSpellsASecondLevelArrayGetsAnUnderscore) {
-    // T = 1 with A = 2 would be myMenu12, which is also the thirteenth
-    // second-level array.
-    std::vector<Row> rows = {{0, 'L', "Zero", "", "z.html"},
-                             {0, 'M', "One", "", ""},
-                             {1, 'M', "Sub", "", ""},
-                             {2, 'L', "Leaf", "", "leaf.html"}};
-    for (int t = 2; t <= 13; ++t) {
-        rows.push_back({0, 'M', "Top" + std::to_string(t), "", ""});
-        rows.push_back({1, 'L', "Item" + std::to_string(t), "", "i.html"});
-    }
+    std::vector<Row> rows = test::NameCollisionRows();
     const std::string script = ScriptOf(rows);
     EXPECT_NE(script.find(R"(myMenu0[0] = new Array("M","Sub","","myMenu1_2");)"), std::string::npos);
     EXPECT_NE(script.find("var myMenu1_2 = new Array();\r\nmyMenu1_2[0] = new Array(\"L\",\"Leaf\""),

@@ -77,6 +77,18 @@ std::string ExampleScript() {
     });
 }
 
+std::vector<Row> NameCollisionRows() {
+    std::vector<Row> rows = {{0, 'L', "Zero", "", "z.html"},
+                             {0, 'M', "One", "", ""},
+                             {1, 'M', "Sub", "", ""},
+                             {2, 'L', "Leaf", "", "leaf.html"}};
+    for (int t = 2; t <= 13; ++t) {
+        rows.push_back({0, 'M', "Top" + std::to_string(t), "", ""});
+        rows.push_back({1, 'L', "Item" + std::to_string(t), "", "i.html"});
+    }
+    return rows;
+}
+
 std::string ReadBinary(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

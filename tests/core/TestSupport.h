@@ -33,6 +33,10 @@ std::string ExampleScript();
 // A whole file as bytes, for files that are not text.
 std::string ReadBinary(const std::string& path);
 
+// A menu whose third-level array myMenu12 (top-level entry 1, absolute
+// index 2) would share its name with the thirteenth second-level array.
+std::vector<Row> NameCollisionRows();
+
 // Joins lines, each followed by CR LF.
 std::string CrLf(const std::vector<std::string>& lines);
 

@@ -81,6 +81,7 @@ TForm1::TForm1(const std::string& programFolder, UiServices& services, QWidget* 
 
     QPlainTextEdit* memo1 = BuildMemo("Memo1", &ProjectTexts::script);
     memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1->setStyleSheet("QPlainTextEdit { background: #000080; color: #ffff00; font-weight: bold; }");
     pages_->addTab(memo1, "Database");
     pages_->addTab(BuildMemo("Memo2", &ProjectTexts::page), "index.htm");

@@ -37,8 +37,12 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
         }
     }
     if (scriptRead) {
-        LoadTreeFromScript(texts.script, workspace.Tree());
+        const ScriptReadResult read = LoadTreeFromScript(texts.script, workspace.Tree());
         result.treeBuilt = true;
+        if (read.truncated)
+            result.failures.push_back("The menu data script \"" + workspace.ProgramPath(programpath::kTemplateScript) +
+                                      "\" asks for a larger menu than can be read; only its first " +
+                                      std::to_string(read.items) + " items were read.");
     } else {
         workspace.Tree().Clear();
     }
@@ -46,7 +50,7 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
 }
 
 std::string StartupFailureMessage(const std::vector<std::string>& failures) {
-    std::string message = "These template files could not be read; their texts are left empty:";
+    std::string message = "These template files could not be read in full:";
     for (const std::string& failure : failures) message += "\n\n" + failure;
     return message;
 }

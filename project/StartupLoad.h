@@ -9,8 +9,8 @@ class Preview;
 class Workspace;
 
 struct StartupLoadResult {
-    // Template files that could not be read, each with its reason; their
-    // texts were left empty.
+    // Template files that could not be read, each with its reason (their
+    // texts were left empty), and a menu too large to read whole.
     std::vector<std::string> failures;
     bool treeBuilt = false;
 };

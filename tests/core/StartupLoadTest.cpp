@@ -68,6 +68,17 @@ TEST_F(StartupLoadTest, NoTreeWithoutItsScript) {
     EXPECT_EQ(workspace.Texts().page, "<html>\r\n</html>");
 }
 
+TEST_F(StartupLoadTest, AMenuTooLargeToReadIsReportedWithWhatWasRead) {
+    std::string script = "var theMenu = new Array();\r\n";
+    for (int i = 0; i < 1500; ++i) script += "theMenu[0] = new Array(\"x\", \"a\"); a[0]\r\n";
+    program.Write("system/temp.js", script);
+    StartupLoadResult result = LoadDefaultProject(workspace, preview);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_NE(result.failures[0].find("system/temp.js"), std::string::npos);
+    EXPECT_NE(result.failures[0].find("1000000"), std::string::npos);
+    EXPECT_EQ(workspace.Tree().Count(), 1'000'000u);
+}
+
 TEST(ExternalBrowserTarget, TemplatePathOrTheProjectsPageLocation) {
     test::TempFolder program;
     std::filesystem::create_directory(program.File("system"));

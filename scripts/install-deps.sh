@@ -9,7 +9,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   libjpeg62-turbo-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-pdf-dev libgl-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
   chromium
 )
 # Node.js may come from Debian or from another apt source; either serves.

@@ -3,6 +3,7 @@
 #include "menu/MenuTree.h"
 
 #include <charconv>
+#include <vector>
 
 namespace tavel {
 namespace {
@@ -52,20 +53,33 @@ std::string ScriptWriter::ThirdLevelName(size_t t, size_t a) const {
     return name;
 }
 
+void ScriptWriter::Skip(const MenuItem* item) {
+    std::vector<const MenuItem*> pending{item};
+    while (!pending.empty()) {
+        const MenuItem* parent = pending.back();
+        pending.pop_back();
+        absolute_ += parent->ChildCount();
+        for (size_t c = 0; c < parent->ChildCount(); ++c) pending.push_back(parent->Child(c));
+    }
+}
+
 void ScriptWriter::WriteTopLevel() {
     submenuCount_ = 0;
     for (size_t row = 0; row < tree_.TopCount(); ++row)
         if (CountsAsSubmenu(tree_.Top(row))) ++submenuCount_;
 
+    absolute_ = 0;
     size_t t = 0;
     size_t k = 0;
-    for (size_t row = 0; row < tree_.TopCount(); ++row) {
+    for (size_t row = 0; row < tree_.TopCount(); ++row, ++absolute_) {
         const MenuItem* top = tree_.Top(row);
         const tNodeData& data = top->Data();
         // A top-level separator has no place in the bar; what hangs below it
         // goes with it.
-        if (data.Kind == kSeparatorItem) continue;
-
+        if (data.Kind == kSeparatorItem) {
+            Skip(top);
+            continue;
+        }
         out_ += "theMenu[";
         Number(t);
         out_ += "] = new Array(";
@@ -82,18 +96,18 @@ void ScriptWriter::WriteTopLevel() {
             out_ += kSubmenuPrefix;
             Number(k);
             out_ += " = new Array();\r\n";
-            WriteSecondLevel(t, k, tree_.AbsoluteIndex(top));
+            WriteSecondLevel(top, t, k);
             ++k;
         }
         ++t;
     }
 }
 
-void ScriptWriter::WriteSecondLevel(size_t t, size_t k, size_t absolute) {
-    const MenuItem* top = tree_.ItemAt(absolute);
+void ScriptWriter::WriteSecondLevel(const MenuItem* top, size_t t, size_t k) {
     for (size_t c = 0; c < top->ChildCount(); ++c) {
         const MenuItem* item = top->Child(c);
         const tNodeData& data = item->Data();
+        const size_t a = ++absolute_;
         out_ += kSubmenuPrefix;
         Number(k);
         out_ += '[';
@@ -109,37 +123,51 @@ void ScriptWriter::WriteSecondLevel(size_t t, size_t k, size_t absolute) {
             Quoted(data.Link);
             out_ += ");\r\n";
         } else {
-            size_t a = tree_.AbsoluteIndex(item);
             std::string name = ThirdLevelName(t, a);
             Quoted(name);
             out_ += ");\r\n";
-            WriteThirdLevel(a, name);
+            WriteThirdLevel(item, name);
         }
     }
 }
 
-void ScriptWriter::WriteThirdLevel(size_t a, std::string_view name) {
-    const MenuItem* item = tree_.ItemAt(a);
-    if (!item->HasChildren()) return;
+void ScriptWriter::WriteThirdLevel(const MenuItem* item, std::string_view name) {
     out_ += "var ";
     out_ += name;
     out_ += " = new Array();\r\n";
-    // The range runs from the first child to the last one by absolute index;
-    // in a tree of three levels these are exactly the children.
-    const size_t first = tree_.AbsoluteIndex(item->FirstChild());
-    const size_t last = tree_.AbsoluteIndex(item->LastChild());
-    for (size_t index = first; index <= last; ++index) {
-        const tNodeData& data = tree_.ItemAt(index)->Data();
-        out_ += name;
-        out_ += '[';
-        Number(index - first);
-        out_ += "] = new Array(\"L\",";
-        Quoted(data.Caption);
-        out_ += ',';
-        Quoted(data.Hint);
-        out_ += ',';
-        Quoted(data.Link);
-        out_ += ");\r\n";
+    // In a tree of three levels the range from the first child to the last
+    // holds exactly the children. A deeper item lies in it when it hangs
+    // below an earlier child; what hangs below the last child lies beyond.
+    const size_t first = absolute_ + 1;
+    const MenuItem* last = item->LastChild();
+    // An explicit stack: a tree made deep by moves must not exhaust the
+    // call stack. It is kept between calls to spare the allocations.
+    std::vector<std::pair<const MenuItem*, size_t>>& pending = walk_;
+    pending.assign(1, {item, 0});
+    bool pastLast = false;
+    while (!pending.empty()) {
+        auto& [parent, next] = pending.back();
+        if (next == parent->ChildCount()) {
+            pending.pop_back();
+            continue;
+        }
+        const MenuItem* child = parent->Child(next++);
+        ++absolute_;
+        if (!pastLast) {
+            const tNodeData& data = child->Data();
+            out_ += name;
+            out_ += '[';
+            Number(absolute_ - first);
+            out_ += "] = new Array(\"L\",";
+            Quoted(data.Caption);
+            out_ += ',';
+            Quoted(data.Hint);
+            out_ += ',';
+            Quoted(data.Link);
+            out_ += ");\r\n";
+        }
+        if (child == last) pastLast = true;
+        if (child->HasChildren()) pending.emplace_back(child, 0);
     }
 }
 

@@ -2,9 +2,12 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tavel {
 
+class MenuItem;
 class MenuTree;
 
 // Turns the menu tree into the menu data script: `theMenu` for the top level
@@ -17,11 +20,15 @@ public:
     std::string Write();
 
 private:
+    // The walk visits every item once, parents before children, and keeps
+    // the absolute index in `absolute_` as it goes, so no index is looked up.
     void WriteTopLevel();
-    void WriteSecondLevel(size_t t, size_t k, size_t absolute);
-    // Declares the array `name` of the second-level item at absolute index
-    // `a` and writes one entry per item from its first child to its last.
-    void WriteThirdLevel(size_t a, std::string_view name);
+    void WriteSecondLevel(const MenuItem* top, size_t t, size_t k);
+    // Declares the array `name` of a second-level item and writes one entry
+    // per item from its first child to its last by absolute index.
+    void WriteThirdLevel(const MenuItem* item, std::string_view name);
+    // Counts an item's descendants without writing them.
+    void Skip(const MenuItem* item);
     std::string ThirdLevelName(size_t t, size_t a) const;
 
     void Number(size_t value);
@@ -29,6 +36,8 @@ private:
 
     const MenuTree& tree_;
     size_t submenuCount_ = 0;
+    size_t absolute_ = 0;
+    std::vector<std::pair<const MenuItem*, size_t>> walk_;
     std::string out_;
 };
 

@@ -89,52 +89,56 @@ void ScriptWriter::WriteTopLevel() {
             Quoted(data.Link);
             out_ += ");\r\n";
         } else {
-            out_ += '"';
-            out_ += kSubmenuPrefix;
-            Number(k);
-            out_ += "\");\r\nvar ";
-            out_ += kSubmenuPrefix;
-            Number(k);
-            out_ += " = new Array();\r\n";
-            WriteSecondLevel(top, t, k);
+            const std::string array = std::string(kSubmenuPrefix) + std::to_string(k);
+            Quoted(array);
+            out_ += ");\r\n";
+            Declare(array);
+            WriteSecondLevel(top, t, array);
             ++k;
         }
         ++t;
     }
 }
 
-void ScriptWriter::WriteSecondLevel(const MenuItem* top, size_t t, size_t k) {
+void ScriptWriter::Declare(std::string_view array) {
+    out_ += "var ";
+    out_ += array;
+    out_ += " = new Array();\r\n";
+}
+
+void ScriptWriter::Entry(std::string_view array, size_t index, char kind, const tNodeData& data,
+                         std::string_view last) {
+    out_ += array;
+    out_ += '[';
+    Number(index);
+    out_ += "] = new Array(\"";
+    out_ += kind;
+    out_ += "\",";
+    Quoted(data.Caption);
+    out_ += ',';
+    Quoted(data.Hint);
+    out_ += ',';
+    Quoted(last);
+    out_ += ");\r\n";
+}
+
+void ScriptWriter::WriteSecondLevel(const MenuItem* top, size_t t, std::string_view array) {
     for (size_t c = 0; c < top->ChildCount(); ++c) {
         const MenuItem* item = top->Child(c);
         const tNodeData& data = item->Data();
         const size_t a = ++absolute_;
-        out_ += kSubmenuPrefix;
-        Number(k);
-        out_ += '[';
-        Number(c);
-        out_ += "] = new Array(\"";
-        out_ += data.Kind;
-        out_ += "\",";
-        Quoted(data.Caption);
-        out_ += ',';
-        Quoted(data.Hint);
-        out_ += ',';
         if (!item->HasChildren()) {
-            Quoted(data.Link);
-            out_ += ");\r\n";
+            Entry(array, c, data.Kind, data, data.Link);
         } else {
-            std::string name = ThirdLevelName(t, a);
-            Quoted(name);
-            out_ += ");\r\n";
+            const std::string name = ThirdLevelName(t, a);
+            Entry(array, c, data.Kind, data, name);
             WriteThirdLevel(item, name);
         }
     }
 }
 
 void ScriptWriter::WriteThirdLevel(const MenuItem* item, std::string_view name) {
-    out_ += "var ";
-    out_ += name;
-    out_ += " = new Array();\r\n";
+    Declare(name);
     // In a tree of three levels the range from the first child to the last
     // holds exactly the children. A deeper item lies in it when it hangs
     // below an earlier child; what hangs below the last child lies beyond.
@@ -153,19 +157,7 @@ void ScriptWriter::WriteThirdLevel(const MenuItem* item, std::string_view name) 
         }
         const MenuItem* child = parent->Child(next++);
         ++absolute_;
-        if (!pastLast) {
-            const tNodeData& data = child->Data();
-            out_ += name;
-            out_ += '[';
-            Number(absolute_ - first);
-            out_ += "] = new Array(\"L\",";
-            Quoted(data.Caption);
-            out_ += ',';
-            Quoted(data.Hint);
-            out_ += ',';
-            Quoted(data.Link);
-            out_ += ");\r\n";
-        }
+        if (!pastLast) Entry(name, absolute_ - first, kPlainItem, child->Data(), child->Data().Link);
         if (child == last) pastLast = true;
         if (child->HasChildren()) pending.emplace_back(child, 0);
     }

@@ -9,6 +9,7 @@ namespace tavel {
 
 class MenuItem;
 class MenuTree;
+struct tNodeData;
 
 // Turns the menu tree into the menu data script: `theMenu` for the top level
 // and one array per submenu, one CR LF terminated line per entry. Field texts
@@ -23,7 +24,7 @@ private:
     // The walk visits every item once, parents before children, and keeps
     // the absolute index in `absolute_` as it goes, so no index is looked up.
     void WriteTopLevel();
-    void WriteSecondLevel(const MenuItem* top, size_t t, size_t k);
+    void WriteSecondLevel(const MenuItem* top, size_t t, std::string_view array);
     // Declares the array `name` of a second-level item and writes one entry
     // per item from its first child to its last by absolute index.
     void WriteThirdLevel(const MenuItem* item, std::string_view name);
@@ -31,6 +32,10 @@ private:
     void Skip(const MenuItem* item);
     std::string ThirdLevelName(size_t t, size_t a) const;
 
+    // «var NAME = new Array();»
+    void Declare(std::string_view array);
+    // «NAME[i] = new Array("kind","caption","hint","last");»
+    void Entry(std::string_view array, size_t index, char kind, const tNodeData& data, std::string_view last);
     void Number(size_t value);
     void Quoted(std::string_view field);
 

@@ -1,4 +1,5 @@
 # The Qt-free core: everything that decides a text, a file, a tree or a state.
+# Listed bottom-up, as the folders depend on each other.
 set(TAVEL_CORE_SOURCES
   platform/Paths.cpp
   platform/TextFile.cpp
@@ -8,15 +9,16 @@ set(TAVEL_CORE_SOURCES
   menu/ScriptReader.cpp
   menu/ScriptLines.cpp
   menu/BracketIndex.cpp
-  menu/TreeCommands.cpp
-  menu/GenerateCode.cpp
   menu/TreeReport.cpp
-  project/StartupLoad.cpp
-  project/ExternalPage.cpp
-  project/Workspace.cpp
   design/StyleRules.cpp
   design/ButtonLine.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
+  project/Workspace.cpp
+  project/GenerateCode.cpp
+  project/TreeCommands.cpp
+  project/PageDesign.cpp
+  project/StartupLoad.cpp
+  project/ExternalPage.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

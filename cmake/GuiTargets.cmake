@@ -4,25 +4,25 @@ set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
 add_library(tavel_ui STATIC
-  ui/ActionTable.cpp
+  ui/AboutBox.cpp
   ui/AboutPicture.cpp
+  ui/ActionTable.cpp
+  ui/ItemDialog.cpp
   ui/LocalText.cpp
+  ui/MainWindow.cpp
   ui/MenuTreeModel.cpp
   ui/MenuTreeView.cpp
+  ui/NewMenuDialog.cpp
+  ui/PageDesignDialog.cpp
+  ui/ProjectSaveDialog.cpp
   ui/StartupTiming.cpp
+  ui/StyleMasterDialog.cpp
   ui/TavelApplication.cpp
+  ui/ToolsWindow.cpp
   ui/TreeReportPrinter.cpp
   ui/UiServices.cpp
   ui/WebPreview.cpp
-  ui/tvAbout.cpp
-  ui/tvUnit1.cpp
   ui/icons.qrc
-  menu/tvItemProps.cpp
-  project/tvNewMenu.cpp
-  project/tvSave.cpp
-  project/tvStyleMaster.cpp
-  design/tvProps.cpp
-  tools/tvTools.cpp
 )
 target_link_libraries(tavel_ui PUBLIC tavel_core Qt6::Widgets Qt6::WebEngineWidgets Qt6::PrintSupport Qt6::Svg)
 

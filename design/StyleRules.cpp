@@ -2,9 +2,6 @@
 
 #include "platform/ConversionError.h"
 #include "platform/TextFile.h"
-#include "project/Preview.h"
-#include "project/ProgramFolder.h"
-#include "project/Workspace.h"
 
 #include <algorithm>
 #include <charconv>
@@ -137,14 +134,6 @@ std::string StyleRuleText(std::string_view styleSheet, std::string_view selector
     result += body;
     result += styleSheet.substr(close);
     return result;
-}
-
-void WriteStyleRule(Workspace& workspace, Preview& preview, std::string_view selector,
-                    const StyleRuleSettings& settings) {
-    std::string& styleSheet = workspace.Texts().styleSheet;
-    styleSheet = StyleRuleText(styleSheet, selector, settings);
-    WriteTextFile(workspace.ProjectFilePath(projectfile::kStyleSheet), styleSheet);
-    preview.Reload();
 }
 
 }  // namespace tavel

@@ -6,9 +6,6 @@
 
 namespace tavel {
 
-class Preview;
-class Workspace;
-
 enum class LineDraw { None, Underline, Overline, Unchanged };
 
 // The four settings of one menu-link rule of the style sheet.
@@ -41,10 +38,5 @@ StyleRuleSettings ReadStyleRule(std::string_view styleSheet, std::string_view se
 // declaration without its semicolon, is left as it is.
 std::string StyleRuleText(std::string_view styleSheet, std::string_view selector,
                           const StyleRuleSettings& settings);
-
-// Rewrites the rule in the project's style sheet, saves the style sheet (to
-// the open project or the template folder) and reloads the preview.
-void WriteStyleRule(Workspace& workspace, Preview& preview, std::string_view selector,
-                    const StyleRuleSettings& settings);
 
 }  // namespace tavel

@@ -4,16 +4,21 @@
 
 namespace tavel {
 
+class MainWindow;
+
 // One command of the main window, as the menu bar, the toolbar and the
 // shortcut all reach it.
 struct ActionSpec {
-    const char* name;         // object name, also the handler's prefix
+    const char* name;         // object name
     const char* category;
     const char* caption;
     const char* menuCaption;  // what the menu shows when it differs, else null
     const char* hint;
     const char* shortcut;     // portable text, empty for none
     const char* icon;         // resource name under :/icons/
+    // What the command runs; null while the command is not available yet,
+    // which leaves it visible in its places but disabled.
+    void (MainWindow::*handler)();
 };
 
 std::span<const ActionSpec> MainActions();

@@ -1,4 +1,4 @@
-#include "menu/GenerateCode.h"
+#include "project/GenerateCode.h"
 
 #include "TestSupport.h"
 #include "platform/FileError.h"

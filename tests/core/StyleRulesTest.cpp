@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "platform/ConversionError.h"
 #include "platform/FileError.h"
+#include "project/PageDesign.h"
 #include "project/Workspace.h"
 
 #include <gtest/gtest.h>

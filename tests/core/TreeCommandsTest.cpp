@@ -1,4 +1,4 @@
-#include "menu/TreeCommands.h"
+#include "project/TreeCommands.h"
 
 #include "TestSupport.h"
 #include "project/Workspace.h"

@@ -1,7 +1,7 @@
 // The command table as the user meets it: captions, hints, shortcuts and
 // categories, the order of the menus and the toolbar, and the title.
 #include "GuiFixture.h"
-#include "ui/tvUnit1.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -63,7 +63,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, hint);
         QFETCH(QString, shortcut);
-        QAction* action = fixture.form1->Action(name.toLatin1().constData());
+        QAction* action = fixture.mainWindow->Action(name.toLatin1().constData());
         QVERIFY(action != nullptr);
         QCOMPARE(action->property("category").toString(), category);
         QCOMPARE(action->property("caption").toString(), caption);
@@ -74,12 +74,12 @@ private slots:
     }
 
     void thereIsNoAction15AndGenerateCodeShowsItsMenuCaption() {
-        QVERIFY(fixture.form1->Action("Action15") == nullptr);
-        QCOMPARE(fixture.form1->Action("Action17")->text(), QString("G&enerate code"));
+        QVERIFY(fixture.mainWindow->Action("Action15") == nullptr);
+        QCOMPARE(fixture.mainWindow->Action("Action17")->text(), QString("G&enerate code"));
     }
 
     void menuBarHoldsTheCommandsInOrder() {
-        QMenuBar* bar = fixture.form1->menuBar();
+        QMenuBar* bar = fixture.mainWindow->menuBar();
         QCOMPARE(bar->objectName(), QString("ActionMainMenuBar1"));
         const QList<QAction*> menus = bar->actions();
         QCOMPARE(menus.size(), 4);
@@ -96,7 +96,7 @@ private slots:
     }
 
     void toolbarHoldsIconsInOrderWithoutExit() {
-        auto* toolbar = fixture.form1->findChild<QToolBar*>("ActionToolBar1");
+        auto* toolbar = fixture.mainWindow->findChild<QToolBar*>("ActionToolBar1");
         QVERIFY(toolbar != nullptr);
         QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
         QCOMPARE(Entries(toolbar->actions()),
@@ -107,16 +107,16 @@ private slots:
 
     void previewToolbarHasItsFourButtons() {
         for (const char* name : {"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4"})
-            QVERIFY2(fixture.form1->findChild<QWidget*>(name) != nullptr, name);
+            QVERIFY2(fixture.mainWindow->findChild<QWidget*>(name) != nullptr, name);
     }
 
     void startsAsTheDefaultProjectWithOnlyFinishedCommandsEnabled() {
-        QCOMPARE(fixture.form1->windowTitle(), QString("Tavel Builder - Default project"));
+        QCOMPARE(fixture.mainWindow->windowTitle(), QString("Tavel Builder - Default project"));
         for (const char* name : {"Action1", "Action2", "Action3", "Action4", "Action12"})
-            QVERIFY2(!fixture.form1->Action(name)->isEnabled(), name);
+            QVERIFY2(!fixture.mainWindow->Action(name)->isEnabled(), name);
         for (const char* name : {"Action5", "Action6", "Action7", "Action8", "Action9", "Action10", "Action11",
                                  "Action13", "Action14", "Action16", "Action17", "Action18"})
-            QVERIFY2(fixture.form1->Action(name)->isEnabled(), name);
+            QVERIFY2(fixture.mainWindow->Action(name)->isEnabled(), name);
     }
 };
 

@@ -1,9 +1,9 @@
 #include "GuiFixture.h"
 
-#include "menu/tvItemProps.h"
-#include "tools/tvTools.h"
-#include "ui/tvAbout.h"
-#include "ui/tvUnit1.h"
+#include "ui/ItemDialog.h"
+#include "ui/ToolsWindow.h"
+#include "ui/AboutBox.h"
+#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@ GuiFixture::GuiFixture() {
 
 GuiFixture::~GuiFixture() {
     // Dialogs are children of the main window and go with it.
-    form1.reset();
+    mainWindow.reset();
 }
 
 void GuiFixture::WriteTemplate(const char* name, const std::string& bytes) {
@@ -34,13 +34,13 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
     return file.readAll().toStdString();
 }
 
-TForm1& GuiFixture::Start() {
-    form1 = std::make_unique<TForm1>(ProgramFolder().toStdString(), services);
-    form4 = new TForm4(form1.get());
-    form7 = new TForm7(services, form1.get());
-    form8 = new TForm8(form1.get());
-    form1->SetDialogs(form4, form7, form8);
-    return *form1;
+MainWindow& GuiFixture::Start() {
+    mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
+    itemDialog = new ItemDialog(mainWindow.get());
+    aboutBox = new AboutBox(services, mainWindow.get());
+    toolsWindow = new ToolsWindow(mainWindow.get());
+    mainWindow->SetDialogs(itemDialog, aboutBox, toolsWindow);
+    return *mainWindow;
 }
 
 std::string ExampleMenuScript() {

@@ -10,10 +10,10 @@
 #include <string>
 
 namespace tavel {
-class TForm1;
-class TForm4;
-class TForm7;
-class TForm8;
+class MainWindow;
+class ItemDialog;
+class AboutBox;
+class ToolsWindow;
 }  // namespace tavel
 
 namespace tavel::test {
@@ -28,16 +28,16 @@ public:
     void WriteTemplate(const char* name, const std::string& bytes);
     std::string ReadTemplate(const char* name) const;
     // Builds the windows; call after writing the template files.
-    TForm1& Start();
+    MainWindow& Start();
 
     QString ProgramFolder() const { return folder.path() + "/"; }
 
     QTemporaryDir folder;
     ScriptedServices services;
-    std::unique_ptr<TForm1> form1;
-    TForm4* form4 = nullptr;
-    TForm7* form7 = nullptr;
-    TForm8* form8 = nullptr;
+    std::unique_ptr<MainWindow> mainWindow;
+    ItemDialog* itemDialog = nullptr;
+    AboutBox* aboutBox = nullptr;
+    ToolsWindow* toolsWindow = nullptr;
 };
 
 // The example menu's script, CR LF after each line.

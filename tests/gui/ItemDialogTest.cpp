@@ -1,6 +1,6 @@
 // The Edit Item dialog on its own: first texts, tab order, Enter and Escape.
 #include "GuiFixture.h"
-#include "menu/tvItemProps.h"
+#include "ui/ItemDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +12,7 @@ class ItemDialogTest : public QObject {
 
 private slots:
     void offersItsFirstTextsAndFocusesOk() {
-        TForm4 dialog;
+        ItemDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("Edit Item"));
         QCOMPARE(dialog.Edit1()->text(), QString("Item1"));
         QCOMPARE(dialog.Edit2()->text(), QString("Hint about item1"));
@@ -31,7 +31,7 @@ private slots:
     }
 
     void enterConfirmsFromAFieldAndEscapeCancels() {
-        TForm4 dialog;
+        ItemDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.Edit2()->setFocus();
@@ -45,7 +45,7 @@ private slots:
     }
 
     void keepsItsTextsBetweenUses() {
-        TForm4 dialog;
+        ItemDialog dialog;
         dialog.SetTexts({"Café", "", "a\"b.html"});
         dialog.show();
         dialog.accept();

@@ -3,11 +3,11 @@
 #include "GuiFixture.h"
 #include "menu/MenuTree.h"
 #include "menu/TreeMessages.h"
-#include "menu/tvItemProps.h"
-#include "tools/tvTools.h"
+#include "ui/ItemDialog.h"
+#include "ui/ToolsWindow.h"
 #include "ui/MenuTreeModel.h"
 #include "ui/WebPreview.h"
-#include "ui/tvUnit1.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -25,9 +25,9 @@ namespace {
 
 // An Edit Item answer: checks what the dialog offers, fills it, and closes
 // it with OK or Cancel.
-Answer ItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
+Answer AnswerItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
     return [=](QDialog& dialog) {
-        auto& form = static_cast<TForm4&>(dialog);
+        auto& form = static_cast<ItemDialog&>(dialog);
         if (!expectOffered.isEmpty()) {
             if (form.Edit1()->text() != expectOffered[0] || form.Edit2()->text() != expectOffered[1] ||
                 form.Edit3()->text() != expectOffered[2])
@@ -55,21 +55,21 @@ class MainWindowCommandsTest : public QObject {
 
     std::unique_ptr<test::GuiFixture> f;
 
-    TForm1& Start(const std::string& script) {
+    MainWindow& Start(const std::string& script) {
         f->WriteTemplate("temp.js", script);
         f->WriteTemplate("index.htm", "<html><body>page</body></html>\r\n");
         f->WriteTemplate("stt.css", "A.menu {}\r\n");
         f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
         return f->Start();
     }
-    MenuTree& Tree() { return f->form1->Work().Tree(); }
-    void Trigger(const char* action) { f->form1->Action(action)->trigger(); }
+    MenuTree& Tree() { return f->mainWindow->Work().Tree(); }
+    void Trigger(const char* action) { f->mainWindow->Action(action)->trigger(); }
     MenuItem* Find(const std::string& caption) {
         for (size_t i = 0; i < Tree().Count(); ++i)
             if (Caption(Tree().ItemAt(i)) == caption) return Tree().ItemAt(i);
         return nullptr;
     }
-    QTreeView* View() { return f->form1->findChild<QTreeView*>("Tree"); }
+    QTreeView* View() { return f->mainWindow->findChild<QTreeView*>("Tree"); }
 
 private slots:
     void init() { f = std::make_unique<test::GuiFixture>(); }
@@ -81,10 +81,10 @@ private slots:
     void addItemOnAnEmptyTreeAsksForASubitemAndCancelKeepsTheItem() {
         Start("var theMenu = new Array();\r\n");
         QCOMPARE(Tree().Count(), size_t{0});
-        f->services.dialogs.push_back(ItemDialog({"Item1", "Hint about item1", "index.html"}, {"News", "h", "n.html"}, true));
-        f->services.dialogs.push_back(ItemDialog({"News", "h", "n.html"}, {}, false));
+        f->services.dialogs.push_back(AnswerItemDialog({"Item1", "Hint about item1", "index.html"}, {"News", "h", "n.html"}, true));
+        f->services.dialogs.push_back(AnswerItemDialog({"News", "h", "n.html"}, {}, false));
         Trigger("Action7");
-        QCOMPARE(f->form4->property("offeredAsExpected").toBool(), true);
+        QCOMPARE(f->itemDialog->property("offeredAsExpected").toBool(), true);
         QCOMPARE(f->services.messages.size(), size_t{1});
         QCOMPARE(f->services.messages[0].text, QString(treemessage::kNoUpperMenu));
         QCOMPARE(f->services.messages[0].caption, QString("Tavel Builder"));
@@ -93,14 +93,14 @@ private slots:
         QCOMPARE(Caption(Tree().Top(0)), std::string("News"));
         QVERIFY(!Tree().Top(0)->HasChildren());
         QCOMPARE(Tree().Selected(), Tree().Top(0));
-        QVERIFY(f->form1->Work().Modified());
+        QVERIFY(f->mainWindow->Work().Modified());
         QCOMPARE(View()->currentIndex().data().toString(), QString("News"));
     }
 
     void addItemThenSubitemThroughTheSecondDialog() {
         Start("var theMenu = new Array();\r\n");
-        f->services.dialogs.push_back(ItemDialog({}, {"Top", "", ""}, true));
-        f->services.dialogs.push_back(ItemDialog({}, {"Child", "c", "c.html"}, true));
+        f->services.dialogs.push_back(AnswerItemDialog({}, {"Top", "", ""}, true));
+        f->services.dialogs.push_back(AnswerItemDialog({}, {"Child", "c", "c.html"}, true));
         Trigger("Action7");
         QCOMPARE(Tree().Count(), size_t{2});
         QCOMPARE(Tree().Top(0)->Data().Kind, 'M');
@@ -120,10 +120,10 @@ private slots:
         QCOMPARE(f->services.messages.back().caption, QString("Warning!"));
         QCOMPARE(f->services.messages.back().icon, QMessageBox::Warning);
         QCOMPARE(Tree().Count(), size_t{10});
-        QVERIFY(!f->form1->Work().Modified());
+        QVERIFY(!f->mainWindow->Work().Modified());
 
         Tree().Select(Find("Hardware"));
-        f->services.dialogs.push_back(ItemDialog({}, {"Disk", "", "disk.html"}, true));
+        f->services.dialogs.push_back(AnswerItemDialog({}, {"Disk", "", "disk.html"}, true));
         Trigger("Action8");
         QCOMPARE(Caption(Find("Hardware")->Child(0)), std::string("Disk"));
         QCOMPARE(Find("Hardware")->Data().Kind, 'M');
@@ -132,20 +132,20 @@ private slots:
     void editItemStoresOnOkAndOnlyMarksOnCancel() {
         Start(test::ExampleMenuScript());
         Tree().Select(Find("Viewer"));
-        f->services.dialogs.push_back(ItemDialog({"Viewer", "", "view.html"}, {"Reader", "Reads", "read.html"}, true));
+        f->services.dialogs.push_back(AnswerItemDialog({"Viewer", "", "view.html"}, {"Reader", "Reads", "read.html"}, true));
         Trigger("Action9");
-        QVERIFY(f->form4->property("offeredAsExpected").toBool());
+        QVERIFY(f->itemDialog->property("offeredAsExpected").toBool());
         QCOMPARE(Find("Reader")->Data().Link, std::string("read.html"));
         QCOMPARE(View()->currentIndex().data().toString(), QString("Reader"));
 
-        f->form1->Work().MarkSaved();
-        f->services.dialogs.push_back(ItemDialog({"Reader", "Reads", "read.html"}, {"Ignored", "", ""}, false));
+        f->mainWindow->Work().MarkSaved();
+        f->services.dialogs.push_back(AnswerItemDialog({"Reader", "Reads", "read.html"}, {"Ignored", "", ""}, false));
         Trigger("Action9");
         QVERIFY(Find("Ignored") == nullptr);
-        QVERIFY(f->form1->Work().Modified());
+        QVERIFY(f->mainWindow->Work().Modified());
 
         // The dialog keeps what Edit item loaded: Add item offers it next.
-        f->services.dialogs.push_back(ItemDialog({"Ignored", "", ""}, {}, false));
+        f->services.dialogs.push_back(AnswerItemDialog({"Ignored", "", ""}, {}, false));
         Trigger("Action7");
     }
 
@@ -166,7 +166,7 @@ private slots:
 
     void expandAndCollapseAllFromThePopup() {
         Start(test::ExampleMenuScript());
-        QMenu* popup = f->form1->findChild<QMenu*>("PopupMenu1");
+        QMenu* popup = f->mainWindow->findChild<QMenu*>("PopupMenu1");
         QVERIFY(popup != nullptr);
         popup->findChild<QAction*>("Expandall1")->trigger();
         auto* model = static_cast<MenuTreeModel*>(View()->model());
@@ -176,40 +176,40 @@ private slots:
         }
         popup->findChild<QAction*>("Collapseall1")->trigger();
         QVERIFY(!View()->isExpanded(model->IndexOf(Find("Products"))));
-        QVERIFY(!f->form1->Work().Modified());
+        QVERIFY(!f->mainWindow->Work().Modified());
     }
 
     void generateCodeRewritesTheTemplateScriptAndReloads() {
         Start(test::ExampleMenuScript());
-        auto* web = f->form1->findChild<WebPreview*>("Web");
+        auto* web = f->mainWindow->findChild<WebPreview*>("Web");
         QSignalSpy navigated(web, &WebPreview::Navigated);
         QSignalSpy reloaded(web, &WebPreview::Reloaded);
         Tree().Select(Find("Home"));
         Trigger("Action18");  // a top-level separator: written as nothing
-        f->form1->Work().MarkSaved();
+        f->mainWindow->Work().MarkSaved();
         Trigger("Action17");
         QCOMPARE(reloaded.count(), 1);
         QCOMPARE(navigated.count(), 0);
         // Read back, the example lost its top-level separator and hints; the
         // script written again is the same fourteen lines.
         QCOMPARE(f->ReadTemplate("temp.js"), test::ExampleMenuScript());
-        auto* memo1 = f->form1->findChild<QPlainTextEdit*>("Memo1");
+        auto* memo1 = f->mainWindow->findChild<QPlainTextEdit*>("Memo1");
         QCOMPARE(memo1->toPlainText().count('\n'), 14);
-        QVERIFY(!f->form1->Work().Modified());
+        QVERIFY(!f->mainWindow->Work().Modified());
     }
 
     void memoEditsChangeTheTextButNotTheFlag() {
         Start(test::ExampleMenuScript());
-        auto* memo2 = f->form1->findChild<QPlainTextEdit*>("Memo2");
+        auto* memo2 = f->mainWindow->findChild<QPlainTextEdit*>("Memo2");
         memo2->setPlainText("<html>\n<body>edited</body>\n</html>\n");
         Trigger("Action11");  // any command brings the edit into the project
-        QCOMPARE(f->form1->Work().Texts().page, std::string("<html>\r\n<body>edited</body>\r\n</html>\r\n"));
-        QVERIFY(!f->form1->Work().Modified());
+        QCOMPARE(f->mainWindow->Work().Texts().page, std::string("<html>\r\n<body>edited</body>\r\n</html>\r\n"));
+        QVERIFY(!f->mainWindow->Work().Modified());
     }
 
     void seeCodeShowsTheDatabaseTabAndToolsToggles() {
         Start(test::ExampleMenuScript());
-        auto* pages = f->form1->findChild<QTabWidget*>("PageControl1");
+        auto* pages = f->mainWindow->findChild<QTabWidget*>("PageControl1");
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(pages->tabText(0), QString("Browser"));
         pages->setCurrentIndex(3);
@@ -217,11 +217,11 @@ private slots:
         QCOMPARE(pages->currentIndex(), 1);
         QCOMPARE(pages->tabText(1), QString("Database"));
 
-        QVERIFY(!f->form8->isVisible());
+        QVERIFY(!f->toolsWindow->isVisible());
         Trigger("Action13");
-        QVERIFY(f->form8->isVisible());
+        QVERIFY(f->toolsWindow->isVisible());
         Trigger("Action13");
-        QVERIFY(!f->form8->isVisible());
+        QVERIFY(!f->toolsWindow->isVisible());
     }
 
     void printsTheTreeReportFlatAndInOrder() {
@@ -267,7 +267,7 @@ private slots:
         f->WriteTemplate("temp.js", test::ExampleMenuScript());
         f->WriteTemplate("stt.css", "");
         f->Start();
-        f->form1->show();
+        f->mainWindow->show();
         QTRY_COMPARE(f->services.messages.size(), size_t{1});
         const QString text = f->services.messages[0].text;
         QVERIFY(text.contains("system/index.htm"));
@@ -280,8 +280,8 @@ private slots:
         Start(test::ExampleMenuScript());
         Trigger("Action14");
         QCOMPARE(f->services.opened.back(), f->ProgramFolder() + "Help/index.htm");
-        f->form1->findChild<QWidget*>("ToolButton4");
-        f->form1->ToolButton4Click();
+        f->mainWindow->findChild<QWidget*>("ToolButton4");
+        f->mainWindow->OpenInExternalBrowser();
         QCOMPARE(f->services.opened.back(), f->ProgramFolder() + "system/index.htm");
         f->services.dialogs.push_back([](QDialog& d) { return d.objectName() == "TForm7"; });
         Trigger("Action16");

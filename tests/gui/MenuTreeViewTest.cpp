@@ -3,7 +3,7 @@
 #include "GuiFixture.h"
 #include "menu/MenuTree.h"
 #include "menu/ScriptReader.h"
-#include "menu/TreeCommands.h"
+#include "project/TreeCommands.h"
 #include "project/Workspace.h"
 #include "ui/MenuTreeModel.h"
 #include "ui/MenuTreeView.h"

@@ -1,8 +1,8 @@
-#include "tools/tvTools.h"
+#include "ui/ToolsWindow.h"
 
 namespace tavel {
 
-TForm8::TForm8(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName("TForm8");
     setWindowTitle("Program Tools");
     setModal(false);

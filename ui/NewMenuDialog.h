@@ -6,11 +6,11 @@ namespace tavel {
 
 // The "New Menu" dialog: the new menu dialog: starting a menu from a style, or restyling the open one.
 // Created once at start-up; its controls come with the command that opens it.
-class TForm2 : public QDialog {
+class NewMenuDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit NewMenuDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace tavel

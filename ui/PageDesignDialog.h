@@ -4,13 +4,13 @@
 
 namespace tavel {
 
-// The "Save" dialog: the dialog that names a project and picks its folder.
+// The "Project properties" dialog: the page design dialog.
 // Created once at start-up; its controls come with the command that opens it.
-class TForm6 : public QDialog {
+class PageDesignDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    explicit PageDesignDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace tavel

@@ -1,4 +1,4 @@
-#include "ui/tvAbout.h"
+#include "ui/AboutBox.h"
 
 #include "ui/AboutPicture.h"
 #include "ui/FixedDialog.h"
@@ -14,7 +14,7 @@
 
 namespace tavel {
 
-TForm7::TForm7(UiServices& services, QWidget* parent) : QDialog(parent), services_(services) {
+AboutBox::AboutBox(UiServices& services, QWidget* parent) : QDialog(parent), services_(services) {
     MakeFixedDialog(*this, "TForm7", "About Tavel Builder");
     setFixedSize(365, 213);
 
@@ -66,11 +66,11 @@ TForm7::TForm7(UiServices& services, QWidget* parent) : QDialog(parent), service
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TForm7::Label7Click() { services_.OpenWithSystem(label7_->text()); }
+void AboutBox::OpenMakerAddress() { services_.OpenWithSystem(label7_->text()); }
 
-bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == label7_ && event->type() == QEvent::MouseButtonRelease) {
-        Label7Click();
+        OpenMakerAddress();
         return true;
     }
     return QDialog::eventFilter(watched, event);

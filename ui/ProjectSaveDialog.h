@@ -4,13 +4,13 @@
 
 namespace tavel {
 
-// The "Project properties" dialog: the page design dialog.
+// The "Save" dialog: the dialog that names a project and picks its folder.
 // Created once at start-up; its controls come with the command that opens it.
-class TForm5 : public QDialog {
+class ProjectSaveDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm5(QWidget* parent = nullptr);
+    explicit ProjectSaveDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace tavel

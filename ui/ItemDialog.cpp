@@ -1,4 +1,4 @@
-#include "menu/tvItemProps.h"
+#include "ui/ItemDialog.h"
 
 #include "ui/LocalText.h"
 
@@ -10,7 +10,7 @@
 
 namespace tavel {
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm4");
     setWindowTitle("Edit Item");
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -49,14 +49,14 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setTabOrder(edit2_, edit3_);
 }
 
-void TForm4::showEvent(QShowEvent* event) {
+void ItemDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ok_->setFocus(Qt::OtherFocusReason);
 }
 
-ItemTexts TForm4::Texts() const { return {Bytes(edit1_->text()), Bytes(edit2_->text()), Bytes(edit3_->text())}; }
+ItemTexts ItemDialog::Texts() const { return {Bytes(edit1_->text()), Bytes(edit2_->text()), Bytes(edit3_->text())}; }
 
-void TForm4::SetTexts(const ItemTexts& texts) {
+void ItemDialog::SetTexts(const ItemTexts& texts) {
     edit1_->setText(Shown(texts.caption));
     edit2_->setText(Shown(texts.hint));
     edit3_->setText(Shown(texts.link));

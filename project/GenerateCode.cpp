@@ -1,4 +1,4 @@
-#include "menu/GenerateCode.h"
+#include "project/GenerateCode.h"
 
 #include "menu/ScriptWriter.h"
 #include "platform/Paths.h"

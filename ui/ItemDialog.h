@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/TreeCommands.h"
+#include "project/TreeCommands.h"
 
 #include <QDialog>
 
@@ -11,11 +11,11 @@ namespace tavel {
 
 // The Edit Item dialog, shared by Add item, Add subitem and Edit item. It
 // lives for the whole run and keeps its texts between uses.
-class TForm4 : public QDialog {
+class ItemDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm4(QWidget* parent = nullptr);
+    explicit ItemDialog(QWidget* parent = nullptr);
 
     ItemTexts Texts() const;
     void SetTexts(const ItemTexts& texts);

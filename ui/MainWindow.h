@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/TreeCommands.h"
+#include "project/TreeCommands.h"
 #include "project/Workspace.h"
 
 #include <QMainWindow>
@@ -18,9 +18,9 @@ namespace tavel {
 
 class MenuTreeModel;
 class MenuTreeView;
-class TForm4;
-class TForm7;
-class TForm8;
+class ItemDialog;
+class AboutBox;
+class ToolsWindow;
 class UiServices;
 class WebPreview;
 
@@ -28,40 +28,45 @@ class WebPreview;
 // texts on the right, every command as an action of the menu bar, the
 // toolbar and its shortcut. It owns the program's one Workspace and is a
 // view of it; the rules live in the core.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    TForm1(const std::string& programFolder, UiServices& services, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(const std::string& programFolder, UiServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The dialogs are created after the main window, as the program has
     // always done; they are handed over once they exist.
-    void SetDialogs(TForm4* itemDialog, TForm7* about, TForm8* tools);
+    void SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools);
 
     Workspace& Work() { return workspace_; }
     QAction* Action(const char* name) const;
 
-    // Command handlers, one per action, named as the commands are known.
-    void Action5Execute();   // Print tree report
-    void Action6Execute();   // Exit
-    void Action7Execute();   // Add item
-    void Action8Execute();   // Add subitem
-    void Action9Execute();   // Edit item
-    void Action10Execute();  // Delete
-    void Action11Execute();  // See code
-    void Action13Execute();  // Tools window on or off
-    void Action14Execute();  // Help
-    void Action16Execute();  // About
-    void Action17Execute();  // Generate code
-    void Action18Execute();  // Separator
-    void TreeDblClick();
-    void Expandall1Click();
-    void Collapseall1Click();
-    void ToolButton1Click();
-    void ToolButton2Click();
-    void ToolButton3Click();
-    void ToolButton4Click();
+    // The commands. The action table (ActionTable.cpp) ties each one to its
+    // action's object name, caption, hint, shortcut and icon.
+    void PrintTreeReport();
+    void Exit();
+    void AddItem();
+    void AddSubitem();
+    void EditItem();
+    void DeleteItem();
+    void SeeCode();
+    void ToggleTools();
+    void ShowHelp();
+    void ShowAbout();
+    void GenerateCode();
+    void AddSeparator();
+
+    // The tree's double-click and its right-click menu.
+    void EditSelectedItem();
+    void ExpandAll();
+    void CollapseAll();
+
+    // The preview's own toolbar.
+    void GoBack();
+    void GoForward();
+    void GoHome();
+    void OpenInExternalBrowser();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,8 +76,8 @@ private:
     void BuildMenusAndToolbar();
     QWidget* BuildBrowserTab();
     QPlainTextEdit* BuildMemo(const char* name, std::string ProjectTexts::*text);
-    void FormCreate();
-    void FormShow();
+    void LoadStartupProject();
+    void PlaceOnFirstShow();
 
     // Runs a command: user edits in the memos reach the core first, and an
     // error that ends the command is shown and the program goes on.
@@ -86,9 +91,9 @@ private:
     Workspace workspace_;
     TreeCommands commands_;
     UiServices& services_;
-    TForm4* itemDialog_ = nullptr;
-    TForm7* about_ = nullptr;
-    TForm8* tools_ = nullptr;
+    ItemDialog* itemDialog_ = nullptr;
+    AboutBox* about_ = nullptr;
+    ToolsWindow* tools_ = nullptr;
 
     MenuTreeModel* model_ = nullptr;
     MenuTreeView* tree_ = nullptr;

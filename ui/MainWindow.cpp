@@ -1,13 +1,13 @@
-#include "ui/tvUnit1.h"
+#include "ui/MainWindow.h"
 
-#include "menu/GenerateCode.h"
+#include "project/GenerateCode.h"
 #include "menu/TreeMessages.h"
 #include "menu/TreeReport.h"
-#include "menu/tvItemProps.h"
+#include "ui/ItemDialog.h"
 #include "project/ExternalPage.h"
 #include "project/ProgramFolder.h"
 #include "project/StartupLoad.h"
-#include "tools/tvTools.h"
+#include "ui/ToolsWindow.h"
 #include "ui/ActionTable.h"
 #include "ui/LocalText.h"
 #include "ui/MenuTreeModel.h"
@@ -16,7 +16,7 @@
 #include "ui/TreeReportPrinter.h"
 #include "ui/UiServices.h"
 #include "ui/WebPreview.h"
-#include "ui/tvAbout.h"
+#include "ui/AboutBox.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -35,13 +35,9 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Tavel Builder";
 
-// Commands whose windows or project handling are not part of the program
-// yet: they stay visible in their places but cannot be invoked.
-constexpr const char* kNotYetAvailable[] = {"Action1", "Action2", "Action3", "Action4", "Action12"};
-
 }  // namespace
 
-TForm1::TForm1(const std::string& programFolder, UiServices& services, QWidget* parent)
+MainWindow::MainWindow(const std::string& programFolder, UiServices& services, QWidget* parent)
     : QMainWindow(parent), workspace_(programFolder), commands_(workspace_), services_(services) {
     setObjectName("TForm1");
     setWindowTitle("Tavel Builder - Default project");
@@ -64,12 +60,12 @@ TForm1::TForm1(const std::string& programFolder, UiServices& services, QWidget* 
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
     tree_->setPalette(palette);
-    connect(tree_, &MenuTreeView::ItemDoubleClicked, this, [this] { Run([this] { TreeDblClick(); }); });
+    connect(tree_, &MenuTreeView::ItemDoubleClicked, this, [this] { Run([this] { EditSelectedItem(); }); });
 
     popup_ = new QMenu(this);
     popup_->setObjectName("PopupMenu1");
-    popup_->addAction("Expand all", this, [this] { Expandall1Click(); })->setObjectName("Expandall1");
-    popup_->addAction("Collapse all", this, [this] { Collapseall1Click(); })->setObjectName("Collapseall1");
+    popup_->addAction("Expand all", this, [this] { ExpandAll(); })->setObjectName("Expandall1");
+    popup_->addAction("Collapse all", this, [this] { CollapseAll(); })->setObjectName("Collapseall1");
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tree_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { popup_->popup(tree_->viewport()->mapToGlobal(pos)); });
@@ -112,24 +108,24 @@ TForm1::TForm1(const std::string& programFolder, UiServices& services, QWidget* 
     statusBar()->setObjectName("StatusBar1");
     BuildActions();
     BuildMenusAndToolbar();
-    FormCreate();
+    LoadStartupProject();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     // The model goes before the workspace whose tree it watches.
     delete tree_;
     delete model_;
 }
 
-void TForm1::SetDialogs(TForm4* itemDialog, TForm7* about, TForm8* tools) {
+void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools) {
     itemDialog_ = itemDialog;
     about_ = about;
     tools_ = tools;
 }
 
-QAction* TForm1::Action(const char* name) const { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); }
+QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); }
 
-QWidget* TForm1::BuildBrowserTab() {
+QWidget* MainWindow::BuildBrowserTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -142,12 +138,12 @@ QWidget* TForm1::BuildBrowserTab() {
         const char* name;
         const char* hint;
         const char* icon;
-        void (TForm1::*handler)();
+        void (MainWindow::*handler)();
     } buttons[] = {
-        {"ToolButton1", "Previous", "back", &TForm1::ToolButton1Click},
-        {"ToolButton2", "Next", "forward", &TForm1::ToolButton2Click},
-        {"ToolButton3", "Home", "home", &TForm1::ToolButton3Click},
-        {"ToolButton4", "Open in external browser", "external", &TForm1::ToolButton4Click},
+        {"ToolButton1", "Previous", "back", &MainWindow::GoBack},
+        {"ToolButton2", "Next", "forward", &MainWindow::GoForward},
+        {"ToolButton3", "Home", "home", &MainWindow::GoHome},
+        {"ToolButton4", "Open in external browser", "external", &MainWindow::OpenInExternalBrowser},
     };
     for (const auto& b : buttons) {
         QAction* action = bar->addAction(QIcon(QString(":/icons/%1.svg").arg(b.icon)), b.hint);
@@ -166,7 +162,7 @@ QWidget* TForm1::BuildBrowserTab() {
     return tab;
 }
 
-QPlainTextEdit* TForm1::BuildMemo(const char* name, std::string ProjectTexts::*text) {
+QPlainTextEdit* MainWindow::BuildMemo(const char* name, std::string ProjectTexts::*text) {
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(name);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -181,18 +177,7 @@ QPlainTextEdit* TForm1::BuildMemo(const char* name, std::string ProjectTexts::*t
     return memo;
 }
 
-void TForm1::BuildActions() {
-    const struct {
-        const char* name;
-        void (TForm1::*handler)();
-    } handlers[] = {
-        {"Action5", &TForm1::Action5Execute},   {"Action6", &TForm1::Action6Execute},
-        {"Action7", &TForm1::Action7Execute},   {"Action8", &TForm1::Action8Execute},
-        {"Action9", &TForm1::Action9Execute},   {"Action10", &TForm1::Action10Execute},
-        {"Action11", &TForm1::Action11Execute}, {"Action13", &TForm1::Action13Execute},
-        {"Action14", &TForm1::Action14Execute}, {"Action16", &TForm1::Action16Execute},
-        {"Action17", &TForm1::Action17Execute}, {"Action18", &TForm1::Action18Execute},
-    };
+void MainWindow::BuildActions() {
     for (const ActionSpec& row : MainActions()) {
         auto* action = new QAction(QIcon(QString(":/icons/%1.svg").arg(row.icon)),
                                    row.menuCaption ? row.menuCaption : row.caption, this);
@@ -203,15 +188,15 @@ void TForm1::BuildActions() {
         action->setStatusTip(row.hint);
         if (*row.shortcut) action->setShortcut(QKeySequence(row.shortcut, QKeySequence::PortableText));
         addAction(action);
-        for (const auto& h : handlers) {
-            if (std::string_view(h.name) != row.name) continue;
-            connect(action, &QAction::triggered, this, [this, handler = h.handler] { Run([this, handler] { (this->*handler)(); }); });
+        if (row.handler == nullptr) {
+            action->setEnabled(false);
+            continue;
         }
+        connect(action, &QAction::triggered, this, [this, handler = row.handler] { Run([this, handler] { (this->*handler)(); }); });
     }
-    for (const char* name : kNotYetAvailable) Action(name)->setEnabled(false);
 }
 
-void TForm1::BuildMenusAndToolbar() {
+void MainWindow::BuildMenusAndToolbar() {
     menuBar()->setObjectName("ActionMainMenuBar1");
     for (const MenuSpec& menuRow : MainMenus()) {
         QMenu* menu = menuBar()->addMenu(menuRow.title);
@@ -234,21 +219,21 @@ void TForm1::BuildMenusAndToolbar() {
     }
 }
 
-void TForm1::FormCreate() {
+void MainWindow::LoadStartupProject() {
     StartupLoadResult result = LoadDefaultProject(workspace_, *web_);
     startupFailures_ = std::move(result.failures);
     RefreshMemos();
     pages_->setCurrentIndex(0);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    FormShow();
+    PlaceOnFirstShow();
 }
 
-void TForm1::FormShow() {
+void MainWindow::PlaceOnFirstShow() {
     move(0, 0);
     qCInfo(lcStartup, "main window shown after %.0f ms", MillisecondsSinceProcessStart());
     // Told once the window is up, so the message has a window to stand on.
@@ -256,7 +241,7 @@ void TForm1::FormShow() {
         QMetaObject::invokeMethod(this, [this] { ShowError(StartupFailureMessage(startupFailures_)); }, Qt::QueuedConnection);
 }
 
-void TForm1::Run(const std::function<void()>& command) {
+void MainWindow::Run(const std::function<void()>& command) {
     try {
         FlushMemos();
         command();
@@ -266,15 +251,15 @@ void TForm1::Run(const std::function<void()>& command) {
     }
 }
 
-void TForm1::ShowError(const std::string& text) {
+void MainWindow::ShowError(const std::string& text) {
     services_.Message(this, kApplicationTitle, Shown(text), QMessageBox::Critical);
 }
 
-void TForm1::PlainMessage(const char* text) {
+void MainWindow::PlainMessage(const char* text) {
     services_.Message(this, kApplicationTitle, text, QMessageBox::NoIcon);
 }
 
-void TForm1::FlushMemos() {
+void MainWindow::FlushMemos() {
     for (MemoBinding& binding : memos_) {
         if (!binding.edited) continue;
         workspace_.Texts().*binding.text = ProjectText(binding.memo->toPlainText());
@@ -282,7 +267,7 @@ void TForm1::FlushMemos() {
     }
 }
 
-void TForm1::RefreshMemos(std::string ProjectTexts::*only) {
+void MainWindow::RefreshMemos(std::string ProjectTexts::*only) {
     refreshingMemos_ = true;
     for (MemoBinding& binding : memos_) {
         if (only != nullptr && binding.text != only) continue;
@@ -292,23 +277,23 @@ void TForm1::RefreshMemos(std::string ProjectTexts::*only) {
     refreshingMemos_ = false;
 }
 
-void TForm1::Action5Execute() {
+void MainWindow::PrintTreeReport() {
     std::unique_ptr<QPrinter> printer = services_.DefaultPrinter();
     PrintLines(*printer, tree_->font(), TreeReportLines(workspace_.Tree()));
 }
 
-void TForm1::Action6Execute() { close(); }
+void MainWindow::Exit() { close(); }
 
-void TForm1::Action7Execute() {
+void MainWindow::AddItem() {
     if (!services_.RunDialog(*itemDialog_)) return;
     TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
     if (outcome.needsSubmenu) {
         PlainMessage(treemessage::kNoUpperMenu);
-        Action8Execute();
+        AddSubitem();
     }
 }
 
-void TForm1::Action8Execute() {
+void MainWindow::AddSubitem() {
     switch (commands_.CheckAddSubitem()) {
         case TreeCommands::SubitemRefusal::NoSelection:
             PlainMessage(treemessage::kEmptyItem);
@@ -323,9 +308,9 @@ void TForm1::Action8Execute() {
     commands_.AddSubitem(itemDialog_->Texts());
 }
 
-void TForm1::Action9Execute() { TreeDblClick(); }
+void MainWindow::EditItem() { EditSelectedItem(); }
 
-void TForm1::TreeDblClick() {
+void MainWindow::EditSelectedItem() {
     if (!commands_.CanEdit()) return;
     itemDialog_->SetTexts(commands_.SelectedTexts());
     if (services_.RunDialog(*itemDialog_)) {
@@ -336,38 +321,38 @@ void TForm1::TreeDblClick() {
     }
 }
 
-void TForm1::Action10Execute() { commands_.DeleteSelected(); }
+void MainWindow::DeleteItem() { commands_.DeleteSelected(); }
 
-void TForm1::Action18Execute() { commands_.AddSeparator(); }
+void MainWindow::AddSeparator() { commands_.AddSeparator(); }
 
-void TForm1::Action11Execute() { pages_->setCurrentIndex(1); }
+void MainWindow::SeeCode() { pages_->setCurrentIndex(1); }
 
-void TForm1::Action13Execute() { tools_->setVisible(!tools_->isVisible()); }
+void MainWindow::ToggleTools() { tools_->setVisible(!tools_->isVisible()); }
 
-void TForm1::Action14Execute() { services_.OpenWithSystem(Shown(workspace_.ProgramPath(programpath::kHelp))); }
+void MainWindow::ShowHelp() { services_.OpenWithSystem(Shown(workspace_.ProgramPath(programpath::kHelp))); }
 
-void TForm1::Action16Execute() { services_.RunDialog(*about_); }
+void MainWindow::ShowAbout() { services_.RunDialog(*about_); }
 
-void TForm1::Action17Execute() {
+void MainWindow::GenerateCode() {
     // The text is rebuilt before the file is written, so the memo shows it
     // even when the write fails.
     struct Refresh {
-        TForm1* form;
+        MainWindow* form;
         ~Refresh() { form->RefreshMemos(&ProjectTexts::script); }
     } refresh{this};
-    GenerateCode(workspace_, *web_);
+    tavel::GenerateCode(workspace_, *web_);
 }
 
-void TForm1::Expandall1Click() { commands_.ExpandAll(); }
+void MainWindow::ExpandAll() { commands_.ExpandAll(); }
 
-void TForm1::Collapseall1Click() { commands_.CollapseAll(); }
+void MainWindow::CollapseAll() { commands_.CollapseAll(); }
 
-void TForm1::ToolButton1Click() { web_->back(); }
+void MainWindow::GoBack() { web_->back(); }
 
-void TForm1::ToolButton2Click() { web_->forward(); }
+void MainWindow::GoForward() { web_->forward(); }
 
-void TForm1::ToolButton3Click() { web_->GoHome(); }
+void MainWindow::GoHome() { web_->GoHome(); }
 
-void TForm1::ToolButton4Click() { services_.OpenWithSystem(Shown(ExternalBrowserTarget(workspace_))); }
+void MainWindow::OpenInExternalBrowser() { services_.OpenWithSystem(Shown(ExternalBrowserTarget(workspace_))); }
 
 }  // namespace tavel

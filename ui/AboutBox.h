@@ -9,16 +9,16 @@ namespace tavel {
 class UiServices;
 
 // The About box.
-class TForm7 : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr const char* kMakerAddress = "tavel-builder.example";
 
-    TForm7(UiServices& services, QWidget* parent = nullptr);
+    AboutBox(UiServices& services, QWidget* parent = nullptr);
 
     // Opens the maker's address with the desktop.
-    void Label7Click();
+    void OpenMakerAddress();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

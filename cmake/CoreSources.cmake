@@ -18,6 +18,7 @@ set(TAVEL_CORE_SOURCES
   project/GenerateCode.cpp
   project/TreeCommands.cpp
   project/PageDesign.cpp
+  project/ProjectOperations.cpp
   project/StartupLoad.cpp
   project/ExternalPage.cpp
 )

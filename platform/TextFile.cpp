@@ -157,4 +157,16 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+void CreateFolderIfMissing(const std::string& path) {
+    if (FolderExists(path)) return;
+    if (::mkdir(path.c_str(), 0777) == 0) return;
+    const int error = errno;
+    throw FileError("Cannot create folder \"" + path + "\". " + SystemReason(error), path);
+}
+
 }  // namespace tavel

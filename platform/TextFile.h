@@ -19,5 +19,10 @@ std::string ReadTextFile(const std::string& path);
 void WriteTextFile(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+// Creates one folder level when it is missing; its parent must exist. Throws
+// FileError naming the folder when it cannot be made.
+void CreateFolderIfMissing(const std::string& path);
 
 }  // namespace tavel

@@ -90,7 +90,7 @@ QWidget* PageDesignDialog::BuildButtonsTab() {
     auto* tab = new QWidget;
     buttonList_ = new QListWidget;
     buttonList_->setObjectName("BStyle");
-    buttonList_->setMinimumWidth(110);
+    buttonList_->setFixedWidth(130);
     // Every way of choosing an entry, keys included, shows its picture, so the
     // picture and the name written with it always agree.
     connect(buttonList_, &QListWidget::currentRowChanged, this, &PageDesignDialog::ShowButton);
@@ -115,7 +115,7 @@ QWidget* PageDesignDialog::BuildButtonsTab() {
 
     auto* right = new QVBoxLayout;
     QLabel* hint = Label("Label4", "Select button style: image for background link in the menu.", tab, true);
-    hint->setMinimumWidth(picture_->width());
+    hint->setMinimumWidth(picture_->width() + 40);
     right->addWidget(hint);
     right->addSpacing(6);
     right->addWidget(Label("Label2", "Image view", tab));
@@ -138,7 +138,7 @@ QWidget* PageDesignDialog::BuildDesignTab() {
     auto* tab = new QWidget;
     schemeList_ = new QListWidget;
     schemeList_->setObjectName("FLB2");
-    schemeList_->setMinimumWidth(110);
+    schemeList_->setFixedWidth(150);
     auto* apply = new LinkLabel("Apply", tab);
     apply->setObjectName("Label5");
     auto* reset = new LinkLabel("Default", tab);

@@ -14,6 +14,10 @@ set(TAVEL_CORE_SOURCES
   design/ButtonLine.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
+  design/FolderListing.cpp
+  design/GapLines.cpp
+  design/ColourSchemeList.cpp
+  design/PageDesignSettings.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
   project/TreeCommands.cpp

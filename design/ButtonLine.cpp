@@ -43,4 +43,17 @@ void AppendButtonLine(std::string& styleSheet, ButtonLineForm form, std::string_
     AppendLine(styleSheet, ButtonLine(form, entry));
 }
 
+void AddLineBeforeButtonLine(std::string& styleSheet, std::string_view line) {
+    const size_t marker = styleSheet.find(kButtonMarker);
+    if (marker == std::string::npos) {
+        AppendLine(styleSheet, line);
+        return;
+    }
+    std::string tail = styleSheet.substr(marker);
+    styleSheet.erase(marker);
+    AppendLine(styleSheet, line);
+    if (styleSheet.back() != '\n') styleSheet += "\r\n";
+    styleSheet += tail;
+}
+
 }  // namespace tavel

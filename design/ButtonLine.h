@@ -31,4 +31,8 @@ ButtonLineName ReadButtonLine(std::string_view styleSheet);
 void DeleteButtonTail(std::string& styleSheet);
 void AppendButtonLine(std::string& styleSheet, ButtonLineForm form, std::string_view entry);
 
+// Adds a line to the style sheet so that the button background line, when
+// there is one, stays the last: before the marker, or at the end.
+void AddLineBeforeButtonLine(std::string& styleSheet, std::string_view line);
+
 }  // namespace tavel

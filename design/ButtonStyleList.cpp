@@ -1,33 +1,23 @@
 #include "design/ButtonStyleList.h"
 
 #include "design/ButtonLine.h"
+#include "design/FolderListing.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fstream>
 #include <iterator>
-#include <strings.h>
 
 namespace tavel {
-namespace {
-
-bool IsJpegName(const std::string& name) {
-    return name.size() > 4 && ::strcasecmp(name.c_str() + name.size() - 4, ".jpg") == 0;
-}
-
 // The picture is kept byte for byte: no line breaks are touched.
-std::string ReadBytes(const std::string& path) {
+std::string ReadButtonImage(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FileError("Cannot open file \"" + path + "\". " + std::strerror(errno), path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-}  // namespace
 
 ButtonStyleList::ButtonStyleList() : entries_{kNone} {}
 
@@ -36,18 +26,8 @@ void ButtonStyleList::Fill(const std::string& folder) {
     selected_.reset();
     folder_ = folder;
     while (folder_.size() > 1 && IsPathSeparator(folder_.back())) folder_.pop_back();
-    DIR* dir = ::opendir(folder_.c_str());
-    if (dir == nullptr) throw FileError("Cannot open folder \"" + folder_ + "\". " + std::strerror(errno), folder_);
-    std::vector<std::string> names;
-    while (dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (IsJpegName(name) && FileExists(JoinPath(folder_, name))) names.push_back(name.substr(0, name.size() - 4));
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int order = ::strcasecmp(a.c_str(), b.c_str());
-        return order != 0 ? order < 0 : a < b;
-    });
+    std::vector<std::string> names = FilesWithExtension(folder_, ".jpg");
+    for (std::string& name : names) name.resize(name.size() - 4);
     entries_.insert(entries_.end(), names.begin(), names.end());
 }
 
@@ -65,7 +45,7 @@ void ButtonStyleList::LoadSelected() {
     if (!selected_) return;
     const std::string& entry = entries_[*selected_];
     currentPath_ = JoinPath(folder_, entry + ".jpg");
-    if (FileExists(currentPath_)) picture_ = ReadBytes(currentPath_);
+    if (FileExists(currentPath_)) picture_ = ReadButtonImage(currentPath_);
     if (*selected_ == 0) picture_.clear();
 }
 

@@ -1,7 +1,7 @@
 #include "design/StyleRules.h"
 
+#include "design/ButtonLine.h"
 #include "platform/ConversionError.h"
-#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,11 +13,6 @@ constexpr size_t npos = std::string_view::npos;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Where a rule starts: its selector, or the start of the text without one.
-size_t RuleStart(std::string_view text, std::string_view selector) {
-    const size_t p = text.find(selector);
-    return p == npos ? 0 : p;
-}
 
 // The digit run that starts at the first digit at or after `from`.
 std::pair<size_t, size_t> DigitRun(std::string_view text, size_t from) {
@@ -48,7 +43,10 @@ void ReplaceDeclaration(std::string& body, size_t at, std::string_view replaceme
 }  // namespace
 
 StyleRuleSettings ReadStyleRule(std::string_view styleSheet, std::string_view selector) {
-    const size_t p = RuleStart(styleSheet, selector);
+    // Without its rule a group reads as the defaults: taking some other rule
+    // of the sheet instead would show, and later rewrite, the wrong one.
+    const size_t p = styleSheet.find(selector);
+    if (p == npos) return {};
     const size_t close = styleSheet.find('}', p);
     const std::string_view rule = styleSheet.substr(p, close == npos ? npos : close - p);
     StyleRuleSettings settings;
@@ -89,12 +87,10 @@ StyleRuleSettings ReadStyleRule(std::string_view styleSheet, std::string_view se
     return settings;
 }
 
-std::string StyleRuleText(std::string_view styleSheet, std::string_view selector, const StyleRuleSettings& settings) {
-    const size_t p = RuleStart(styleSheet, selector);
-    const size_t open = styleSheet.find('{', p);
-    const size_t close = open == npos ? npos : styleSheet.find('}', open + 1);
-    if (close == npos) return std::string(styleSheet);
-    std::string body(styleSheet.substr(open + 1, close - open - 1));
+namespace {
+
+// The body of one rule with the settings written into it.
+std::string RuleBody(std::string body, const StyleRuleSettings& settings) {
 
     const size_t b = body.find("font-weight :");
     if (b == npos && settings.bold) {
@@ -129,9 +125,30 @@ std::string StyleRuleText(std::string_view styleSheet, std::string_view selector
     } else if (!settings.fontFamily.empty()) {
         body += family + "\r";
     }
+    return body;
+}
 
+// A new rule for a selector the sheet lacks, on a line of its own.
+std::string WithNewRule(std::string_view styleSheet, std::string_view selector, const StyleRuleSettings& settings) {
+    std::string rule(selector);
+    if (rule.back() != '{') rule += " {";
+    rule += RuleBody("", settings);
+    rule += "}";
+    std::string result(styleSheet);
+    AddLineBeforeButtonLine(result, rule);
+    return result;
+}
+
+}  // namespace
+
+std::string StyleRuleText(std::string_view styleSheet, std::string_view selector, const StyleRuleSettings& settings) {
+    const size_t p = styleSheet.find(selector);
+    if (p == npos) return WithNewRule(styleSheet, selector, settings);
+    const size_t open = styleSheet.find('{', p);
+    const size_t close = open == npos ? npos : styleSheet.find('}', open + 1);
+    if (close == npos) return std::string(styleSheet);
     std::string result(styleSheet.substr(0, open + 1));
-    result += body;
+    result += RuleBody(std::string(styleSheet.substr(open + 1, close - open - 1)), settings);
     result += styleSheet.substr(close);
     return result;
 }

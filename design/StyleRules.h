@@ -27,15 +27,18 @@ inline constexpr std::string_view kItemHover = "A.menu:hover";
 }  // namespace selector
 
 // Takes the settings out of the rule that begins at the first occurrence of
-// `selector` (at the start of the text when it does not occur). Only the
-// program's own property forms are recognised. Throws ConversionError for a
+// `selector`; a sheet without that rule gives the defaults (no bold, no size,
+// no line draw, no font). Only the program's own property forms are
+// recognised. Throws ConversionError for a
 // size whose digits do not fit a 32-bit integer.
 StyleRuleSettings ReadStyleRule(std::string_view styleSheet, std::string_view selector);
 
 // The style sheet with that rule's body rewritten to hold the settings:
 // declarations found are replaced in place, missing ones appended, and
 // nothing outside the braces changes. A rule without both braces, or a
-// declaration without its semicolon, is left as it is.
+// declaration without its semicolon, is left as it is. A sheet without the
+// rule gets a new one, as a line of its own before the button background
+// line or at the end.
 std::string StyleRuleText(std::string_view styleSheet, std::string_view selector,
                           const StyleRuleSettings& settings);
 

@@ -1,9 +1,11 @@
 // Any bytes as a style sheet, with settings taken from the first bytes.
 // Reading must not fail except with the conversion error, and writing must
 // leave everything outside the rule's braces exactly as it was.
+#include "design/ButtonLine.h"
 #include "design/StyleRules.h"
 #include "platform/ConversionError.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -27,8 +29,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string written = StyleRuleText(text, selector, settings);
 
-    size_t p = text.find(selector);
-    if (p == std::string_view::npos) p = 0;
+    const size_t p = text.find(selector);
+    if (p == std::string_view::npos) {
+        // A new rule goes in before the button line; both sides stay as they were.
+        const size_t marker = std::min(text.find(kButtonMarker), text.size());
+        const std::string_view head = text.substr(0, marker), tail = text.substr(marker);
+        if (written.compare(0, head.size(), head) != 0 || written.size() <= text.size() ||
+            written.compare(written.size() - tail.size(), tail.size(), tail) != 0)
+            std::abort();
+        if (ReadStyleRule(written, selector).bold != settings.bold) std::abort();
+        return 0;
+    }
     const size_t open = text.find('{', p);
     const size_t close = open == std::string_view::npos ? open : text.find('}', open + 1);
     if (close == std::string_view::npos) {

@@ -1,5 +1,7 @@
 #include "project/PageDesign.h"
 
+#include "design/ButtonStyleList.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/Preview.h"
 #include "project/ProgramFolder.h"
@@ -12,6 +14,43 @@ void WriteStyleRule(Workspace& workspace, Preview& preview, std::string_view sel
     std::string& styleSheet = workspace.Texts().styleSheet;
     styleSheet = StyleRuleText(styleSheet, selector, settings);
     WriteTextFile(workspace.ProjectFilePath(projectfile::kStyleSheet), styleSheet);
+    preview.Reload();
+}
+
+PageDesignSettings ReadPageDesign(const Workspace& workspace, const std::vector<std::string>& buttonEntries,
+                                  const PageDesignSettings& shown) {
+    const ProjectTexts& texts = workspace.Texts();
+    return ReadPageDesign(texts.styleSheet, texts.runtime, buttonEntries, shown);
+}
+
+void ApplyPageDesign(Workspace& workspace, Preview& preview, const PageDesignSettings& settings) {
+    PageDesignFiles files;
+    files.gaps = ReadTextFile(workspace.ProgramPath(programpath::kGaps));
+    if (settings.scheme) {
+        // The scheme's name comes from the folder listing and is joined as it
+        // stands: a name is not a relative path.
+        const std::string scheme = JoinPath(workspace.ProgramPath("Styles\\Color"), *settings.scheme);
+        files.schemeStyleSheet = ReadTextFile(scheme + ".css");
+        files.styleLines = ReadTextFile(workspace.ProgramPath(programpath::kStyleLines));
+        files.schemeLines = ReadTextFile(scheme);
+    }
+    // A project folder holds its own copy of the button image; the template
+    // folder's sheet reaches the buttons folder itself.
+    const bool copyImage = !workspace.IsDefaultProject() && settings.button && *settings.button != ButtonStyleList::kNone;
+    std::string picture;
+    if (copyImage) picture = ReadButtonImage(JoinPath(workspace.ProgramPath("buttons"), *settings.button + ".jpg"));
+
+    ProjectTexts& texts = workspace.Texts();
+    const ButtonLineForm form = workspace.IsDefaultProject() ? ButtonLineForm::DefaultProject : ButtonLineForm::ProjectFolder;
+    DesignTexts applied = ApplyPageDesign({texts.styleSheet, texts.runtime}, settings, files, form);
+
+    // Each text changes in memory once its file holds it, so the two agree
+    // whatever write fails.
+    if (!picture.empty()) WriteTextFile(workspace.ProjectFilePath(projectfile::kButtonImage), picture);
+    WriteTextFile(workspace.ProjectFilePath(projectfile::kRuntime), applied.runtime);
+    texts.runtime = std::move(applied.runtime);
+    WriteTextFile(workspace.ProjectFilePath(projectfile::kStyleSheet), applied.styleSheet);
+    texts.styleSheet = std::move(applied.styleSheet);
     preview.Reload();
 }
 

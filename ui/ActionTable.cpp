@@ -17,7 +17,7 @@ constexpr ActionSpec kActions[] = {
     {"Action9", "Menu", "Edit ite&m", nullptr, "Edit selected item", "F4", "edit-item", &MainWindow::EditItem},
     {"Action10", "Menu", "De&lete", nullptr, "Delete selected item", "Ctrl+Alt+D", "delete", &MainWindow::DeleteItem},
     {"Action11", "HTML", "See c&ode", nullptr, "See database code", "Ctrl+C", "see-code", &MainWindow::SeeCode},
-    {"Action12", "HTML", "Page Desi&gn", nullptr, "Set up page design", "Ctrl+D", "page-design", nullptr},
+    {"Action12", "HTML", "Page Desi&gn", nullptr, "Set up page design", "Ctrl+D", "page-design", &MainWindow::PageDesign},
     {"Action13", "HTML", "&Tools", nullptr, "Program tools", "Ctrl+T", "tools", &MainWindow::ToggleTools},
     {"Action14", "???", "&Help", nullptr, "Help context", "F1", "help", &MainWindow::ShowHelp},
     {"Action16", "???", "Abo&ut Tavel", nullptr, "Information", "Ctrl+H", "about", &MainWindow::ShowAbout},

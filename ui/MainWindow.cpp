@@ -1,6 +1,8 @@
 #include "ui/MainWindow.h"
 
 #include "project/GenerateCode.h"
+#include "project/PageDesign.h"
+#include "ui/PageDesignDialog.h"
 #include "menu/TreeMessages.h"
 #include "menu/TreeReport.h"
 #include "ui/ItemDialog.h"
@@ -341,6 +343,22 @@ void MainWindow::GenerateCode() {
         ~Refresh() { form->RefreshMemos(&ProjectTexts::script); }
     } refresh{this};
     tavel::GenerateCode(workspace_, *web_);
+}
+
+void MainWindow::PageDesign() {
+    // Read before the dialog is shown: a rule that cannot be read ends the
+    // command with the dialog unseen.
+    pageDesign_->SetSettings(ReadPageDesign(workspace_, pageDesign_->ButtonEntries(), pageDesign_->Settings()));
+    if (!services_.RunDialog(*pageDesign_)) return;
+    struct Refresh {
+        MainWindow* form;
+        ~Refresh() {
+            form->RefreshMemos(&ProjectTexts::styleSheet);
+            form->RefreshMemos(&ProjectTexts::runtime);
+        }
+    } refresh{this};
+    ApplyPageDesign(workspace_, *web_, pageDesign_->Settings());
+    pageDesign_->ClearScheme();
 }
 
 void MainWindow::ExpandAll() { commands_.ExpandAll(); }

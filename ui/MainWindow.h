@@ -19,6 +19,7 @@ namespace tavel {
 class MenuTreeModel;
 class MenuTreeView;
 class ItemDialog;
+class PageDesignDialog;
 class AboutBox;
 class ToolsWindow;
 class UiServices;
@@ -38,6 +39,7 @@ public:
     // The dialogs are created after the main window, as the program has
     // always done; they are handed over once they exist.
     void SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools);
+    void SetPageDesignDialog(PageDesignDialog* pageDesign) { pageDesign_ = pageDesign; }
 
     Workspace& Work() { return workspace_; }
     QAction* Action(const char* name) const;
@@ -56,6 +58,7 @@ public:
     void ShowAbout();
     void GenerateCode();
     void AddSeparator();
+    void PageDesign();
 
     // The tree's double-click and its right-click menu.
     void EditSelectedItem();
@@ -94,6 +97,7 @@ private:
     ItemDialog* itemDialog_ = nullptr;
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
+    PageDesignDialog* pageDesign_ = nullptr;
 
     MenuTreeModel* model_ = nullptr;
     MenuTreeView* tree_ = nullptr;

@@ -36,10 +36,13 @@ int Channel(int base, double light) {
 bool Write(const std::string& path, const Colour& c) {
     std::vector<unsigned char> pixels(kWidth * kHeight * 3);
     for (int y = 0; y < kHeight; ++y) {
-        // Light at the top, the colour itself in the middle, darker below.
-        double light = 0.38 - 0.62 * y / (kHeight - 1);
-        if (y == 0) light = 0.55;
-        if (y == kHeight - 1) light = -0.35;
+        // A light edge at the top, then a little darker than the colour
+        // itself where the caption sits, so light text reads on it (4.5:1),
+        // and darker still below.
+        double light = -0.08 - 0.34 * y / (kHeight - 1);
+        if (y == 0) light = 0.45;
+        if (y == 1) light = 0.15;
+        if (y == kHeight - 1) light = -0.5;
         for (int x = 0; x < kWidth; ++x) {
             // A faint sheen across the width keeps long buttons from looking flat.
             const double sheen = 0.05 * std::cos((x - kWidth * 0.3) / kWidth * 3.14159);

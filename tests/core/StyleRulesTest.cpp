@@ -52,11 +52,24 @@ TEST(StyleRules, TheFourRulesReadAndWriteBackAsTheExampleShows) {
     EXPECT_EQ(ReadStyleRule(text, kItemHover), itemHover);
 }
 
-TEST(StyleRules, AMissingSelectorMeansTheFirstRuleOfTheText) {
+TEST(StyleRules, AMissingRuleReadsAsDefaultsAndIsAddedNotMisplaced) {
+    // The first rule of the sheet is someone else's: it is neither read nor rewritten.
     const std::string text = "BODY {font-size : 150%;}\r\nA.menu {}\r\n";
-    EXPECT_EQ(ReadStyleRule(text, kItemHover).sizeIncrease, 50);
-    EXPECT_EQ(StyleRuleText(text, kItemHover, {false, 0, LineDraw::None, ""}),
-              "BODY {TEXT-DECORATION: none;\r}\r\nA.menu {}\r\n");
+    EXPECT_EQ(ReadStyleRule(text, kItemHover), StyleRuleSettings{});
+    const StyleRuleSettings bold{true, 20, LineDraw::None, "Tahoma"};
+    EXPECT_EQ(StyleRuleText(text, kItemHover, bold),
+              text + "A.menu:hover {font-weight : bold;font-size : 120%;TEXT-DECORATION: none;\rfont-family :\"Tahoma\";\r}\r\n");
+    EXPECT_EQ(ReadStyleRule(StyleRuleText(text, kItemHover, bold), kItemHover), bold);
+    // The normal-state selector carries its brace already.
+    EXPECT_EQ(StyleRuleText("", kTitleNormal, {}), "A.menuTitle {TEXT-DECORATION: none;\r}\r\n");
+    // The button background line stays last, wherever it starts.
+    const std::string button = "table{ background-image: url(\"x.jpg\");}/*x*/\r\n";
+    EXPECT_EQ(StyleRuleText("P {}\r\n" + button, kItemNormal, {}),
+              "P {}\r\nA.menu {TEXT-DECORATION: none;\r}\r\n" + button);
+    EXPECT_EQ(StyleRuleText("P {}" + button, kItemNormal, {}), "P {}\r\nA.menu {TEXT-DECORATION: none;\r}\r\n" + button);
+    EXPECT_EQ(StyleRuleText(button, kItemNormal, {}), "A.menu {TEXT-DECORATION: none;\r}\r\n" + button);
+    // Without a final line break the new rule starts a line of its own.
+    EXPECT_EQ(StyleRuleText("P {}", kItemNormal, {false, 0, LineDraw::Unchanged, ""}), "P {}\r\nA.menu {}");
 }
 
 TEST(StyleRules, SizesKeepTheirUnitsAndAreClamped) {
@@ -112,7 +125,7 @@ TEST(StyleRules, OnlyTheProgramsOwnFormsAreRecognised) {
 TEST(StyleRules, UnboundedScansStopAtTheRuleOrTheText) {
     const StyleRuleSettings settings{true, 20, LineDraw::Underline, "Tahoma"};
     // No opening or closing brace: the text is left as it is.
-    EXPECT_EQ(StyleRuleText("A.menu font-size : 90%;", kItemNormal, settings), "A.menu font-size : 90%;");
+    EXPECT_EQ(StyleRuleText("A.menu:hover font-size : 90%;", kItemHover, settings), "A.menu:hover font-size : 90%;");
     EXPECT_EQ(StyleRuleText("A.menu {font-size : 90%;", kItemNormal, settings), "A.menu {font-size : 90%;");
     // Reading a rule without "}" reads to the end of the text.
     EXPECT_EQ(ReadStyleRule("A.menu {font-weight : bold;", kItemNormal).bold, true);

@@ -1,6 +1,7 @@
 #include "GuiFixture.h"
 
 #include "ui/ItemDialog.h"
+#include "ui/PageDesignDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/AboutBox.h"
 #include "ui/MainWindow.h"
@@ -15,6 +16,8 @@ namespace tavel::test {
 GuiFixture::GuiFixture() {
     InitResources();
     QDir(folder.path()).mkdir("system");
+    QDir(folder.path()).mkdir("buttons");
+    QDir(folder.path()).mkpath("Styles/Color");
 }
 
 GuiFixture::~GuiFixture() {
@@ -40,6 +43,8 @@ MainWindow& GuiFixture::Start() {
     aboutBox = new AboutBox(services, mainWindow.get());
     toolsWindow = new ToolsWindow(mainWindow.get());
     mainWindow->SetDialogs(itemDialog, aboutBox, toolsWindow);
+    pageDesign = new PageDesignDialog(mainWindow->Work(), services, mainWindow.get());
+    mainWindow->SetPageDesignDialog(pageDesign);
     return *mainWindow;
 }
 

@@ -12,6 +12,7 @@
 namespace tavel {
 class MainWindow;
 class ItemDialog;
+class PageDesignDialog;
 class AboutBox;
 class ToolsWindow;
 }  // namespace tavel
@@ -38,6 +39,7 @@ public:
     ItemDialog* itemDialog = nullptr;
     AboutBox* aboutBox = nullptr;
     ToolsWindow* toolsWindow = nullptr;
+    PageDesignDialog* pageDesign = nullptr;
 };
 
 // The example menu's script, CR LF after each line.

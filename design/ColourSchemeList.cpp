@@ -1,0 +1,12 @@
+#include "design/ColourSchemeList.h"
+
+#include "design/FolderListing.h"
+
+namespace tavel {
+
+void ColourSchemeList::Fill(const std::string& folder) {
+    entries_.clear();
+    entries_ = FilesWithExtension(folder, ".csm");
+}
+
+}  // namespace tavel

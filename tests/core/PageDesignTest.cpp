@@ -1,0 +1,283 @@
+#include "design/ColourSchemeList.h"
+#include "design/PageDesignSettings.h"
+
+#include "TestSupport.h"
+#include "platform/FileError.h"
+#include "platform/TextFile.h"
+#include "platform/TextLines.h"
+#include "project/PageDesign.h"
+#include "project/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tavel {
+namespace {
+
+const std::string kBlue = "table{ background-image: url(\"../buttons/blue.jpg\");}/*blue*/";
+const std::string kRules =
+    "A.menuTitle {\r\n  color : #FFFFFF;\r\n  font-weight : bold;\r\n  TEXT-DECORATION: none;\r\n}\r\n"
+    "A.menuTitle:hover {\r\n  TEXT-DECORATION: none;\r\n}\r\n"
+    "A.menu {\r\n  TEXT-DECORATION: none;\r\n}\r\n"
+    "A.menu:hover {\r\n  TEXT-DECORATION: underline;\r\n}\r\n";
+const std::string kDecoration = "function tavelDecorate(caption) { return gaps1 + caption + gaps2; }";
+
+// A runtime script of `count` lines "line N", with the given lines set.
+std::string Runtime(size_t count, std::initializer_list<std::pair<size_t, std::string>> set = {}) {
+    TextLines lines;
+    for (size_t i = 1; i <= count; ++i) lines.Append("line " + std::to_string(i));
+    for (const auto& [number, text] : set) lines.Replace(number, text);
+    return lines.Text();
+}
+
+PageDesignSettings Shown(GapSetting left, GapSetting right = {false, "}"}) {
+    PageDesignSettings settings;
+    settings.leftGap = std::move(left);
+    settings.rightGap = std::move(right);
+    return settings;
+}
+
+// A program folder with the template, two buttons, gaps.ini, style.ini and
+// one colour scheme.
+class PageDesignTest : public ::testing::Test {
+protected:
+    PageDesignTest() : workspace(program.path()) {
+        for (const char* dir : {"system", "buttons", "Styles", "Styles/Color"})
+            std::filesystem::create_directory(program.File(dir));
+        program.Write("buttons/blue.jpg", std::string("blue\r\n\0jpeg", 11));
+        program.Write("buttons/red.jpg", std::string("red\n\r\0jpeg", 10));
+        program.Write("system/gaps.ini", kDecoration + " // decorated\r\nsecond line\r\n");
+        program.Write("system/style.ini", "BODY {\r\n  margin : 0;\r\n}\r\n");
+        program.Write("Styles/Color/Dusk.csm", "var a = 1;\r\nvar b = \"#000\";\r\n");
+        program.Write("Styles/Color/Dusk.csm.css", "A.menu {\r\n  color : #EEE;\r\n}\r\n");
+        workspace.Texts().styleSheet = kRules + kBlue + "\r\n";
+        workspace.Texts().runtime =
+            Runtime(215, {{47, "var gaps1 = \"\";"}, {48, "var gaps2 =\"<b>}</b>\";"}, {211, kDecoration}});
+    }
+
+    PageDesignSettings Read(const PageDesignSettings& shown = {}) {
+        return ReadPageDesign(workspace, {"[none]", "blue", "red"}, shown);
+    }
+    TextLines RuntimeLines() const { return TextLines(workspace.Texts().runtime); }
+
+    test::TempFolder program;
+    Workspace workspace;
+    test::RecordingPreview preview;
+};
+
+TEST_F(PageDesignTest, TheWorkedExampleInTheTemplateAndInAProjectFolder) {
+    PageDesignSettings settings = Read();
+    EXPECT_EQ(settings.button, "blue");
+    EXPECT_EQ(settings.leftGap, (GapSetting{false, "{"}));  // the empty form keeps the text shown
+    EXPECT_EQ(settings.rightGap, (GapSetting{true, "}"}));
+    EXPECT_EQ(settings.rules[0], (StyleRuleSettings{true, 0, LineDraw::None, ""}));
+    EXPECT_EQ(settings.rules[3].lineDraw, LineDraw::Underline);
+
+    settings.leftGap = {true, "["};
+    settings.button = "red";
+    ApplyPageDesign(workspace, preview, settings);
+    const std::string runtime =
+        Runtime(215, {{47, "var gaps1 =\"<b>[</b>\";"}, {48, "var gaps2 =\"<b>}</b>\";"}, {211, kDecoration + " // decorated"}});
+    const std::string sheet = kRules + "table{ background-image: url(\"../buttons/red.jpg\");}/*red*/\r\n";
+    EXPECT_EQ(workspace.Texts().runtime, runtime);
+    EXPECT_EQ(workspace.Texts().styleSheet, sheet);
+    EXPECT_EQ(program.Read("system/sys.js"), runtime);
+    EXPECT_EQ(program.Read("system/stt.css"), sheet);
+    EXPECT_FALSE(std::filesystem::exists(program.File("system/table_bgcolor.jpg")));
+    EXPECT_EQ(preview.calls, std::vector<std::string>{"reload"});
+    EXPECT_FALSE(workspace.Modified());
+
+    test::TempFolder project;
+    workspace.SetProject(project.path(), "Shop");
+    workspace.Texts().styleSheet = kRules + kBlue + "\r\n";
+    ApplyPageDesign(workspace, preview, settings);
+    EXPECT_EQ(project.Read("stt.css"), kRules + "table{ background-image: url(\"table_bgcolor.jpg\");}/*red*/\r\n");
+    EXPECT_EQ(project.Read("sys.js"), runtime);
+    EXPECT_EQ(project.Read("table_bgcolor.jpg"), program.Read("buttons/red.jpg"));  // byte for byte
+}
+
+TEST_F(PageDesignTest, AFileThatCannotBeReadChangesNothing) {
+    test::TempFolder project;
+    workspace.SetProject(project.path(), "Shop");
+    const ProjectTexts before = workspace.Texts();
+    struct Case {
+        const char* removed;
+        std::optional<std::string> scheme;
+        std::optional<std::string> button;
+    } cases[] = {
+        {"system/gaps.ini", std::nullopt, "red"},
+        {"Styles/Color/Dusk.csm.css", "Dusk.csm", "red"},
+        {"Styles/Color/Dusk.csm", "Dusk.csm", "red"},
+        {"system/style.ini", "Dusk.csm", "red"},
+        {"buttons/red.jpg", std::nullopt, "red"},
+    };
+    for (const Case& c : cases) {
+        const std::string kept = program.Read(c.removed);
+        std::filesystem::remove(program.File(c.removed));
+        PageDesignSettings settings;
+        settings.scheme = c.scheme;
+        settings.button = c.button;
+        settings.leftGap = {true, "("};
+        try {
+            ApplyPageDesign(workspace, preview, settings);
+            ADD_FAILURE() << c.removed << ": no error";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(program.File(c.removed)), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(workspace.Texts().styleSheet, before.styleSheet) << c.removed;
+        EXPECT_EQ(workspace.Texts().runtime, before.runtime) << c.removed;
+        EXPECT_TRUE(std::filesystem::is_empty(project.path())) << c.removed;
+        EXPECT_TRUE(preview.calls.empty()) << c.removed;
+        program.Write(c.removed, kept);
+    }
+}
+
+TEST_F(PageDesignTest, ASchemeReplacesTheSheetAndTheStyleLinesButTheButtonLineStaysLast) {
+    PageDesignSettings settings = Read();
+    settings.rules[0].fontFamily = "Tahoma";  // written, then lost to the scheme's sheet
+    settings.scheme = "Dusk.csm";
+    ApplyPageDesign(workspace, preview, settings);
+    const std::string styleLines = "BODY {\r\n  margin : 0;\r\n}\r\n";
+    EXPECT_EQ(workspace.Texts().styleSheet, "A.menu {\r\n  color : #EEE;\r\n}\r\n" + styleLines + kBlue + "\r\n");
+    const TextLines runtime = RuntimeLines();
+    EXPECT_EQ(runtime.Line(11), "line 11");
+    EXPECT_EQ(runtime.Line(12), "var a = 1;");
+    EXPECT_EQ(runtime.Line(13), "var b = \"#000\";");
+    EXPECT_EQ(runtime.Line(14), "line 14");
+    EXPECT_EQ(program.Read("system/sys.js"), workspace.Texts().runtime);
+    EXPECT_EQ(preview.calls.size(), 1u);
+
+    // A scheme's own button line stays last, after style.ini's lines, when
+    // no button is chosen; a chosen one replaces it.
+    program.Write("Styles/Color/Dusk.csm.css", "A.menu {}\r\n" + kBlue + "\r\n");
+    settings.button.reset();
+    ApplyPageDesign(workspace, preview, settings);
+    EXPECT_EQ(workspace.Texts().styleSheet, "A.menu {}\r\n" + styleLines + kBlue + "\r\n");
+    settings.button = "[none]";
+    ApplyPageDesign(workspace, preview, settings);
+    EXPECT_EQ(workspace.Texts().styleSheet, "A.menu {}\r\n" + styleLines);
+    EXPECT_EQ(program.Read("system/stt.css"), workspace.Texts().styleSheet);
+}
+
+TEST_F(PageDesignTest, GapLinesAsReadAndWritten) {
+    // Ticked with an empty text, and read back the same.
+    PageDesignSettings settings = Read();
+    settings.leftGap = {true, ""};
+    ApplyPageDesign(workspace, preview, settings);
+    EXPECT_EQ(RuntimeLines().Line(47), "var gaps1 =\"<b></b>\";");
+    EXPECT_EQ(Read(Shown({false, "{"})).leftGap, (GapSetting{true, ""}));
+
+    // Lines that are not gap lines, or a gap line with one quote, leave the
+    // shown values alone; writing inserts the two lines before them.
+    workspace.Texts().runtime = Runtime(215, {{47, "var gaps1 = \"<b>("}, {48, "var other;"}});
+    const PageDesignSettings shown = Shown({true, "(-"}, {false, "-)"});
+    settings = Read(shown);
+    EXPECT_EQ(settings.leftGap, shown.leftGap);
+    EXPECT_EQ(settings.rightGap, shown.rightGap);
+    ApplyPageDesign(workspace, preview, settings);
+    const TextLines lines = RuntimeLines();
+    EXPECT_EQ(lines.Line(47), "var gaps1 =\"<b>(-</b>\";");  // the one-quote line declares gaps1: replaced
+    EXPECT_EQ(lines.Line(48), "var gaps2 = \"\";");
+    EXPECT_EQ(lines.Line(49), "var other;");
+    EXPECT_EQ(lines.Count(), 216u);
+
+    EXPECT_EQ(ReadGapLine("var gaps2 =\"<b>:..</b>\";", GapSide::Right, {}), (GapSetting{true, ":.."}));
+    EXPECT_EQ(ReadGapLine("var gaps2 =\"<b>:..</b>\";", GapSide::Left, {}), std::nullopt);
+    EXPECT_EQ(GapLine(GapSide::Right, {false, "}"}), "var gaps2 = \"\";");
+}
+
+TEST_F(PageDesignTest, AShortOrEmptyRuntimeScriptIsWrittenOnlyWhereItHasLines) {
+    PageDesignSettings settings = Read(Shown({true, "|"}));
+    settings.scheme = "Dusk.csm";
+    for (const std::string& runtime : {Runtime(12), Runtime(47), std::string()}) {
+        workspace.Texts().runtime = runtime;
+        EXPECT_EQ(Read(settings).leftGap, settings.leftGap);  // missing lines read empty
+        ApplyPageDesign(workspace, preview, settings);
+        const TextLines lines = RuntimeLines();
+        const size_t count = TextLines(runtime).Count();
+        EXPECT_EQ(RuntimeLine(lines, 12), count >= 12 ? "var a = 1;" : "");
+        EXPECT_EQ(RuntimeLine(lines, 13), count >= 13 ? "var b = \"#000\";" : "");
+        // Line 47 can be inserted only where it would be the next line.
+        EXPECT_EQ(lines.Count(), count == 47 ? 49u : count) << count;
+    }
+}
+
+TEST_F(PageDesignTest, TheDecorationLineIsReplacedOnlyWhenItHoldsTheKey) {
+    const PageDesignSettings settings = Read();
+    const std::string replaced = kDecoration + " // decorated";
+    const struct {
+        std::string gaps;
+        std::string line211;
+        std::string expected;
+    } cases[] = {
+        {replaced + "\r\n", "  " + kDecoration.substr(0, 15) + "x", replaced},
+        {replaced + "\r\n", "function tavel", "function tavel"},  // 14 of the 15 characters
+        {"\r\n" + replaced + "\r\n", kDecoration, kDecoration},  // an empty first line replaces nothing
+        {"", kDecoration, kDecoration},
+        {"short\r\n", "a short line", "short"},  // a key shorter than 15 characters is all of it
+    };
+    for (const auto& c : cases) {
+        program.Write("system/gaps.ini", c.gaps);
+        workspace.Texts().runtime = Runtime(215, {{47, "var gaps1 = \"\";"}, {48, "var gaps2 = \"\";"}, {211, c.line211}});
+        ApplyPageDesign(workspace, preview, settings);
+        EXPECT_EQ(RuntimeLines().Line(211), c.expected) << c.gaps;
+    }
+}
+
+TEST_F(PageDesignTest, TheButtonChoiceFollowsTheSheetAndNoChoiceLeavesItAlone) {
+    PageDesignSettings shown;
+    shown.button = "red";
+    workspace.Texts().styleSheet = kRules;  // no button line: "[none]"
+    EXPECT_EQ(Read(shown).button, "[none]");
+    workspace.Texts().styleSheet = kRules + "table{ background-image: url(\"x.jpg\");}/*gone*/\r\n";
+    EXPECT_EQ(Read(shown).button, "red");  // names no entry: the choice stays
+    EXPECT_EQ(Read().button, std::nullopt);
+
+    PageDesignSettings settings = Read();
+    ApplyPageDesign(workspace, preview, settings);
+    EXPECT_EQ(workspace.Texts().styleSheet, kRules + "table{ background-image: url(\"x.jpg\");}/*gone*/\r\n");
+    settings.button = "[none]";
+    ApplyPageDesign(workspace, preview, settings);
+    EXPECT_EQ(workspace.Texts().styleSheet, kRules);
+    EXPECT_EQ(program.Read("system/stt.css"), kRules);
+}
+
+TEST(ShippedSchemes, EachHasTheFourRulesAButtonThatShipsAndTheRuntimesStyleLines) {
+    const std::string data = std::string(TAVEL_SOURCE_DIR) + "/data/";
+    ColourSchemeList schemes;
+    schemes.Fill(data + "Styles/Color");
+    ASSERT_GE(schemes.Entries().size(), 6u);
+    const TextLines runtime(ReadTextFile(data + "system/sys.js"));
+    for (const std::string& scheme : schemes.Entries()) {
+        const std::string sheet = ReadTextFile(data + "Styles/Color/" + scheme + ".css");
+        for (std::string_view selector : kRuleSelectors) {
+            EXPECT_NE(sheet.find(selector), std::string::npos) << scheme << ": " << selector;
+            EXPECT_NE(ReadStyleRule(sheet, selector).lineDraw, LineDraw::Unchanged) << scheme << ": " << selector;
+        }
+        const ButtonLineName button = ReadButtonLine(sheet);
+        ASSERT_TRUE(button.name) << scheme;
+        EXPECT_TRUE(std::filesystem::exists(data + "buttons/" + *button.name + ".jpg")) << scheme;
+        // Replacing the style lines keeps every line's variable.
+        const TextLines lines(ReadTextFile(data + "Styles/Color/" + scheme));
+        ASSERT_EQ(lines.Count(), 13u) << scheme;
+        for (size_t k = 1; k <= lines.Count(); ++k) {
+            const std::string& own = runtime.Line(kSchemeFirstLine + k - 1);
+            EXPECT_EQ(lines.Line(k).substr(0, lines.Line(k).find('=')), own.substr(0, own.find('='))) << scheme << " " << k;
+        }
+    }
+}
+
+TEST(ColourSchemeList, ListsTheSchemeFilesByWholeNameSorted) {
+    test::TempFolder folder;
+    for (const char* name : {"b.csm", "A.CSM", "c.csm.css", "notes.txt", "a.csm"}) folder.Write(name, "x");
+    std::filesystem::create_directory(folder.File("dir.csm"));
+    ColourSchemeList list;
+    list.Fill(folder.path());
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"A.CSM", "a.csm", "b.csm"}));
+    EXPECT_THROW(list.Fill(folder.File("missing")), FileError);
+    EXPECT_TRUE(list.Entries().empty());
+}
+
+}  // namespace
+}  // namespace tavel

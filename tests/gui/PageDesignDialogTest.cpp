@@ -1,0 +1,197 @@
+// The page design dialog driven through Ctrl+D: what it shows, what OK
+// writes, and that Cancel writes nothing.
+#include "GuiFixture.h"
+#include "ui/MainWindow.h"
+#include "ui/PageDesignDialog.h"
+#include "ui/WebPreview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+
+using namespace tavel;
+
+namespace {
+
+const std::string kSheet =
+    "A.menuTitle {\r\n  color : #FFFFFF;\r\n  font-size : 110%;\r\n}\r\n"
+    "A.menuTitle:hover {\r\n  TEXT-DECORATION: underline;\r\n}\r\n"
+    "A.menu {\r\n  color : #FFFFFF;\r\n}\r\n"
+    "A.menu:hover {\r\n  font-family :\"Serif\";\r\n}\r\n"
+    "table{ background-image: url(\"../buttons/blue.jpg\");}/*blue*/\r\n";
+
+std::string Runtime() {
+    std::string text;
+    for (int i = 1; i <= 215; ++i) {
+        if (i == 47)
+            text += "var gaps1 = \"\";\r\n";
+        else if (i == 48)
+            text += "var gaps2 =\"<b>-)</b>\";\r\n";
+        else if (i == 211)
+            text += "// line 211 is the decoration\r\n";
+        else if (i == 12)
+            text += "var titleWidth = 14;\r\n";
+        else
+            text += "// line " + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+template <class T>
+T* Child(QDialog& dialog, const char* name) {
+    T* child = dialog.findChild<T*>(name);
+    if (child == nullptr) qFatal("no control %s", name);
+    return child;
+}
+
+}  // namespace
+
+class PageDesignDialogTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::GuiFixture> f;
+
+    void WriteFile(const QString& name, const std::string& bytes) {
+        QFile file(f->folder.path() + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    void Start() {
+        f->WriteTemplate("temp.js", test::ExampleMenuScript());
+        f->WriteTemplate("index.htm", "<html><body>page</body></html>\r\n");
+        f->WriteTemplate("stt.css", kSheet);
+        f->WriteTemplate("sys.js", Runtime());
+        f->WriteTemplate("gaps.ini", "// line 211 is the decoration, replaced\r\n");
+        f->WriteTemplate("style.ini", "BODY {}\r\n");
+        QFile::copy(QString(TAVEL_SOURCE_DIR) + "/data/buttons/blue.jpg", f->folder.path() + "/buttons/blue.jpg");
+        QFile::copy(QString(TAVEL_SOURCE_DIR) + "/data/buttons/red.jpg", f->folder.path() + "/buttons/red.jpg");
+        WriteFile("Styles/Color/Night.csm", "var titleWidth = 20;\r\n");
+        WriteFile("Styles/Color/Night.csm.css", "A.menu {\r\n  color : #000;\r\n}\r\n");
+        f->Start();
+    }
+    void PageDesign() { f->mainWindow->Action("Action12")->trigger(); }
+
+private slots:
+    void init() { f = std::make_unique<test::GuiFixture>(); }
+    void cleanup() {
+        QCOMPARE(f->services.unexpectedDialogs, 0);
+        f.reset();
+    }
+
+    void opensWithTheProjectsValuesAndOkWritesEveryTab() {
+        Start();
+        QCOMPARE(f->services.messages.size(), size_t{0});
+        QStringList shown;
+        f->services.dialogs.push_back([&](QDialog& d) {
+            auto* tabs = Child<QTabWidget>(d, "PageControl1");
+            auto* list = Child<QListWidget>(d, "BStyle");
+            shown = {tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2) + tabs->tabText(3),
+                     QString::number(tabs->currentIndex()),
+                     QString::number(list->count()),
+                     list->currentItem()->text(),
+                     Child<QLabel>(d, "Image1")->pixmap().isNull() ? "no picture" : "picture",
+                     Child<QCheckBox>(d, "CheckBox1")->isChecked() ? "left" : "no left",
+                     Child<QComboBox>(d, "ComboBox2")->currentText(),
+                     Child<QCheckBox>(d, "CheckBox2")->isChecked() ? "right" : "no right",
+                     Child<QComboBox>(d, "ComboBox3")->currentText(),
+                     QString::number(Child<QComboBox>(d, "ComboBox3")->count()),
+                     QString::number(Child<QSpinBox>(d, "SpinEdit1")->value()),
+                     Child<QComboBox>(d, "ComboBox4")->currentText(),
+                     Child<QComboBox>(d, "ComboBox8")->currentText()};
+
+            list->setCurrentRow(2);  // red
+            Child<QCheckBox>(d, "CheckBox1")->setChecked(true);
+            Child<QComboBox>(d, "ComboBox2")->setCurrentText("[");
+            Child<QCheckBox>(d, "CheckBox3")->setChecked(true);
+            Child<QSpinBox>(d, "SpinEdit1")->setValue(40);
+            Child<QComboBox>(d, "ComboBox1")->setCurrentIndex(2);
+            Child<QComboBox>(d, "ComboBox6")->setCurrentText("Sans");
+            return true;
+        });
+        QSignalSpy reloads(f->mainWindow->findChild<WebPreview*>(), &WebPreview::Reloaded);
+        PageDesign();
+        QCOMPARE(reloads.count(), 1);
+        QCOMPARE(shown, QStringList({"ButtonsDesignTitle itemsMenu items", "0", "3", "blue", "picture", "no left", "{",
+                                     "right", "-)", "9", "10", "underline", "Serif"}));
+        const std::string sheet = f->ReadTemplate("stt.css");
+        QVERIFY2(sheet.find("A.menuTitle {\r\n  color : #FFFFFF;\r\n  font-size : 140%;\r\nfont-weight : bold;") == 0,
+                 sheet.c_str());
+        QVERIFY(sheet.find("TEXT-DECORATION: overline;") != std::string::npos);
+        QVERIFY(sheet.find("font-family :\"Sans\";") != std::string::npos);
+        QVERIFY(sheet.ends_with("table{ background-image: url(\"../buttons/red.jpg\");}/*red*/\r\n"));
+        const std::string runtime = f->ReadTemplate("sys.js");
+        QVERIFY(runtime.find("\r\nvar gaps1 =\"<b>[</b>\";\r\nvar gaps2 =\"<b>-)</b>\";\r\n") != std::string::npos);
+        QVERIFY(runtime.find("\r\n// line 211 is the decoration, replaced\r\n") != std::string::npos);
+        QCOMPARE(f->mainWindow->Work().Texts().styleSheet, sheet);
+        QCOMPARE(f->mainWindow->findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString().substr(0, 13),
+                 std::string("A.menuTitle {"));
+
+        // A colour scheme replaces the sheet; the selection is cleared after OK.
+        f->services.dialogs.push_back([&](QDialog& d) {
+            auto* schemes = Child<QListWidget>(d, "FLB2");
+            schemes->setCurrentRow(0);
+            return true;
+        });
+        PageDesign();
+        QCOMPARE(f->ReadTemplate("stt.css"),
+                 std::string("A.menu {\r\n  color : #000;\r\n}\r\nBODY {}\r\n"
+                             "table{ background-image: url(\"../buttons/red.jpg\");}/*red*/\r\n"));
+        QVERIFY(f->ReadTemplate("sys.js").find("\r\nvar titleWidth = 20;\r\n") != std::string::npos);
+        QVERIFY(Child<QListWidget>(*f->pageDesign, "FLB2")->selectedItems().isEmpty());
+        QCOMPARE(f->services.messages.size(), size_t{0});
+    }
+
+    void cancelWritesNothingAndKeepsTheSchemeSelected() {
+        Start();
+        f->services.dialogs.push_back([&](QDialog& d) {
+            Child<QListWidget>(d, "BStyle")->setCurrentRow(0);
+            Child<QListWidget>(d, "FLB2")->setCurrentRow(0);
+            Child<QCheckBox>(d, "CheckBox1")->setChecked(true);
+            Child<QSpinBox>(d, "SpinEdit4")->setValue(-100);
+            return false;
+        });
+        PageDesign();
+        QCOMPARE(f->ReadTemplate("stt.css"), kSheet);
+        QCOMPARE(f->ReadTemplate("sys.js"), Runtime());
+        QCOMPARE(f->mainWindow->Work().Texts().styleSheet, kSheet);
+
+        QStringList reread;
+        f->services.dialogs.push_back([&](QDialog& d) {
+            reread = {QString::number(Child<QSpinBox>(d, "SpinEdit4")->value()),  // read afresh
+                      Child<QCheckBox>(d, "CheckBox1")->isChecked() ? "left" : "no left",  // its line exists
+                      Child<QListWidget>(d, "BStyle")->currentItem()->text(),
+                      QString::number(Child<QListWidget>(d, "FLB2")->selectedItems().size())};  // kept
+            return false;
+        });
+        PageDesign();
+        QCOMPARE(reread, QStringList({"0", "no left", "blue", "1"}));
+    }
+
+    void editButtonAndTheSchemeLinks() {
+        Start();
+        auto& d = *f->pageDesign;
+        Child<QListWidget>(d, "BStyle")->setCurrentRow(0);
+        QMetaObject::invokeMethod(Child<QPushButton>(d, "BitBtn3"), "click");
+        QCOMPARE(f->services.messages.back().text, QString("Please, select button image!"));
+        Child<QListWidget>(d, "BStyle")->setCurrentRow(1);
+        QMetaObject::invokeMethod(Child<QPushButton>(d, "BitBtn3"), "click");
+        QVERIFY(f->services.opened.back().endsWith("buttons/blue.jpg"));
+
+        Child<QListWidget>(d, "FLB2")->setCurrentRow(0);
+        QTest::mouseClick(Child<QLabel>(d, "Label5"), Qt::LeftButton);
+        QCOMPARE(f->services.messages.back().text, QString("Night.csm"));
+        QTest::mouseClick(Child<QLabel>(d, "Label6"), Qt::LeftButton);
+        QVERIFY(Child<QListWidget>(d, "FLB2")->selectedItems().isEmpty());
+    }
+};
+
+TAVEL_GUI_TEST_MAIN(PageDesignDialogTest)
+#include "PageDesignDialogTest.moc"

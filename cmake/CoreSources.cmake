@@ -14,6 +14,7 @@ set(TAVEL_CORE_SOURCES
   design/ButtonLine.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
+  project/EditHistory.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
   project/TreeCommands.cpp

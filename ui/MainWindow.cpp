@@ -395,9 +395,17 @@ void MainWindow::GoHome() { web_->GoHome(); }
 
 void MainWindow::OpenInExternalBrowser() { OpenOrSayWhyNot(services_, this, Shown(ExternalBrowserTarget(workspace_))); }
 
-void MainWindow::Undo() { commands_.Undo(); }
+// The selection comes back with the tree; its item is brought into view,
+// submenus opened, so the user sees what was undone.
+void MainWindow::Undo() {
+    commands_.Undo();
+    tree_->scrollTo(tree_->currentIndex());
+}
 
-void MainWindow::Redo() { commands_.Redo(); }
+void MainWindow::Redo() {
+    commands_.Redo();
+    tree_->scrollTo(tree_->currentIndex());
+}
 
 void MainWindow::ClearHistory() {
     workspace_.ClearHistory();

@@ -18,6 +18,7 @@ set(TAVEL_CORE_SOURCES
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp
+  project/EditHistory.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
   project/TreeCommands.cpp

@@ -51,18 +51,7 @@ void MenuTree::Renumber(MenuItem* parent, size_t from) {
 }
 
 MenuItem* MenuTree::AppendChild(MenuItem* parent, tNodeData data) {
-    MenuItem* owner = ListOwner(parent);
-    size_t row = owner->children_.size();
-    observer_->BeforeInsert(parent, row);
-    auto item = std::make_unique<MenuItem>();
-    item->data_ = std::move(data);
-    item->parent_ = owner;
-    item->row_ = row;
-    MenuItem* raw = item.get();
-    owner->children_.push_back(std::move(item));
-    orderValid_ = false;
-    observer_->AfterInsert();
-    return raw;
+    return Insert(parent, ChildCount(parent), NewItem(std::move(data)));
 }
 
 MenuItem* MenuTree::AppendSibling(const MenuItem* item, tNodeData data) {
@@ -81,26 +70,36 @@ std::unique_ptr<MenuItem> MenuTree::Detach(MenuItem* item) {
 
 void MenuTree::MoveBefore(MenuItem* item, MenuItem* target) {
     if (item == nullptr || target == nullptr || item == target || IsDescendant(target, item)) return;
-    MenuItem* fromOwner = item->parent_;
-    MenuItem* toOwner = target->parent_;
-    const size_t fromRow = item->row_;
-    const size_t targetRow = target->row_;
-    // Standing right before the target already: the order does not change.
-    if (fromOwner == toOwner && fromRow + 1 == targetRow) return;
+    size_t row = target->row_;
+    // Leaving a place before the target in the same list shifts it up by one.
+    if (item->parent_ == target->parent_ && item->row_ < row) --row;
+    MoveTo(item, target->Parent(), row);
+}
 
-    observer_->BeforeMove(item->Parent(), fromRow, target->Parent(), targetRow);
+void MenuTree::MoveTo(MenuItem* item, MenuItem* parent, size_t row) {
+    if (item == nullptr || parent == item || (parent != nullptr && IsDescendant(parent, item))) return;
+    MenuItem* fromOwner = item->parent_;
+    MenuItem* toOwner = ListOwner(parent);
+    const size_t fromRow = item->row_;
+    const size_t rowsLeft = toOwner->children_.size() - (fromOwner == toOwner ? 1 : 0);
+    row = std::min(row, rowsLeft);
+    if (fromOwner == toOwner && fromRow == row) return;
+
+    // Observers count the destination in the list as it stands before the move.
+    const size_t destination = fromOwner == toOwner && row > fromRow ? row + 1 : row;
+    observer_->BeforeMove(item->Parent(), fromRow, parent, destination);
     auto moving = Detach(item);
-    size_t row = target->row_;  // renumbered if the item stood before it
     moving->parent_ = toOwner;
-    toOwner->children_.insert(toOwner->children_.begin() + static_cast<std::ptrdiff_t>(row),
-                              std::move(moving));
+    toOwner->children_.insert(toOwner->children_.begin() + static_cast<std::ptrdiff_t>(row), std::move(moving));
     Renumber(toOwner, row);
     orderValid_ = false;
     observer_->AfterMove();
 }
 
-void MenuTree::Delete(MenuItem* item) {
-    if (item == nullptr) return;
+void MenuTree::Delete(MenuItem* item) { Take(item); }
+
+std::unique_ptr<MenuItem> MenuTree::Take(MenuItem* item) {
+    if (item == nullptr) return nullptr;
     MenuItem* nextSelection = selected_;
     if (selected_ != nullptr && (selected_ == item || IsDescendant(selected_, item))) {
         MenuItem* owner = item->parent_;
@@ -112,14 +111,36 @@ void MenuTree::Delete(MenuItem* item) {
             nextSelection = item->Parent();
     }
     observer_->BeforeRemove(item->Parent(), item->row_);
-    Detach(item);  // the subtree is released here
+    auto taken = Detach(item);
+    taken->parent_ = nullptr;
     observer_->AfterRemove();
     if (nextSelection != selected_) Select(nextSelection);
+    return taken;
+}
+
+std::unique_ptr<MenuItem> MenuTree::NewItem(tNodeData data) {
+    auto item = std::make_unique<MenuItem>();
+    item->data_ = std::move(data);
+    return item;
+}
+
+MenuItem* MenuTree::Insert(MenuItem* parent, size_t row, std::unique_ptr<MenuItem> item) {
+    MenuItem* owner = ListOwner(parent);
+    row = std::min(row, owner->children_.size());
+    observer_->BeforeInsert(parent, row);
+    item->parent_ = owner;
+    MenuItem* raw = item.get();
+    owner->children_.insert(owner->children_.begin() + static_cast<std::ptrdiff_t>(row), std::move(item));
+    Renumber(owner, row);
+    orderValid_ = false;
+    observer_->AfterInsert();
+    return raw;
 }
 
 void MenuTree::Clear() {
     observer_->BeforeReset();
     root_.children_.clear();
+    ++generation_;
     selected_ = nullptr;
     order_.clear();
     orderValid_ = true;

@@ -76,10 +76,25 @@ public:
     // under the target's parent. Nothing moves when the target is the item
     // itself or one of its descendants.
     void MoveBefore(MenuItem* item, MenuItem* target);
+    // Moves `item` with its subtree so that it then stands at `row` among the
+    // children of `parent` (the top level for null), the row counted once the
+    // item has left its old place. Nothing moves onto the item itself or into
+    // its own subtree, nor when the item already stands there.
+    void MoveTo(MenuItem* item, MenuItem* parent, size_t row);
     // Removes the item with its subtree. A selection inside it moves to the
     // next sibling, else the previous one, else the parent.
     void Delete(MenuItem* item);
+    // Removes the item like Delete but hands the subtree over, every pointer
+    // into it still valid, so that Insert can put it back later.
+    std::unique_ptr<MenuItem> Take(MenuItem* item);
+    // Puts a subtree that Take handed out (or a new item) at `row` among the
+    // children of `parent`, the top level for null.
+    MenuItem* Insert(MenuItem* parent, size_t row, std::unique_ptr<MenuItem> item);
+    static std::unique_ptr<MenuItem> NewItem(tNodeData data);
     void Clear();
+    // Counts the times the tree was emptied wholesale (Clear, BulkLoad), so
+    // that whoever keeps pointers into it can tell they went stale.
+    size_t Generation() const { return generation_; }
 
     void SetData(MenuItem* item, tNodeData data);
     void SetKind(MenuItem* item, char kind);
@@ -111,6 +126,7 @@ private:
     MenuTreeObserver* observer_ = nullptr;
     mutable std::vector<MenuItem*> order_;
     mutable bool orderValid_ = true;
+    size_t generation_ = 0;
 };
 
 }  // namespace tavel

@@ -10,11 +10,13 @@
 namespace tavel {
 
 void GenerateCode(Workspace& workspace, Preview& preview) {
-    workspace.Texts().script = WriteMenuScript(workspace.Tree());
+    const std::string path = workspace.ProjectFilePath(projectfile::kScript);
     // An empty tree leaves temp.js on disk as it was until the next save.
+    if (!workspace.Tree().Empty()) workspace.ConfirmScriptWrite(path);
+    workspace.Texts().script = WriteMenuScript(workspace.Tree());
     if (workspace.Tree().Empty()) return;
 
-    WriteTextFile(workspace.ProjectFilePath(projectfile::kScript), workspace.Texts().script);
+    WriteTextFile(path, workspace.Texts().script);
     if (!workspace.IsDefaultProject()) {
         preview.Navigate(FileLocation(JoinPath(workspace.ProjectFolder(), projectfile::kPage)));
     }

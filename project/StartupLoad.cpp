@@ -37,14 +37,17 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
         }
     }
     if (scriptRead) {
-        const ScriptReadResult read = LoadTreeFromScript(texts.script, workspace.Tree());
+        const std::string path = workspace.ProgramPath(programpath::kTemplateScript);
+        const ScriptReadResult read = workspace.RebuildTreeFromScript(path);
         result.treeBuilt = true;
         if (read.truncated)
-            result.failures.push_back("The menu data script \"" + workspace.ProgramPath(programpath::kTemplateScript) +
+            result.failures.push_back("The menu data script \"" + path +
                                       "\" asks for a larger menu than can be read; only its first " +
                                       std::to_string(read.items) + " items were read.");
     } else {
         workspace.Tree().Clear();
+        workspace.ClearHistory();
+        workspace.ForgetPartlyRead();
     }
     return result;
 }

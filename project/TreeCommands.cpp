@@ -10,19 +10,34 @@ tNodeData RecordOf(char kind, const ItemTexts& texts) {
     return tNodeData{kind, texts.caption, texts.hint, texts.link};
 }
 
+// The names the history gives the edits, as Undo and Redo show them.
+constexpr const char* kAddItemName = "Add item";
+constexpr const char* kAddSubitemName = "Add subitem";
+constexpr const char* kEditItemName = "Edit item";
+constexpr const char* kSeparatorName = "Separator";
+constexpr const char* kDeleteName = "Delete";
+constexpr const char* kDragName = "Move";
+constexpr const char* kMoveUpName = "Move up";
+constexpr const char* kMoveDownName = "Move down";
+constexpr const char* kIndentName = "Indent";
+constexpr const char* kOutdentName = "Outdent";
+
 }  // namespace
 
 TreeCommands::TreeCommands(Workspace& workspace) : workspace_(workspace) {}
 
 TreeCommands::AddItemOutcome TreeCommands::AddItem(const ItemTexts& texts) {
     MenuTree& tree = workspace_.Tree();
+    EditHistory& history = workspace_.History();
     AddItemOutcome outcome;
-    outcome.item = tree.AppendSibling(tree.Selected(), RecordOf(kPlainItem, texts));
+    MenuItem* parent = tree.Selected() != nullptr ? tree.Selected()->Parent() : nullptr;
+    history.Begin(kAddItemName);
+    outcome.item = history.Insert(parent, tree.ChildCount(parent), RecordOf(kPlainItem, texts));
     if (MenuTree::ItemLevel(outcome.item) == 0) {
         tree.Select(outcome.item);
         outcome.needsSubmenu = true;
     }
-    workspace_.MarkModified();
+    Committed();
     return outcome;
 }
 
@@ -36,10 +51,16 @@ TreeCommands::SubitemRefusal TreeCommands::CheckAddSubitem() const {
 MenuItem* TreeCommands::AddSubitem(const ItemTexts& texts) {
     if (CheckAddSubitem() != SubitemRefusal::None) return nullptr;
     MenuTree& tree = workspace_.Tree();
+    EditHistory& history = workspace_.History();
     MenuItem* parent = tree.Selected();
-    MenuItem* child = tree.AppendChild(parent, RecordOf(kPlainItem, texts));
-    tree.SetKind(parent, kSubmenuItem);
-    workspace_.MarkModified();
+    history.Begin(kAddSubitemName);
+    MenuItem* child = history.Insert(parent, parent->ChildCount(), RecordOf(kPlainItem, texts));
+    tNodeData record = parent->Data();
+    record.Kind = kSubmenuItem;
+    history.SetData(parent, std::move(record));
+    Committed();
+    // A new child of a closed item would not be seen.
+    tree.SetExpanded(parent, true);
     return child;
 }
 
@@ -53,45 +74,142 @@ ItemTexts TreeCommands::SelectedTexts() const {
 }
 
 void TreeCommands::FinishEdit(const ItemTexts* accepted) {
-    MenuTree& tree = workspace_.Tree();
-    MenuItem* selected = tree.Selected();
+    MenuItem* selected = workspace_.Tree().Selected();
     if (selected == nullptr) return;
+    EditHistory& history = workspace_.History();
+    // A cancelled dialog still counts as a change, so it is an edit in the
+    // history too (one that changes nothing): undoing it makes the project
+    // clean again.
+    history.Begin(kEditItemName);
     if (accepted != nullptr) {
         // The kind stays: a separator keeps "S" whatever caption it gets.
-        tree.SetData(selected, RecordOf(selected->Data().Kind, *accepted));
+        history.SetData(selected, RecordOf(selected->Data().Kind, *accepted));
     }
-    workspace_.MarkModified();
+    Committed();
 }
 
 void TreeCommands::AddSeparator() {
     MenuTree& tree = workspace_.Tree();
-    tree.AppendSibling(tree.Selected(), tNodeData{kSeparatorItem, kSeparatorCaption, "", ""});
-    workspace_.MarkModified();
+    EditHistory& history = workspace_.History();
+    MenuItem* parent = tree.Selected() != nullptr ? tree.Selected()->Parent() : nullptr;
+    history.Begin(kSeparatorName);
+    history.Insert(parent, tree.ChildCount(parent), tNodeData{kSeparatorItem, kSeparatorCaption, "", ""});
+    Committed();
 }
 
 void TreeCommands::DeleteSelected() {
     MenuTree& tree = workspace_.Tree();
     if (tree.Selected() == nullptr) return;
-    tree.Delete(tree.Selected());
-    workspace_.MarkModified();
+    EditHistory& history = workspace_.History();
+    history.Begin(kDeleteName);
+    history.Remove(tree.Selected());
+    Committed();
 }
 
-bool TreeCommands::CanDropOn(const MenuItem* target) const {
+void TreeCommands::Committed() {
+    workspace_.History().Commit();
+    workspace_.FollowHistory();
+}
+
+TreeCommands::MoveRefusal TreeCommands::CheckMove(const MovePlace& place) const {
     const MenuItem* moving = workspace_.Tree().Selected();
-    if (target == nullptr || moving == nullptr) return false;
-    if (target == moving || MenuTree::IsDescendant(target, moving)) return true;
-    return MenuTree::ItemLevel(target) + MenuTree::Height(moving) <= kDeepestLevel;
+    if (moving == nullptr) return MoveRefusal::NothingSelected;
+    if (place.parent == moving || (place.parent != nullptr && MenuTree::IsDescendant(place.parent, moving)))
+        return MoveRefusal::IntoItself;
+    if (place.parent == moving->Parent()) return MoveRefusal::None;
+    const int level = place.parent != nullptr ? MenuTree::ItemLevel(place.parent) + 1 : 0;
+    if (level + MenuTree::Height(moving) > kDeepestLevel) return MoveRefusal::TooDeep;
+    return MoveRefusal::None;
 }
 
-void TreeCommands::DropOn(MenuItem* target) {
-    if (!CanDropOn(target)) return;
+void TreeCommands::MoveSelected(const MovePlace& place, const char* name) {
+    if (CheckMove(place) != MoveRefusal::None) return;
     MenuTree& tree = workspace_.Tree();
+    EditHistory& history = workspace_.History();
     MenuItem* moving = tree.Selected();
-    if (!MenuTree::IsDescendant(target, moving)) {
-        tree.MoveBefore(moving, target);
-        if (MenuItem* parent = moving->Parent()) tree.SetExpanded(parent, true);
+    history.Begin(name);
+    history.Move(moving, place.parent, place.row);
+    Committed();
+    if (MenuItem* parent = moving->Parent()) tree.SetExpanded(parent, true);
+}
+
+TreeCommands::MoveRefusal TreeCommands::TryMove(const MovePlace& place, const char* name) {
+    const MoveRefusal refusal = CheckMove(place);
+    if (refusal == MoveRefusal::None) MoveSelected(place, name);
+    return refusal;
+}
+
+TreeCommands::MoveRefusal TreeCommands::CheckDrop(const MenuItem* target, bool afterTarget) const {
+    const MenuItem* moving = workspace_.Tree().Selected();
+    if (moving == nullptr) return MoveRefusal::NothingSelected;
+    if (target == nullptr) return afterTarget ? CheckMove({nullptr, 0}) : MoveRefusal::NoPlace;
+    // Onto itself or into its own subtree: nothing could move there.
+    if (target == moving || MenuTree::IsDescendant(target, moving)) return MoveRefusal::IntoItself;
+    return CheckMove({target->Parent(), 0});
+}
+
+void TreeCommands::Drop(MenuItem* target, bool afterTarget) {
+    if (CheckDrop(target, afterTarget) != MoveRefusal::None) return;
+    MenuTree& tree = workspace_.Tree();
+    const MenuItem* moving = tree.Selected();
+    MovePlace place;
+    if (afterTarget) {
+        place.parent = target != nullptr ? target->Parent() : nullptr;
+        place.row = tree.ChildCount(place.parent) - (moving->Parent() == place.parent ? 1 : 0);
+    } else {
+        place.parent = target->Parent();
+        place.row = target->Row();
+        // Leaving a place before the target in the same list shifts it up.
+        if (moving->Parent() == place.parent && moving->Row() < place.row) --place.row;
     }
-    workspace_.MarkModified();
+    MoveSelected(place, kDragName);
+}
+
+TreeCommands::MoveRefusal TreeCommands::MoveUp() {
+    const MenuItem* moving = workspace_.Tree().Selected();
+    if (moving == nullptr) return MoveRefusal::NothingSelected;
+    if (moving->Row() == 0) return MoveRefusal::NoPlace;
+    return TryMove({moving->Parent(), moving->Row() - 1}, kMoveUpName);
+}
+
+TreeCommands::MoveRefusal TreeCommands::MoveDown() {
+    const MenuTree& tree = workspace_.Tree();
+    const MenuItem* moving = tree.Selected();
+    if (moving == nullptr) return MoveRefusal::NothingSelected;
+    if (moving->Row() + 1 >= tree.ChildCount(moving->Parent())) return MoveRefusal::NoPlace;
+    return TryMove({moving->Parent(), moving->Row() + 1}, kMoveDownName);
+}
+
+TreeCommands::MoveRefusal TreeCommands::Indent() {
+    const MenuTree& tree = workspace_.Tree();
+    const MenuItem* moving = tree.Selected();
+    if (moving == nullptr) return MoveRefusal::NothingSelected;
+    if (moving->Row() == 0) return MoveRefusal::NoPlace;
+    MenuItem* previous = tree.Child(moving->Parent(), moving->Row() - 1);
+    return TryMove({previous, previous->ChildCount()}, kIndentName);
+}
+
+TreeCommands::MoveRefusal TreeCommands::Outdent() {
+    const MenuItem* moving = workspace_.Tree().Selected();
+    if (moving == nullptr) return MoveRefusal::NothingSelected;
+    MenuItem* parent = moving->Parent();
+    if (parent == nullptr) return MoveRefusal::NoPlace;
+    return TryMove({parent->Parent(), parent->Row() + 1}, kOutdentName);
+}
+
+bool TreeCommands::CanUndo() const { return workspace_.History().CanUndo(); }
+bool TreeCommands::CanRedo() const { return workspace_.History().CanRedo(); }
+
+void TreeCommands::Undo() {
+    if (!CanUndo()) return;
+    workspace_.History().Undo();
+    workspace_.FollowHistory();
+}
+
+void TreeCommands::Redo() {
+    if (!CanRedo()) return;
+    workspace_.History().Redo();
+    workspace_.FollowHistory();
 }
 
 void TreeCommands::SetAllExpanded(bool expanded) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace tavel {
@@ -48,18 +49,54 @@ public:
     void AddSeparator();
     void DeleteSelected();
 
-    // Whether the selected item may be dropped on `target`: never onto
-    // nothing, and never where the moved subtree would reach below the
-    // third level. A drop on the item's own descendant is accepted and
-    // moves nothing.
-    bool CanDropOn(const MenuItem* target) const;
-    void DropOn(MenuItem* target);
+    // Where a moved item ends up: at `row` among the children of `parent`
+    // (the top level for null), counted once the item has left its place.
+    struct MovePlace {
+        MenuItem* parent = nullptr;
+        size_t row = 0;
+    };
+    enum class MoveRefusal { None, NothingSelected, NoPlace, IntoItself, TooDeep };
+    // The one move of the selected item, which drag and drop, the keyboard
+    // moves and undo all go through. Refused: a place inside the item's own
+    // subtree, and a place where the subtree would reach below the third
+    // level (a move within the same list never changes levels).
+    MoveRefusal CheckMove(const MovePlace& place) const;
+    // Moves the selected item (the selection stays on it) and opens its new
+    // parent. A place the item already holds is still recorded as a move.
+    void MoveSelected(const MovePlace& place, const char* name);
+
+    // Drag and drop: the selected item lands immediately before `target`,
+    // or, with `afterTarget`, last in the target's list (a drop below the
+    // last item of a list); a null target with `afterTarget` is the end of
+    // the top level.
+    MoveRefusal CheckDrop(const MenuItem* target, bool afterTarget = false) const;
+    void Drop(MenuItem* target, bool afterTarget = false);
+    bool CanDropOn(const MenuItem* target) const { return CheckDrop(target) == MoveRefusal::None; }
+    void DropOn(MenuItem* target) { Drop(target); }
+
+    // The keyboard moves. Each answers None when it moved the item, or why
+    // not; at the edge of a list (nothing above, nothing to indent under)
+    // the answer is NoPlace and nothing happens.
+    MoveRefusal MoveUp();
+    MoveRefusal MoveDown();
+    // Makes the item the last child of the sibling before it.
+    MoveRefusal Indent();
+    // Puts the item right after its parent, in the parent's list.
+    MoveRefusal Outdent();
+
+    // Undo and redo of the tree edits above, the modified flag following.
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void Undo();
+    void Redo();
 
     void ExpandAll();
     void CollapseAll();
 
 private:
     void SetAllExpanded(bool expanded);
+    MoveRefusal TryMove(const MovePlace& place, const char* name);
+    void Committed();
 
     Workspace& workspace_;
 };

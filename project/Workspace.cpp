@@ -1,6 +1,8 @@
 #include "project/Workspace.h"
 
 #include "platform/Paths.h"
+#include "project/CommandDeclined.h"
+#include "project/Prompts.h"
 
 namespace tavel {
 
@@ -17,9 +19,44 @@ void Workspace::SetProject(std::string folder, std::string name) {
 void Workspace::MarkModified() {
     modified_ = true;
     saveEnabled_ = true;
+    history_.ForgetClean();
 }
 
-void Workspace::MarkSaved() { modified_ = false; }
+void Workspace::MarkSaved() {
+    modified_ = false;
+    history_.SetClean();
+}
+
+void Workspace::FollowHistory() {
+    modified_ = !history_.AtCleanPoint();
+    saveEnabled_ = true;
+}
+
+void Workspace::ClearHistory() {
+    history_.Clear();
+    if (modified_) history_.ForgetClean();
+}
+
+ScriptReadResult Workspace::RebuildTreeFromScript(const std::string& path, const ScriptReadLimits& limits) {
+    const ScriptReadResult read = LoadTreeFromScript(texts_.script, tree_, limits);
+    ClearHistory();
+    if (read.truncated)
+        RememberPartlyRead(path, read.items);
+    else
+        ForgetPartlyRead();
+    return read;
+}
+
+void Workspace::RememberPartlyRead(std::string path, size_t itemsRead) {
+    partlyReadPath_ = std::move(path);
+    partlyReadItems_ = itemsRead;
+}
+
+void Workspace::ConfirmScriptWrite(const std::string& path) {
+    if (partlyReadPath_.empty() || path != partlyReadPath_) return;
+    if (prompts_ == nullptr || !prompts_->ConfirmWriteOverPartlyRead(path, partlyReadItems_)) throw CommandDeclined();
+    partlyReadPath_.clear();
+}
 
 std::string Workspace::ProgramPath(std::string_view relative) const {
     return ResolveProgramPath(programFolder_, relative);

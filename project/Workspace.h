@@ -1,11 +1,15 @@
 #pragma once
 
 #include "menu/MenuTree.h"
+#include "menu/ScriptReader.h"
+#include "project/EditHistory.h"
 
 #include <string>
 #include <string_view>
 
 namespace tavel {
+
+class Prompts;
 
 // The four texts of a project, each a CR LF byte string shown in its memo.
 struct ProjectTexts {
@@ -32,10 +36,42 @@ public:
     // The tree has changes that no save has written.
     bool Modified() const { return modified_; }
     bool SaveEnabled() const { return saveEnabled_; }
-    // Every tree edit calls this.
+    // A change to the tree that the edit history does not know about: only a
+    // save makes the project clean again.
     void MarkModified();
+    // The files now hold the tree: this is also the history's clean point,
+    // so undoing back to here clears the modified flag again.
     void MarkSaved();
     void SetSaveEnabled(bool enabled) { saveEnabled_ = enabled; }
+
+    // The undo history of the tree edits. After the history moves (an edit
+    // recorded, undone or redone) FollowHistory sets the modified flag from
+    // it: clear exactly at the last saved state.
+    EditHistory& History() { return history_; }
+    const EditHistory& History() const { return history_; }
+    void FollowHistory();
+    // Forgets every recorded edit; for a tree that was opened, started anew
+    // or created. (A tree emptied wholesale drops its history by itself.)
+    void ClearHistory();
+
+    // The tree was read from the menu data script at `path` but only its
+    // first `itemsRead` items made it in: the first write over that file asks
+    // first (see ConfirmScriptWrite).
+    void RememberPartlyRead(std::string path, size_t itemsRead);
+    void ForgetPartlyRead() { partlyReadPath_.clear(); }
+    const std::string& PartlyReadPath() const { return partlyReadPath_; }
+    // Call before writing the tree's script to `path`. Writing over the file
+    // the tree holds only part of asks through the prompts; No throws
+    // CommandDeclined (and asks again next time), Yes ends the question.
+    // Without prompts such a write is declined: nothing is lost unasked.
+    void ConfirmScriptWrite(const std::string& path);
+    void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
+
+    // Rebuilds the tree from the menu data script text, which was read from
+    // the file at `path`: the history starts over, and a read that stopped
+    // at a limit is remembered so that the file is not later written over
+    // short without a question. Start-up and Open both come through here.
+    ScriptReadResult RebuildTreeFromScript(const std::string& path, const ScriptReadLimits& limits = {});
 
     MenuTree& Tree() { return tree_; }
     const MenuTree& Tree() const { return tree_; }
@@ -56,7 +92,11 @@ private:
     bool modified_ = false;
     bool saveEnabled_ = true;
     MenuTree tree_;
+    EditHistory history_{tree_};
     ProjectTexts texts_;
+    std::string partlyReadPath_;
+    size_t partlyReadItems_ = 0;
+    Prompts* prompts_ = nullptr;
 };
 
 }  // namespace tavel

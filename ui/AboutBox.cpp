@@ -66,7 +66,7 @@ AboutBox::AboutBox(UiServices& services, QWidget* parent) : QDialog(parent), ser
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void AboutBox::OpenMakerAddress() { services_.OpenWithSystem(label7_->text()); }
+void AboutBox::OpenMakerAddress() { OpenOrSayWhyNot(services_, this, label7_->text()); }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == label7_ && event->type() == QEvent::MouseButtonRelease) {

@@ -23,10 +23,19 @@ constexpr ActionSpec kActions[] = {
     {"Action16", "???", "Abo&ut Tavel", nullptr, "Information", "Ctrl+H", "about", &MainWindow::ShowAbout},
     {"Action17", "HTML", "Generate code", "G&enerate code", "Generate database code", "Ctrl+Alt+N", "generate", &MainWindow::GenerateCode},
     {"Action18", "Menu", "Separator", nullptr, "Insert separator", "F5", "separator", &MainWindow::AddSeparator},
+    // Undo and redo of the tree edits; their captions name the edit.
+    {"Undo", "Menu", "&Undo", nullptr, "Undo the last change to the menu tree", "Ctrl+Z", "undo", &MainWindow::Undo},
+    {"Redo", "Menu", "&Redo", nullptr, "Redo the change last undone", "Ctrl+Y; Ctrl+Shift+Z", "redo", &MainWindow::Redo},
+    // Restructuring the tree from the keyboard.
+    {"MoveUp", "Menu", "Move u&p", nullptr, "Move the selected item up", "Ctrl+Up", "move-up", &MainWindow::MoveItemUp},
+    {"MoveDown", "Menu", "Move do&wn", nullptr, "Move the selected item down", "Ctrl+Down", "move-down", &MainWindow::MoveItemDown},
+    {"Indent", "Menu", "I&ndent", nullptr, "Make the selected item the last subitem of the item above it", "Ctrl+Right", "indent", &MainWindow::IndentItem},
+    {"Outdent", "Menu", "Ou&tdent", nullptr, "Move the selected item out of its submenu, after its parent", "Ctrl+Left", "outdent", &MainWindow::OutdentItem},
 };
 
 constexpr const char* kFileMenu[] = {"Action1", "Action2", "Action3", "Action4", "Action5", "-", "Action6"};
-constexpr const char* kMenuMenu[] = {"Action7", "Action8", "Action9", "Action18", "Action10"};
+constexpr const char* kMenuMenu[] = {"Undo",   "Redo",     "-",      "Action7", "Action8", "Action9", "Action18",
+                                     "Action10", "-",      "MoveUp", "MoveDown", "Indent",  "Outdent"};
 constexpr const char* kHtmlMenu[] = {"Action17", "Action11", "Action12", "Action13"};
 constexpr const char* kHelpMenu[] = {"Action14", "-", "Action16"};
 
@@ -37,10 +46,10 @@ constexpr MenuSpec kMenus[] = {
     {"???", kHelpMenu},
 };
 
-constexpr const char* kToolbar[] = {"Action1", "Action2",  "Action3",  "Action4",  "Action5",  "-",
-                                    "Action7", "Action8",  "Action9",  "Action18", "Action10", "-",
-                                    "Action17", "Action11", "Action12", "Action13", "-",      "Action14",
-                                    "Action16"};
+constexpr const char* kToolbar[] = {"Action1",  "Action2",  "Action3",  "Action4",  "Action5",  "-",
+                                    "Action7",  "Action8",  "Action9",  "Action18", "Action10", "-",
+                                    "Undo",     "Redo",     "-",        "Action17", "Action11", "Action12",
+                                    "Action13", "-",        "Action14", "Action16"};
 
 }  // namespace
 

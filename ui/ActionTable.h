@@ -14,7 +14,7 @@ struct ActionSpec {
     const char* caption;
     const char* menuCaption;  // what the menu shows when it differs, else null
     const char* hint;
-    const char* shortcut;     // portable text, empty for none
+    const char* shortcut;     // portable text, "; " between several, empty for none
     const char* icon;         // resource name under :/icons/
     // What the command runs; null while the command is not available yet,
     // which leaves it visible in its places but disabled.

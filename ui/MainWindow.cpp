@@ -6,6 +6,7 @@
 #include "menu/TreeMessages.h"
 #include "menu/TreeReport.h"
 #include "ui/ItemDialog.h"
+#include "project/CommandDeclined.h"
 #include "project/ExternalPage.h"
 #include "project/ProgramFolder.h"
 #include "project/StartupLoad.h"
@@ -25,6 +26,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QResizeEvent>
+#include <QTimer>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -44,12 +47,16 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
     setObjectName("TForm1");
     setWindowTitle("Tavel Builder - Default project");
     setWindowIcon(QIcon(":/icons/tavel.svg"));
+    // Placed at the top-left corner before the first showing, so that the
+    // restored window stands there too and not where the system would centre it.
     resize(796, 543);
+    move(0, 0);
+    workspace_.SetPrompts(this);
 
     model_ = new MenuTreeModel(workspace_.Tree(), this);
     MenuTreeView::DropRules rules{
-        [this](const MenuItem* target) { return commands_.CanDropOn(target); },
-        [this](MenuItem* target) { Run([&] { commands_.DropOn(target); }); },
+        [this](const MenuItem* target, bool after, QString* why) { return AcceptsDrop(target, after, why); },
+        [this](MenuItem* target, bool after) { Run([&] { commands_.Drop(target, after); }); },
         [this](MenuItem* item) { workspace_.Tree().Select(item); },
         [this](MenuItem* item, bool open) { workspace_.Tree().SetExpanded(item, open); },
     };
@@ -63,6 +70,12 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
     tree_->setPalette(palette);
     connect(tree_, &MenuTreeView::ItemDoubleClicked, this, [this] { Run([this] { EditSelectedItem(); }); });
+    connect(tree_, &MenuTreeView::DropRefusalShown, this, [this](const QString& reason) {
+        if (reason.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(reason);
+    });
 
     popup_ = new QMenu(this);
     popup_->setObjectName("PopupMenu1");
@@ -110,7 +123,10 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
     statusBar()->setObjectName("StatusBar1");
     BuildActions();
     BuildMenusAndToolbar();
+    popup_->addSeparator();
+    for (const char* name : {"MoveUp", "MoveDown", "Indent", "Outdent"}) popup_->addAction(Action(name));
     LoadStartupProject();
+    UpdateUndoActions();
 }
 
 MainWindow::~MainWindow() {
@@ -188,7 +204,7 @@ void MainWindow::BuildActions() {
         action->setProperty("caption", row.caption);
         action->setToolTip(row.hint);
         action->setStatusTip(row.hint);
-        if (*row.shortcut) action->setShortcut(QKeySequence(row.shortcut, QKeySequence::PortableText));
+        if (*row.shortcut) action->setShortcuts(QKeySequence::listFromString(row.shortcut, QKeySequence::PortableText));
         addAction(action);
         if (row.handler == nullptr) {
             action->setEnabled(false);
@@ -238,19 +254,43 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::PlaceOnFirstShow() {
     move(0, 0);
     qCInfo(lcStartup, "main window shown after %.0f ms", MillisecondsSinceProcessStart());
-    // Told once the window is up, so the message has a window to stand on.
-    if (!startupFailures_.empty())
-        QMetaObject::invokeMethod(this, [this] { ShowError(StartupFailureMessage(startupFailures_)); }, Qt::QueuedConnection);
+    if (startupFailures_.empty()) return;
+    // Told once the window stands at its shown size, so that the message is
+    // centred on the window the user sees: a maximised window reaches its
+    // size a moment after it is first shown.
+    startupFailuresDue_ = true;
+    if (!isMaximized() || size() != normalGeometry().size())
+        ShowStartupFailures();
+    else
+        QTimer::singleShot(1500, this, [this] { ShowStartupFailures(); });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (startupFailuresDue_ && isMaximized() && event->size() != normalGeometry().size()) ShowStartupFailures();
+}
+
+void MainWindow::ShowStartupFailures() {
+    if (!startupFailuresDue_) return;
+    startupFailuresDue_ = false;
+    QMetaObject::invokeMethod(this, [this] { ShowError(StartupFailureMessage(startupFailures_)); }, Qt::QueuedConnection);
 }
 
 void MainWindow::Run(const std::function<void()>& command) {
     try {
         FlushMemos();
         command();
+    } catch (const CommandDeclined&) {
+        // The user said No to the command's question: nothing to report.
     } catch (const std::exception& error) {
         // FileError and PrintError name the file or printer at fault.
         ShowError(error.what());
     }
+    UpdateUndoActions();
+}
+
+bool MainWindow::ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) {
+    return services_.Ask(this, kApplicationTitle, Shown(PartlyReadQuestion(path, itemsRead)), QMessageBox::Warning);
 }
 
 void MainWindow::ShowError(const std::string& text) {
@@ -331,7 +371,7 @@ void MainWindow::SeeCode() { pages_->setCurrentIndex(1); }
 
 void MainWindow::ToggleTools() { tools_->setVisible(!tools_->isVisible()); }
 
-void MainWindow::ShowHelp() { services_.OpenWithSystem(Shown(workspace_.ProgramPath(programpath::kHelp))); }
+void MainWindow::ShowHelp() { OpenOrSayWhyNot(services_, this, Shown(workspace_.ProgramPath(programpath::kHelp))); }
 
 void MainWindow::ShowAbout() { services_.RunDialog(*about_); }
 
@@ -371,6 +411,63 @@ void MainWindow::GoForward() { web_->forward(); }
 
 void MainWindow::GoHome() { web_->GoHome(); }
 
-void MainWindow::OpenInExternalBrowser() { services_.OpenWithSystem(Shown(ExternalBrowserTarget(workspace_))); }
+void MainWindow::OpenInExternalBrowser() { OpenOrSayWhyNot(services_, this, Shown(ExternalBrowserTarget(workspace_))); }
+
+// The selection comes back with the tree; its item is brought into view,
+// submenus opened, so the user sees what was undone.
+void MainWindow::Undo() {
+    commands_.Undo();
+    tree_->scrollTo(tree_->currentIndex());
+}
+
+void MainWindow::Redo() {
+    commands_.Redo();
+    tree_->scrollTo(tree_->currentIndex());
+}
+
+void MainWindow::ClearHistory() {
+    workspace_.ClearHistory();
+    UpdateUndoActions();
+}
+
+void MainWindow::UpdateUndoActions() {
+    const EditHistory& history = workspace_.History();
+    QAction* undo = Action("Undo");
+    QAction* redo = Action("Redo");
+    undo->setEnabled(history.CanUndo());
+    undo->setText(history.CanUndo() ? "&Undo " + Shown(history.UndoName()) : QString("&Undo"));
+    redo->setEnabled(history.CanRedo());
+    redo->setText(history.CanRedo() ? "&Redo " + Shown(history.RedoName()) : QString("&Redo"));
+}
+
+QString MainWindow::RefusalText(TreeCommands::MoveRefusal refusal) {
+    switch (refusal) {
+        case TreeCommands::MoveRefusal::TooDeep:
+            return treemessage::kMoveTooDeep;
+        case TreeCommands::MoveRefusal::IntoItself:
+            return treemessage::kMoveIntoItself;
+        default:
+            return {};
+    }
+}
+
+bool MainWindow::AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const {
+    const TreeCommands::MoveRefusal refusal = commands_.CheckDrop(target, afterTarget);
+    if (why != nullptr) *why = RefusalText(refusal);
+    return refusal == TreeCommands::MoveRefusal::None;
+}
+
+void MainWindow::KeyboardMove(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
+    const QString why = RefusalText((commands_.*move)());
+    if (!why.isEmpty()) statusBar()->showMessage(why, 5000);
+    // The tree keeps the keyboard, so moves can follow one another.
+    tree_->setFocus();
+    tree_->scrollTo(tree_->currentIndex());
+}
+
+void MainWindow::MoveItemUp() { KeyboardMove(&TreeCommands::MoveUp); }
+void MainWindow::MoveItemDown() { KeyboardMove(&TreeCommands::MoveDown); }
+void MainWindow::IndentItem() { KeyboardMove(&TreeCommands::Indent); }
+void MainWindow::OutdentItem() { KeyboardMove(&TreeCommands::Outdent); }
 
 }  // namespace tavel

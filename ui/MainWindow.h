@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/Prompts.h"
 #include "project/TreeCommands.h"
 #include "project/Workspace.h"
 
@@ -29,7 +30,7 @@ class WebPreview;
 // texts on the right, every command as an action of the menu bar, the
 // toolbar and its shortcut. It owns the program's one Workspace and is a
 // view of it; the rules live in the core.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private Prompts {
     Q_OBJECT
 
 public:
@@ -59,6 +60,16 @@ public:
     void GenerateCode();
     void AddSeparator();
     void PageDesign();
+    void Undo();
+    void Redo();
+    void MoveItemUp();
+    void MoveItemDown();
+    void IndentItem();
+    void OutdentItem();
+
+    // Forgets every tree edit Undo could take back: for a tree that was
+    // opened, started anew or created. The Undo and Redo commands follow.
+    void ClearHistory();
 
     // The tree's double-click and its right-click menu.
     void EditSelectedItem();
@@ -73,6 +84,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildActions();
@@ -81,6 +93,13 @@ private:
     QPlainTextEdit* BuildMemo(const char* name, std::string ProjectTexts::*text);
     void LoadStartupProject();
     void PlaceOnFirstShow();
+    void ShowStartupFailures();
+    bool ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) override;
+    // Undo and Redo name the edit they would take back or do again.
+    void UpdateUndoActions();
+    void KeyboardMove(TreeCommands::MoveRefusal (TreeCommands::*move)());
+    bool AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const;
+    static QString RefusalText(TreeCommands::MoveRefusal refusal);
 
     // Runs a command: user edits in the memos reach the core first, and an
     // error that ends the command is shown and the program goes on.
@@ -113,6 +132,7 @@ private:
     std::vector<MemoBinding> memos_;
     bool refreshingMemos_ = false;
     bool shownOnce_ = false;
+    bool startupFailuresDue_ = false;
     std::vector<std::string> startupFailures_;
 };
 

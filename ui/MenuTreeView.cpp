@@ -23,6 +23,7 @@ MenuTreeView::MenuTreeView(MenuTreeModel& model, DropRules rules, QWidget* paren
     // The landing line is drawn here: a drop always puts the item before
     // the target, which Qt's own indicator cannot say.
     setDropIndicatorShown(false);
+    setAutoExpandDelay(kOpenOnHoverMs);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (!syncing_) rules_.select(MenuTreeModel::ItemOf(current));
@@ -48,9 +49,25 @@ MenuTreeView::MenuTreeView(MenuTreeModel& model, DropRules rules, QWidget* paren
     });
 }
 
-MenuItem* MenuTreeView::DropTargetAt(const QPoint& pos) const {
-    MenuItem* target = MenuTreeModel::ItemOf(indexAt(pos));
-    return target != nullptr && rules_.canDropOn(target) ? target : nullptr;
+MenuTreeView::DropSpot MenuTreeView::DropSpotAt(const QPoint& pos) const {
+    const QModelIndex index = indexAt(pos);
+    MenuItem* item = MenuTreeModel::ItemOf(index);
+    if (item == nullptr) {
+        // The empty space below the last row is the end of the top level.
+        const QModelIndex last = model_.index(model_.rowCount() - 1, 0);
+        if (!last.isValid()) return {nullptr, true};
+        QModelIndex bottom = last;
+        while (isExpanded(bottom) && model_.rowCount(bottom) > 0)
+            bottom = model_.index(model_.rowCount(bottom) - 1, 0, bottom);
+        return pos.y() > visualRect(bottom).bottom() ? DropSpot{nullptr, true} : DropSpot{};
+    }
+    // The lower part of the last item of a list stands for the space below
+    // it: the only way to put an item last in that list.
+    const bool lastOfList = static_cast<int>(item->Row()) + 1 == model_.rowCount(index.parent());
+    const bool childrenShown = isExpanded(index) && item->HasChildren();
+    const QRect rect = visualRect(index);
+    if (lastOfList && !childrenShown && pos.y() >= rect.top() + rect.height() * 2 / 3) return {item, true};
+    return {item, false};
 }
 
 void MenuTreeView::startDrag(Qt::DropActions) {
@@ -63,6 +80,7 @@ void MenuTreeView::startDrag(Qt::DropActions) {
     // removed here, whatever the drop reports.
     drag->exec(Qt::MoveAction);
     ShowLandingLine({});
+    ShowRefusal({});
 }
 
 // Only this view makes drags of this kind, so the format tells them apart.
@@ -71,58 +89,90 @@ bool MenuTreeView::IsOurDrag(const QDropEvent* event) {
 }
 
 void MenuTreeView::dragEnterEvent(QDragEnterEvent* event) {
-    if (IsOurDrag(event))
+    if (IsOurDrag(event)) {
         event->acceptProposedAction();
-    else
+        // The view opens closed items under the pointer only while it knows
+        // a drag is going on.
+        setState(DraggingState);
+    } else {
         event->ignore();
+    }
 }
 
 void MenuTreeView::dragMoveEvent(QDragMoveEvent* event) {
-    // The base class scrolls the view near its edges; whether the drop is
-    // taken is decided here, after it.
+    // The base class scrolls the view near its edges and opens a closed item
+    // the pointer rests on; whether the drop is taken is decided here.
     QTreeView::dragMoveEvent(event);
-    MenuItem* target = IsOurDrag(event) ? DropTargetAt(event->position().toPoint()) : nullptr;
-    if (target != nullptr) {
+    const DropSpot spot = IsOurDrag(event) ? DropSpotAt(event->position().toPoint()) : DropSpot{};
+    QString reason;
+    if (spot.IsPlace() && rules_.accepts(spot.target, spot.afterTarget, &reason)) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
-        ShowLandingLine(model_.IndexOf(target));
+        ShowLandingLine(spot);
     } else {
+        // Ignored, the drag shows the forbidden cursor; the status bar says why.
         event->ignore();
         ShowLandingLine({});
     }
+    ShowRefusal(reason);
 }
 
 void MenuTreeView::dragLeaveEvent(QDragLeaveEvent* event) {
     ShowLandingLine({});
+    ShowRefusal({});
     QTreeView::dragLeaveEvent(event);
 }
 
 void MenuTreeView::dropEvent(QDropEvent* event) {
     ShowLandingLine({});
-    MenuItem* target = IsOurDrag(event) ? DropTargetAt(event->position().toPoint()) : nullptr;
-    if (target == nullptr) {
+    ShowRefusal({});
+    stopAutoScroll();
+    setState(NoState);
+    const DropSpot spot = IsOurDrag(event) ? DropSpotAt(event->position().toPoint()) : DropSpot{};
+    QString reason;
+    if (!spot.IsPlace() || !rules_.accepts(spot.target, spot.afterTarget, &reason)) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
-    rules_.dropOn(target);
+    rules_.drop(spot.target, spot.afterTarget);
 }
 
-void MenuTreeView::ShowLandingLine(const QModelIndex& target) {
-    if (landing_ == target) return;
-    landing_ = target;
+void MenuTreeView::ShowRefusal(const QString& reason) {
+    if (refusal_ == reason) return;
+    refusal_ = reason;
+    emit DropRefusalShown(reason);
+}
+
+void MenuTreeView::ShowLandingLine(const DropSpot& spot) {
+    if (landing_.target == spot.target && landing_.afterTarget == spot.afterTarget) return;
+    landing_ = spot;
     viewport()->update();
 }
 
 void MenuTreeView::paintEvent(QPaintEvent* event) {
     QTreeView::paintEvent(event);
-    if (!landing_.isValid()) return;
-    const QRect rect = visualRect(landing_);
+    if (!landing_.IsPlace()) return;
+    int left = 0;
+    int y = 0;
+    if (landing_.target != nullptr) {
+        const QRect rect = visualRect(model_.IndexOf(landing_.target));
+        left = rect.left();
+        y = landing_.afterTarget ? rect.bottom() : rect.top();
+    } else {
+        // The end of the top level: below the last row, at the top level's indent.
+        const QModelIndex first = model_.index(0, 0);
+        left = first.isValid() ? visualRect(first).left() : 0;
+        QModelIndex bottom = model_.index(model_.rowCount() - 1, 0);
+        while (bottom.isValid() && isExpanded(bottom) && model_.rowCount(bottom) > 0)
+            bottom = model_.index(model_.rowCount(bottom) - 1, 0, bottom);
+        y = bottom.isValid() ? visualRect(bottom).bottom() : 0;
+    }
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawLine(rect.left(), rect.top(), viewport()->width() - 4, rect.top());
-    painter.drawEllipse(QPoint(rect.left(), rect.top()), 3, 3);
+    painter.drawLine(left, y, viewport()->width() - 4, y);
+    painter.drawEllipse(QPoint(left, y), 3, 3);
 }
 
 // A click beside the items keeps the selection: the commands act on it,
@@ -130,6 +180,17 @@ void MenuTreeView::paintEvent(QPaintEvent* event) {
 void MenuTreeView::mousePressEvent(QMouseEvent* event) {
     if (!indexAt(event->position().toPoint()).isValid()) return;
     QTreeView::mousePressEvent(event);
+}
+
+// A click, Ctrl+click or Ctrl+Space never clears the highlight of an item:
+// the commands act on the tree's selection, which a click beside the items
+// cannot clear either, so what looks selected is always what is selected.
+QItemSelectionModel::SelectionFlags MenuTreeView::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    QItemSelectionModel::SelectionFlags flags = QTreeView::selectionCommand(index, event);
+    if (index.isValid() && (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return flags;
 }
 
 void MenuTreeView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -16,20 +16,37 @@ class MenuTreeView : public QTreeView {
     Q_OBJECT
 
 public:
+    // A drop lands before `target`, or with `afterTarget` last in the
+    // target's list; a null target with `afterTarget` is the end of the top
+    // level.
     struct DropRules {
-        std::function<bool(const MenuItem* target)> canDropOn;
-        std::function<void(MenuItem* target)> dropOn;
+        // Whether the selected item may land there; when not, `why` gets
+        // the reason to show, if there is one to give.
+        std::function<bool(const MenuItem* target, bool afterTarget, QString* why)> accepts;
+        std::function<void(MenuItem* target, bool afterTarget)> drop;
         std::function<void(MenuItem* item)> select;
         std::function<void(MenuItem* item, bool expanded)> setExpanded;
     };
 
     MenuTreeView(MenuTreeModel& model, DropRules rules, QWidget* parent = nullptr);
 
-    // Where the dragged item would land for a drop at `pos`, or null.
-    MenuItem* DropTargetAt(const QPoint& pos) const;
+    // Where a drop at `pos` would land, before the rules are asked.
+    struct DropSpot {
+        MenuItem* target = nullptr;
+        bool afterTarget = false;
+        bool IsPlace() const { return target != nullptr || afterTarget; }
+    };
+    DropSpot DropSpotAt(const QPoint& pos) const;
+
+    // How long the pointer rests on a closed item during a drag before it
+    // opens, so that an item can be dropped into a closed submenu.
+    static constexpr int kOpenOnHoverMs = 700;
 
 signals:
     void ItemDoubleClicked();
+    // While dragging: why the place under the pointer refuses the drop, or
+    // an empty text when it takes it or the drag is over.
+    void DropRefusalShown(const QString& reason);
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
@@ -40,14 +57,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     static bool IsOurDrag(const QDropEvent* event);
-    void ShowLandingLine(const QModelIndex& target);
+    void ShowLandingLine(const DropSpot& spot);
+    void ShowRefusal(const QString& reason);
 
     MenuTreeModel& model_;
     DropRules rules_;
-    QPersistentModelIndex landing_;
+    DropSpot landing_;
+    QString refusal_;
     bool syncing_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/TavelApplication.h"
 
+#include "project/CommandDeclined.h"
 #include "ui/LocalText.h"
 #include "ui/UiServices.h"
 
@@ -27,6 +28,8 @@ void TavelApplication::SetErrorWindow(QWidget* window, UiServices* services) {
 bool TavelApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const CommandDeclined&) {
+        // The user said No to a question; there is nothing to report.
     } catch (const std::exception& error) {
         if (services_ != nullptr) services_->Message(window_, "Tavel Builder", Shown(error.what()), QMessageBox::Critical);
     }

@@ -19,12 +19,26 @@ void DesktopServices::Message(QWidget* parent, const QString& caption, const QSt
     box.exec();
 }
 
-void DesktopServices::OpenWithSystem(const QString& target) { QDesktopServices::openUrl(TargetUrl(target)); }
+bool DesktopServices::Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
+    QMessageBox box(icon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool DesktopServices::OpenWithSystem(const QString& target) { return QDesktopServices::openUrl(TargetUrl(target)); }
 
 std::unique_ptr<QPrinter> DesktopServices::DefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) throw PrintError("There is no default printer.");
     return std::make_unique<QPrinter>(info, QPrinter::ScreenResolution);
+}
+
+void OpenOrSayWhyNot(UiServices& services, QWidget* parent, const QString& target) {
+    if (services.OpenWithSystem(target)) return;
+    services.Message(parent, "Tavel Builder",
+                     QString("The system could not open \"%1\": no program here opens it, or it does not exist.")
+                         .arg(target),
+                     QMessageBox::Warning);
 }
 
 QUrl TargetUrl(const QString& target) {

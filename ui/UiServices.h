@@ -22,9 +22,11 @@ public:
     virtual bool RunDialog(QDialog& dialog) = 0;
     virtual void Message(QWidget* parent, const QString& caption, const QString& text,
                          QMessageBox::Icon icon) = 0;
-    // Opens a file, folder or address the way the desktop does; the result
-    // is not looked at.
-    virtual void OpenWithSystem(const QString& target) = 0;
+    // A question with Yes and No (No the default); true for Yes.
+    virtual bool Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) = 0;
+    // Opens a file, folder or address the way the desktop does; false when
+    // the desktop could not open it.
+    virtual bool OpenWithSystem(const QString& target) = 0;
     // The printer reports go to; throws PrintError when there is none.
     virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
 };
@@ -35,9 +37,14 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
-    void OpenWithSystem(const QString& target) override;
+    bool Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
+    bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };
+
+// Opens the target with the desktop and, when nothing opens it (no browser,
+// no viewer, a missing file), says so in a message that names it.
+void OpenOrSayWhyNot(UiServices& services, QWidget* parent, const QString& target);
 
 // Turns a target the program writes ("file:" with three backslashes, a plain
 // path, a web address) into a URL the desktop can open.

@@ -182,16 +182,39 @@ TEST_F(TreeCommandsTest, DropIsRefusedWhereTheMenuWouldGrowAFourthLevel) {
     EXPECT_FALSE(commands.CanDropOn(Find("Home")));
 }
 
-TEST_F(TreeCommandsTest, DropOnADescendantOrItselfMovesNothingButMarksTheProject) {
+TEST_F(TreeCommandsTest, DropOnItselfOrIntoItsOwnSubtreeIsRefusedWithItsReason) {
     LoadExample();
     const auto before = test::RowsOf(tree);
     tree.Select(Find("Products"));
-    // Deeper than three levels if it moved, but it does not move.
-    ASSERT_TRUE(commands.CanDropOn(Find("Editor")));
+    EXPECT_EQ(commands.CheckDrop(Find("Editor")), TreeCommands::MoveRefusal::IntoItself);
+    EXPECT_EQ(commands.CheckDrop(Find("Products")), TreeCommands::MoveRefusal::IntoItself);
+    EXPECT_EQ(commands.CheckDrop(Find("Contact")), TreeCommands::MoveRefusal::TooDeep);
     commands.DropOn(Find("Editor"));
     commands.DropOn(Find("Products"));
     EXPECT_EQ(test::RowsOf(tree), before);
-    EXPECT_TRUE(workspace.Modified());
+    ExpectClean();
+}
+
+TEST_F(TreeCommandsTest, DropBelowTheLastItemOfAListPutsTheItemLastThere) {
+    LoadExample();
+    tree.Select(Find("Home"));
+    commands.Drop(Find("Hardware"), true);
+    EXPECT_EQ(Find("Products")->LastChild(), Find("Home"));
+    commands.Drop(nullptr, true);  // the empty space below the whole tree
+    EXPECT_EQ(tree.Top(tree.TopCount() - 1), Find("Home"));
+    // Already last at the top: taken, and still last.
+    commands.Drop(nullptr, true);
+    EXPECT_EQ(tree.Top(tree.TopCount() - 1), Find("Home"));
+}
+
+TEST_F(TreeCommandsTest, AddSubitemOpensItsParentSoTheNewItemShows) {
+    LoadExample();
+    MenuItem* hardware = Find("Hardware");
+    ASSERT_FALSE(hardware->Expanded());
+    tree.Select(hardware);
+    commands.AddSubitem(texts);
+    EXPECT_TRUE(hardware->Expanded());
+    EXPECT_EQ(tree.Selected(), hardware);
 }
 
 TEST_F(TreeCommandsTest, ExpandAndCollapseAllTouchEveryItemButNotTheFlag) {

@@ -9,7 +9,12 @@
 #include "ui/WebPreview.h"
 #include "ui/MainWindow.h"
 
+#include "project/Workspace.h"
+#include "ui/MenuTreeView.h"
+
 #include <QAction>
+#include <QMimeData>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfDocument>
@@ -70,11 +75,19 @@ class MainWindowCommandsTest : public QObject {
         return nullptr;
     }
     QTreeView* View() { return f->mainWindow->findChild<QTreeView*>("Tree"); }
+    // Shortcuts reach only the active window.
+    void ShowActive() {
+        f->mainWindow->show();
+        QApplication::setActiveWindow(f->mainWindow.get());
+        QVERIFY(QTest::qWaitForWindowActive(f->mainWindow.get()));
+        View()->setFocus();
+    }
 
 private slots:
     void init() { f = std::make_unique<test::GuiFixture>(); }
     void cleanup() {
         QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY(f->services.answers.empty());
         f.reset();
     }
 
@@ -285,6 +298,107 @@ private slots:
         QCOMPARE(f->services.opened.back(), f->ProgramFolder() + "system/index.htm");
         f->services.dialogs.push_back([](QDialog& d) { return d.objectName() == "TForm7"; });
         Trigger("Action16");
+    }
+
+    void whatTheSystemCannotOpenIsNamedInAMessage() {
+        Start(test::ExampleMenuScript());
+        f->services.openSucceeds = false;
+        Trigger("Action14");
+        f->mainWindow->OpenInExternalBrowser();
+        QCOMPARE(f->services.messages.size(), size_t{2});
+        QVERIFY(f->services.messages[0].text.contains("\"" + f->ProgramFolder() + "Help/index.htm\""));
+        QVERIFY(f->services.messages[1].text.contains("\"" + f->ProgramFolder() + "system/index.htm\""));
+        QCOMPARE(f->services.messages[1].icon, QMessageBox::Warning);
+    }
+
+    // A tree read only in part: Generate code asks before writing its file
+    // back short; No writes nothing and asks again, Yes writes.
+    void generateCodeAsksBeforeWritingAPartlyReadScriptBack() {
+        std::string script = "var theMenu = new Array();\r\n";
+        for (int i = 0; i < 5; ++i)
+            script += "theMenu[" + std::to_string(i) + "] = new Array(\"Top" + std::to_string(i) + "\", \"t.html\");\r\n";
+        Start(script);
+        Workspace& work = f->mainWindow->Work();
+        const std::string path = work.ProjectFilePath("temp.js");
+        work.RebuildTreeFromScript(path, ScriptReadLimits{.maxItems = 4});  // a script just over the limit
+        f->services.answers = {false, true};
+        Trigger("Action17");
+        QCOMPARE(f->services.questions.size(), size_t{1});
+        QVERIFY(f->services.questions[0].text.contains(QString::fromStdString(path)));
+        QVERIFY(f->services.questions[0].text.contains("first 4 items"));
+        QCOMPARE(f->ReadTemplate("temp.js"), script);
+        QCOMPARE(f->services.messages.size(), size_t{0});  // No is not an error
+        Trigger("Action17");
+        QCOMPARE(f->services.questions.size(), size_t{2});
+        QVERIFY(!QString::fromStdString(f->ReadTemplate("temp.js")).contains("Top4"));
+        Trigger("Action17");
+        QCOMPARE(f->services.questions.size(), size_t{2});
+    }
+
+    // The commands act on what is highlighted: after Ctrl+click on the
+    // selected item it is still highlighted, and Delete takes exactly it.
+    void ctrlClickedItemStaysHighlightedAndDeleteTakesIt() {
+        Start(test::ExampleMenuScript());
+        ShowActive();
+        auto* model = static_cast<MenuTreeModel*>(View()->model());
+        const QPoint at = View()->visualRect(model->IndexOf(Find("Home"))).center();
+        QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+        QCOMPARE(View()->selectionModel()->selectedRows().size(), 1);
+        QTest::keyClick(View(), Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(Find("Home") == nullptr);
+        QCOMPARE(View()->selectionModel()->selectedRows().value(0), model->IndexOf(Tree().Selected()));
+    }
+
+    void aRefusedDragSaysWhyInTheStatusBar() {
+        Start(test::ExampleMenuScript());
+        auto* view = static_cast<MenuTreeView*>(View());
+        auto* model = static_cast<MenuTreeModel*>(view->model());
+        view->expandAll();
+        QMimeData mime;
+        mime.setData(MenuTreeModel::kMimeType, {});
+        const auto dragOver = [&](const char* caption) {
+            const QPoint at = view->visualRect(model->IndexOf(Find(caption))).center();
+            QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(view->viewport(), &enter);
+            QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(view->viewport(), &move);
+            return move.isAccepted();
+        };
+        QStatusBar* status = f->mainWindow->statusBar();
+        Tree().Select(Find("Products"));
+        QVERIFY(!dragOver("Contact"));
+        QCOMPARE(status->currentMessage(), QString("A menu has at most three levels"));
+        QVERIFY(!dragOver("Editor"));
+        QCOMPARE(status->currentMessage(), QString("An item cannot move into itself"));
+        QVERIFY(dragOver("Home"));
+        QCOMPARE(status->currentMessage(), QString());
+    }
+
+    void addSubitemOpensTheCollapsedParent() {
+        Start(test::ExampleMenuScript());
+        auto* model = static_cast<MenuTreeModel*>(View()->model());
+        Tree().Select(Find("Hardware"));
+        f->services.dialogs.push_back(AnswerItemDialog({}, {"Disk", "", ""}, true));
+        Trigger("Action8");
+        QVERIFY(View()->isExpanded(model->IndexOf(Find("Hardware"))));
+        QCOMPARE(View()->currentIndex(), model->IndexOf(Find("Hardware")));
+    }
+
+    // Restored, the window stands at the top-left corner; start-up messages
+    // wait until the maximised window has its size.
+    void restoredWindowStandsTopLeftAndStartupMessagesWaitForTheShownSize() {
+        f->WriteTemplate("temp.js", test::ExampleMenuScript());
+        f->Start();
+        QVERIFY(f->mainWindow->testAttribute(Qt::WA_Moved));
+        QCOMPARE(f->mainWindow->normalGeometry(), QRect(0, 0, 796, 543));
+        f->mainWindow->showMaximized();
+        QTRY_COMPARE(f->services.messages.size(), size_t{1});
+        QCOMPARE(f->services.messages[0].parentGeometry.size(), f->mainWindow->size());
+        QVERIFY(f->mainWindow->size() != QSize(796, 543));
+        f->mainWindow->showNormal();
+        QTRY_COMPARE(f->mainWindow->size(), QSize(796, 543));
+        QCOMPARE(f->mainWindow->frameGeometry().topLeft(), QPoint(0, 0));
     }
 };
 

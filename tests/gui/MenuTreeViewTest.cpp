@@ -44,6 +44,18 @@ class MenuTreeViewTest : public QObject {
         return accepted;
     }
 
+    bool DropAt(const QPoint& at) {
+        QMimeData mime;
+        mime.setData(MenuTreeModel::kMimeType, {});
+        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &move);
+        QDropEvent drop(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &drop);
+        return move.isAccepted();
+    }
+
 private slots:
     void init() {
         workspace = std::make_unique<Workspace>("/nowhere/");
@@ -52,8 +64,8 @@ private slots:
         new QAbstractItemModelTester(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest,
                                      model.get());
         MenuTreeView::DropRules rules{
-            [this](const MenuItem* t) { return commands->CanDropOn(t); },
-            [this](MenuItem* t) { commands->DropOn(t); },
+            [this](const MenuItem* t, bool after, QString*) { return commands->CheckDrop(t, after) == TreeCommands::MoveRefusal::None; },
+            [this](MenuItem* t, bool after) { commands->Drop(t, after); },
             [this](MenuItem* item) { workspace->Tree().Select(item); },
             [this](MenuItem* item, bool open) { workspace->Tree().SetExpanded(item, open); },
         };
@@ -115,12 +127,69 @@ private slots:
         QVERIFY(!workspace->Modified());
     }
 
-    void dropOnADescendantIsAcceptedAndMovesNothing() {
+    void dropOnADescendantIsRefusedAndMovesNothing() {
         workspace->Tree().Select(Find("Products"));
-        QVERIFY(DropOn(Find("Editor")));
+        QVERIFY(!DropOn(Find("Editor")));
         QCOMPARE(Find("Software")->Parent(), Find("Products"));
         QCOMPARE(Find("Products")->Row(), size_t{1});
-        QVERIFY(workspace->Modified());
+        QVERIFY(!workspace->Modified());
+    }
+
+    // Ctrl+click on the highlighted item must not leave the tree's selection
+    // unseen: the item stays highlighted and selected.
+    void ctrlClickKeepsTheSelectionVisible() {
+        MenuItem* home = Find("Home");
+        const QPoint at = view->visualRect(model->IndexOf(home)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(workspace->Tree().Selected(), home);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+        QCOMPARE(workspace->Tree().Selected(), home);
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{model->IndexOf(home)});
+        view->setFocus();
+        QTest::keyClick(view.get(), Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{model->IndexOf(home)});
+    }
+
+    void restingOnAClosedItemDuringADragOpensIt() {
+        workspace->Tree().Select(Find("Home"));
+        const QModelIndex about = model->IndexOf(Find("About"));
+        view->collapseAll();
+        const QPoint at = view->visualRect(about).center();
+        QCursor::setPos(view->viewport()->mapToGlobal(at));
+        QMimeData mime;
+        mime.setData(MenuTreeModel::kMimeType, {});
+        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &move);
+        QTRY_VERIFY_WITH_TIMEOUT(view->isExpanded(about), 5000);
+        QVERIFY(Find("About")->Expanded());
+        // Now the submenu's item is there to drop before.
+        const QPoint contact = view->visualRect(model->IndexOf(Find("Contact"))).center();
+        QDropEvent drop(QPointF(contact), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &drop);
+        QCOMPARE(Find("Home")->Parent(), Find("About"));
+    }
+
+    void dropBelowTheLastItemPutsItLast() {
+        view->expandAll();
+        workspace->Tree().Select(Find("Home"));
+        const QPoint below(10, view->viewport()->height() - 5);
+        QMimeData mime;
+        mime.setData(MenuTreeModel::kMimeType, {});
+        QDragEnterEvent enter(below, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(below, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(QPointF(below), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &drop);
+        QCOMPARE(workspace->Tree().Top(workspace->Tree().TopCount() - 1), Find("Home"));
+
+        // The lower part of the last item of a submenu: last in that submenu.
+        const QRect viewer = view->visualRect(model->IndexOf(Find("Viewer")));
+        QVERIFY(DropAt(QPoint(viewer.center().x(), viewer.bottom() - 1)));
+        QCOMPARE(Find("Software")->LastChild(), Find("Home"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ui/PrintError.h"
 
 #include <QDialog>
+#include <QWidget>
 #include <QPrinter>
 
 namespace tavel::test {
@@ -17,11 +18,25 @@ bool ScriptedServices::RunDialog(QDialog& dialog) {
     return answer(dialog);
 }
 
-void ScriptedServices::Message(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon icon) {
-    messages.push_back({caption, text, icon});
+void ScriptedServices::Message(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
+    messages.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
 }
 
-void ScriptedServices::OpenWithSystem(const QString& target) { opened.push_back(target); }
+bool ScriptedServices::Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
+    questions.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
+    if (answers.empty()) {
+        ++unexpectedDialogs;
+        return false;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
+bool ScriptedServices::OpenWithSystem(const QString& target) {
+    opened.push_back(target);
+    return openSucceeds;
+}
 
 std::unique_ptr<QPrinter> ScriptedServices::DefaultPrinter() {
     if (printerPdf.isEmpty()) throw PrintError("There is no default printer.");

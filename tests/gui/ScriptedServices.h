@@ -24,19 +24,27 @@ public:
         QString caption;
         QString text;
         QMessageBox::Icon icon;
+        QRect parentGeometry;  // where the window it stood on was, at that moment
     };
     std::vector<Shown> messages;
+    // Answers to Yes/No questions in order (true for Yes); each question
+    // asked is recorded with the messages' fields.
+    std::deque<bool> answers;
+    std::vector<Shown> questions;
     std::vector<QString> opened;
+    // Whether the desktop manages to open what it is given.
+    bool openSucceeds = true;
     // Where the default printer writes; empty means there is no printer.
     QString printerPdf;
 
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
-    void OpenWithSystem(const QString& target) override;
+    bool Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
+    bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 
-    int unexpectedDialogs = 0;
+    int unexpectedDialogs = 0;  // dialogs and questions with no answer left
 };
 
 }  // namespace tavel::test

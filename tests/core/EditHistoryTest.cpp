@@ -1,0 +1,191 @@
+// Undo and redo of every tree edit: the tree, its records and the selection
+// come back exactly, and the modified flag follows the history.
+#include "project/TreeCommands.h"
+
+#include "TestSupport.h"
+#include "menu/ScriptWriter.h"
+#include "project/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+namespace tavel {
+namespace {
+
+using Refusal = TreeCommands::MoveRefusal;
+
+class EditHistoryTest : public ::testing::Test {
+protected:
+    EditHistoryTest() : workspace("/nowhere/"), commands(workspace), tree(workspace.Tree()) {
+        test::BuildTree(tree, test::ExampleRows());
+        workspace.ClearHistory();
+        workspace.MarkSaved();
+    }
+    MenuItem* Find(const std::string& caption) {
+        for (size_t i = 0; i < tree.Count(); ++i)
+            if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+        return nullptr;
+    }
+
+    Workspace workspace;
+    TreeCommands commands;
+    MenuTree& tree;
+};
+
+struct EditCase {
+    const char* name;
+    const char* select;  // the item selected before the edit
+    std::function<void(TreeCommands&)> edit;
+};
+
+TEST_F(EditHistoryTest, EveryEditUndoesToTheSameScriptAndRedoesToTheEditedOne) {
+    const ItemTexts texts{"New", "A hint", "new.html"};
+    const EditCase cases[] = {
+        {"Add item", "Editor", [&](TreeCommands& c) { c.AddItem(texts); }},
+        {"Add item", "Home", [&](TreeCommands& c) { c.AddItem(texts); }},
+        {"Add subitem", "Hardware", [&](TreeCommands& c) { c.AddSubitem(texts); }},
+        {"Edit item", "Software", [&](TreeCommands& c) { c.FinishEdit(&texts); }},
+        {"Edit item", "Software", [&](TreeCommands& c) { c.FinishEdit(nullptr); }},
+        {"Separator", "Contact", [&](TreeCommands& c) { c.AddSeparator(); }},
+        {"Delete", "Software", [&](TreeCommands& c) { c.DeleteSelected(); }},
+        {"Move", "Contact", [&](TreeCommands& c) { c.DropOn(Find("Hardware")); }},
+        {"Move up", "Hardware", [&](TreeCommands& c) { c.MoveUp(); }},
+        {"Move down", "Home", [&](TreeCommands& c) { c.MoveDown(); }},
+        {"Indent", "Hardware", [&](TreeCommands& c) { c.Indent(); }},
+        {"Outdent", "Viewer", [&](TreeCommands& c) { c.Outdent(); }},
+    };
+    for (const EditCase& edit : cases) {
+        SCOPED_TRACE(edit.name);
+        MenuItem* selected = Find(edit.select);
+        tree.Select(selected);
+        const std::string before = WriteMenuScript(tree);
+        const auto rowsBefore = test::RowsOf(tree);
+        edit.edit(commands);
+        const std::string after = WriteMenuScript(tree);
+        const auto rowsAfter = test::RowsOf(tree);
+        MenuItem* selectedAfter = tree.Selected();
+        ASSERT_TRUE(commands.CanUndo());
+        EXPECT_EQ(workspace.History().UndoName(), edit.name);
+        EXPECT_TRUE(workspace.Modified());
+
+        commands.Undo();
+        EXPECT_EQ(WriteMenuScript(tree), before);
+        EXPECT_EQ(test::RowsOf(tree), rowsBefore);
+        EXPECT_EQ(tree.Selected(), selected);
+        EXPECT_FALSE(workspace.Modified());
+
+        commands.Redo();
+        EXPECT_EQ(WriteMenuScript(tree), after);
+        EXPECT_EQ(test::RowsOf(tree), rowsAfter);
+        EXPECT_EQ(tree.Selected(), selectedAfter);
+        EXPECT_TRUE(workspace.Modified());
+        commands.Undo();
+        workspace.ClearHistory();
+    }
+}
+
+TEST_F(EditHistoryTest, AThousandRandomEditsUndoneGiveTheOriginalScript) {
+    std::mt19937 random(12);
+    const std::string original = WriteMenuScript(tree);
+    std::vector<std::string> scripts{original};
+    for (int i = 0; i < 1000; ++i) {
+        if (tree.Count() > 0) tree.Select(tree.ItemAt(random() % tree.Count()));
+        const size_t undoable = workspace.History().UndoCount();
+        const ItemTexts texts{"Item " + std::to_string(i), "hint " + std::to_string(i), std::to_string(i) + ".html"};
+        switch (random() % 10) {
+            case 0: commands.AddItem(texts); break;
+            case 1: if (commands.CheckAddSubitem() == TreeCommands::SubitemRefusal::None) commands.AddSubitem(texts); break;
+            case 2: commands.FinishEdit(random() % 2 ? &texts : nullptr); break;
+            case 3: commands.AddSeparator(); break;
+            case 4: if (tree.Count() > 20) commands.DeleteSelected(); break;
+            case 5: commands.DropOn(tree.Count() > 0 ? tree.ItemAt(random() % tree.Count()) : nullptr); break;
+            case 6: commands.MoveUp(); break;
+            case 7: commands.MoveDown(); break;
+            case 8: commands.Indent(); break;
+            case 9: commands.Outdent(); break;
+        }
+        if (workspace.History().UndoCount() != undoable) scripts.push_back(WriteMenuScript(tree));
+    }
+    ASSERT_GT(scripts.size(), 700u);
+    const std::string last = scripts.back();
+    for (size_t i = scripts.size() - 1; i > 0; --i) {
+        commands.Undo();
+        ASSERT_EQ(WriteMenuScript(tree), scripts[i - 1]) << "after undoing edit " << i;
+    }
+    EXPECT_FALSE(commands.CanUndo());
+    EXPECT_EQ(WriteMenuScript(tree), original);
+    EXPECT_FALSE(workspace.Modified());
+    while (commands.CanRedo()) commands.Redo();
+    EXPECT_EQ(WriteMenuScript(tree), last);
+}
+
+TEST_F(EditHistoryTest, TheModifiedFlagFollowsTheHistoryFromTheLastSave) {
+    tree.Select(Find("Home"));
+    commands.AddSeparator();
+    commands.MoveUp();
+    workspace.MarkSaved();  // a save after two edits
+    commands.Undo();
+    EXPECT_TRUE(workspace.Modified());
+    commands.Redo();
+    EXPECT_FALSE(workspace.Modified());
+    commands.DeleteSelected();
+    EXPECT_TRUE(workspace.Modified());
+    commands.Undo();
+    EXPECT_FALSE(workspace.Modified());
+
+    // A new edit after an undo makes the saved state unreachable.
+    commands.Undo();
+    commands.AddSeparator();
+    commands.Undo();
+    EXPECT_TRUE(workspace.Modified());
+    EXPECT_TRUE(workspace.SaveEnabled());
+
+    // A change the history does not know about is undone only by a save.
+    workspace.MarkSaved();
+    commands.AddSeparator();
+    workspace.MarkModified();
+    commands.Undo();
+    EXPECT_TRUE(workspace.Modified());
+}
+
+TEST_F(EditHistoryTest, ATreeEmptiedOrReloadedStartsANewHistory) {
+    tree.Select(Find("Home"));
+    commands.DeleteSelected();
+    ASSERT_TRUE(commands.CanUndo());
+    test::BuildTree(tree, {});  // what opening a project does to the tree
+    tree.Clear();
+    EXPECT_FALSE(commands.CanUndo());
+    commands.Undo();  // harmless
+    EXPECT_EQ(tree.Count(), 0u);
+}
+
+TEST_F(EditHistoryTest, KeyboardMovesRefuseAFourthLevelAndTheEdgesOfAList) {
+    tree.Select(Find("Hardware"));
+    EXPECT_EQ(commands.Indent(), Refusal::None);  // under the separator before it
+    EXPECT_EQ(Find("Hardware")->Parent()->Data().Kind, 'S');
+    EXPECT_EQ(commands.Outdent(), Refusal::None);
+    EXPECT_EQ(Find("Hardware")->Parent(), Find("Products"));
+    EXPECT_EQ(tree.Selected(), Find("Hardware"));
+
+    tree.Select(Find("Software"));  // two levels of its own
+    commands.MoveDown();
+    EXPECT_EQ(Find("Software")->Row(), 1u);
+    const size_t undoable = workspace.History().UndoCount();
+    EXPECT_EQ(commands.Indent(), Refusal::TooDeep);
+    tree.Select(Find("Viewer"));
+    EXPECT_EQ(commands.Indent(), Refusal::TooDeep);
+    tree.Select(Find("Home"));
+    EXPECT_EQ(commands.MoveUp(), Refusal::NoPlace);
+    EXPECT_EQ(commands.Outdent(), Refusal::NoPlace);
+    tree.Select(Find("Contact"));
+    EXPECT_EQ(commands.MoveDown(), Refusal::NoPlace);
+    EXPECT_EQ(commands.Indent(), Refusal::NoPlace);
+    tree.Select(nullptr);
+    EXPECT_EQ(commands.MoveUp(), Refusal::NothingSelected);
+    EXPECT_EQ(workspace.History().UndoCount(), undoable);
+}
+
+}  // namespace
+}  // namespace tavel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/ButtonStyleList.h"
 #include "menu/MenuTree.h"
 
 #include <string>
@@ -40,6 +41,10 @@ public:
     MenuTree& Tree() { return tree_; }
     const MenuTree& Tree() const { return tree_; }
 
+    // The button images the page design offers, with the one chosen; Save
+    // as carries the chosen image into a new project folder.
+    ButtonStyleList& ButtonStyles() { return buttonStyles_; }
+
     ProjectTexts& Texts() { return texts_; }
     const ProjectTexts& Texts() const { return texts_; }
 
@@ -57,6 +62,7 @@ private:
     bool saveEnabled_ = true;
     MenuTree tree_;
     ProjectTexts texts_;
+    ButtonStyleList buttonStyles_;
 };
 
 }  // namespace tavel

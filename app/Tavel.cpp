@@ -28,11 +28,12 @@ int main(int argc, char** argv) {
     tavel::NewMenuDialog newMenuDialog(&mainWindow);
     tavel::StyleMasterDialog styleMaster(&mainWindow);
     tavel::ItemDialog itemDialog(&mainWindow);
-    tavel::PageDesignDialog pageDesign(&mainWindow);
+    tavel::PageDesignDialog pageDesign(mainWindow.Work(), services, &mainWindow);
     tavel::ProjectSaveDialog saveDialog(&mainWindow);
     tavel::AboutBox aboutBox(services, &mainWindow);
     tavel::ToolsWindow toolsWindow(&mainWindow);
     mainWindow.SetDialogs(&itemDialog, &aboutBox, &toolsWindow);
+    mainWindow.SetSaveDialog(&saveDialog);
     app.SetErrorWindow(&mainWindow, &services);
 
     mainWindow.showMaximized();

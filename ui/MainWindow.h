@@ -4,6 +4,7 @@
 #include "project/Workspace.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 
 #include <functional>
 #include <string>
@@ -20,6 +21,7 @@ class MenuTreeModel;
 class MenuTreeView;
 class ItemDialog;
 class AboutBox;
+class ProjectSaveDialog;
 class ToolsWindow;
 class UiServices;
 class WebPreview;
@@ -38,12 +40,16 @@ public:
     // The dialogs are created after the main window, as the program has
     // always done; they are handed over once they exist.
     void SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools);
+    void SetSaveDialog(ProjectSaveDialog* saveDialog);
 
     Workspace& Work() { return workspace_; }
     QAction* Action(const char* name) const;
 
     // The commands. The action table (ActionTable.cpp) ties each one to its
     // action's object name, caption, hint, shortcut and icon.
+    void Save();
+    void SaveAs();
+    void Open();
     void PrintTreeReport();
     void Exit();
     void AddItem();
@@ -56,6 +62,11 @@ public:
     void ShowAbout();
     void GenerateCode();
     void AddSeparator();
+
+    // Asks before unsaved tree changes are dropped and saves when told to.
+    // False when the calling command must end: Cancel, or a Yes whose save
+    // was cancelled or failed. True to go on.
+    bool ConfirmSaveChanges();
 
     // The tree's double-click and its right-click menu.
     void EditSelectedItem();
@@ -70,6 +81,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The close question, whatever asks the window to close.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildActions();
@@ -83,6 +96,15 @@ private:
     // error that ends the command is shown and the program goes on.
     void Run(const std::function<void()>& command);
     void ShowError(const std::string& text);
+    // Runs a step whose failure is shown here; true when it succeeded.
+    bool Attempt(const std::function<void()>& step);
+    bool AskToSaveChanges(const char* caption, QMessageBox::Icon icon);
+    bool SaveToProjectFolder();
+    // Save as with its dialog; true when the project was saved.
+    bool RunSaveAs();
+    // The Save command's state and hint follow the workspace.
+    void UpdateSaveCommand();
+    void ShowProjectTitle();
     void PlainMessage(const char* text);
     void FlushMemos();
     // Shows the core's texts in the memos: all of them, or only `only`.
@@ -94,6 +116,7 @@ private:
     ItemDialog* itemDialog_ = nullptr;
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
+    ProjectSaveDialog* saveDialog_ = nullptr;
 
     MenuTreeModel* model_ = nullptr;
     MenuTreeView* tree_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -17,6 +18,27 @@ void DesktopServices::Message(QWidget* parent, const QString& caption, const QSt
                               QMessageBox::Icon icon) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString& caption, const QString& text,
+                                                 QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption, text, buttons, parent);
+    // Enter takes the first button offered (Yes); Escape and the close box
+    // the last (Cancel, or No where there is no Cancel).
+    if (buttons & QMessageBox::Yes) box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(buttons & QMessageBox::Cancel ? QMessageBox::Cancel : QMessageBox::No);
+    const int pressed = box.exec();
+    return pressed == 0 ? QMessageBox::Cancel : static_cast<QMessageBox::StandardButton>(pressed);
+}
+
+QString DesktopServices::ChooseFileToOpen(QWidget* parent, const QString& filter) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName("OpenD");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 void DesktopServices::OpenWithSystem(const QString& target) { QDesktopServices::openUrl(TargetUrl(target)); }

@@ -22,6 +22,13 @@ public:
     virtual bool RunDialog(QDialog& dialog) = 0;
     virtual void Message(QWidget* parent, const QString& caption, const QString& text,
                          QMessageBox::Icon icon) = 0;
+    // A question: the button the user pressed, Cancel when the box was
+    // closed without one.
+    virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) = 0;
+    // The file the user chose to open, or an empty string when cancelled.
+    // `filter` is a file dialog filter such as "Java Script File (*.js)".
+    virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
     // Opens a file, folder or address the way the desktop does; the result
     // is not looked at.
     virtual void OpenWithSystem(const QString& target) = 0;
@@ -35,6 +42,9 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
     void OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };

@@ -3,6 +3,8 @@
 #include "ui/ItemDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/AboutBox.h"
+#include "ui/PageDesignDialog.h"
+#include "ui/ProjectSaveDialog.h"
 #include "ui/MainWindow.h"
 
 #include <QDir>
@@ -15,6 +17,10 @@ namespace tavel::test {
 GuiFixture::GuiFixture() {
     InitResources();
     QDir(folder.path()).mkdir("system");
+    QDir(folder.path()).mkdir("buttons");
+    QFile blue(folder.path() + "/buttons/blue.jpg");
+    if (!blue.open(QIODevice::WriteOnly)) qFatal("cannot write a button image");
+    blue.write("blue-bytes");
 }
 
 GuiFixture::~GuiFixture() {
@@ -37,9 +43,12 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
 MainWindow& GuiFixture::Start() {
     mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
     itemDialog = new ItemDialog(mainWindow.get());
+    pageDesign = new PageDesignDialog(mainWindow->Work(), services, mainWindow.get());
+    saveDialog = new ProjectSaveDialog(mainWindow.get());
     aboutBox = new AboutBox(services, mainWindow.get());
     toolsWindow = new ToolsWindow(mainWindow.get());
     mainWindow->SetDialogs(itemDialog, aboutBox, toolsWindow);
+    mainWindow->SetSaveDialog(saveDialog);
     return *mainWindow;
 }
 

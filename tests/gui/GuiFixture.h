@@ -13,6 +13,8 @@ namespace tavel {
 class MainWindow;
 class ItemDialog;
 class AboutBox;
+class PageDesignDialog;
+class ProjectSaveDialog;
 class ToolsWindow;
 }  // namespace tavel
 
@@ -38,6 +40,8 @@ public:
     ItemDialog* itemDialog = nullptr;
     AboutBox* aboutBox = nullptr;
     ToolsWindow* toolsWindow = nullptr;
+    PageDesignDialog* pageDesign = nullptr;
+    ProjectSaveDialog* saveDialog = nullptr;
 };
 
 // The example menu's script, CR LF after each line.

@@ -21,6 +21,30 @@ void ScriptedServices::Message(QWidget*, const QString& caption, const QString& 
     messages.push_back({caption, text, icon});
 }
 
+QMessageBox::StandardButton ScriptedServices::Ask(QWidget*, const QString& caption, const QString& text,
+                                                  QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+    questions.push_back({caption, text, icon});
+    lastButtons = buttons;
+    if (answers.empty()) {
+        ++unexpectedDialogs;
+        return QMessageBox::Cancel;
+    }
+    const QMessageBox::StandardButton answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter) {
+    lastOpenFilter = filter;
+    if (filesToOpen.empty()) {
+        ++unexpectedDialogs;
+        return {};
+    }
+    QString file = filesToOpen.front();
+    filesToOpen.pop_front();
+    return file;
+}
+
 void ScriptedServices::OpenWithSystem(const QString& target) { opened.push_back(target); }
 
 std::unique_ptr<QPrinter> ScriptedServices::DefaultPrinter() {

@@ -26,6 +26,14 @@ public:
         QMessageBox::Icon icon;
     };
     std::vector<Shown> messages;
+
+    // One button per question, in order; the questions asked, in order.
+    std::deque<QMessageBox::StandardButton> answers;
+    std::vector<Shown> questions;
+    QMessageBox::StandardButtons lastButtons;
+    // One path per open-file dialog; an empty one cancels it.
+    std::deque<QString> filesToOpen;
+    QString lastOpenFilter;
     std::vector<QString> opened;
     // Where the default printer writes; empty means there is no printer.
     QString printerPdf;
@@ -33,9 +41,13 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
     void OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 
+    // Dialogs, questions and open-file dialogs nobody scripted an answer for.
     int unexpectedDialogs = 0;
 };
 

@@ -32,7 +32,7 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
 
     model_ = new QFileSystemModel(this);
     // ".." leads up a level, as the folder list always offered.
-    model_->setFilter(QDir::AllDirs | QDir::NoDot | QDir::Hidden);
+    model_->setFilter(QDir::AllDirs | QDir::NoDot);
     model_->setReadOnly(true);
     dir_ = new QListView(this);
     dir_->setObjectName("dir");

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     tavel::ToolsWindow toolsWindow(&mainWindow);
     mainWindow.SetDialogs(&itemDialog, &aboutBox, &toolsWindow);
     mainWindow.SetPageDesignDialog(&pageDesign);
+    mainWindow.SetSaveDialog(&saveDialog);
     app.SetErrorWindow(&mainWindow, &services);
 
     mainWindow.showMaximized();

@@ -162,6 +162,13 @@ bool FolderExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool SameFolder(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && S_ISDIR(first.st_mode) &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 void CreateFolderIfMissing(const std::string& path) {
     if (FolderExists(path)) return;
     if (::mkdir(path.c_str(), 0777) == 0) return;

@@ -20,6 +20,9 @@ void WriteTextFile(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// Whether both paths name one existing folder, however spelled (a final
+// separator, "..", a link).
+bool SameFolder(const std::string& a, const std::string& b);
 
 // Creates one folder level when it is missing; its parent must exist. Throws
 // FileError naming the folder when it cannot be made.

@@ -1,12 +1,33 @@
 #include "project/ProjectOperations.h"
 
+#include "design/ButtonLine.h"
+#include "design/ButtonStyleList.h"
+#include "menu/ScriptReader.h"
+#include "menu/ScriptWriter.h"
+#include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/GenerateCode.h"
+#include "project/Preview.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
 
 namespace tavel {
+namespace {
+
+constexpr std::string_view kProjectFiles[] = {projectfile::kScript, projectfile::kPage, projectfile::kStyleSheet,
+                                              projectfile::kRuntime};
+
+// The four texts in the order they are read and written.
+std::string ProjectTexts::* const kTextOfFile[] = {&ProjectTexts::script, &ProjectTexts::page,
+                                                    &ProjectTexts::styleSheet, &ProjectTexts::runtime};
+
+// The folder the open project's files live in, the template folder included.
+std::string OpenProjectFolder(const Workspace& workspace) {
+    return FolderOfPath(workspace.ProjectFilePath(projectfile::kScript));
+}
+
+}  // namespace
 
 void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string& folder) {
     const auto path = [&](std::string_view name) {
@@ -18,11 +39,142 @@ void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string&
     if (!folder.empty()) CreateFolderIfMissing(folder);
     GenerateCode(workspace, preview);
     const ProjectTexts& texts = workspace.Texts();
-    WriteTextFile(path(projectfile::kScript), texts.script);
-    WriteTextFile(path(projectfile::kPage), texts.page);
-    WriteTextFile(path(projectfile::kStyleSheet), texts.styleSheet);
-    WriteTextFile(path(projectfile::kRuntime), texts.runtime);
+    for (size_t i = 0; i < std::size(kProjectFiles); ++i) WriteTextFile(path(kProjectFiles[i]), texts.*kTextOfFile[i]);
     workspace.MarkSaved();
+}
+
+std::string ProjectTitle(std::string_view projectName) { return "Tavel Builder - " + std::string(projectName); }
+
+const char* SaveCommandHint(bool modified) {
+    return modified ? "Save project to the current file" : "Project has not been modified!";
+}
+
+std::optional<std::string> SaveChangesQuestion(const Workspace& workspace) {
+    if (!workspace.Modified()) return std::nullopt;
+    // A project saved under an empty name lives in the folder itself; calling
+    // it the default project would promise a save into the templates.
+    const std::string& name = workspace.ProjectName().empty() ? workspace.ProjectFolder() : workspace.ProjectName();
+    if (name.empty()) return std::string("Save changes to this default project?");
+    return "Save changes to this project, \"" + name + "\"?";
+}
+
+SaveChangesStep StepAfterAnswer(const Workspace& workspace, SaveAnswer answer) {
+    switch (answer) {
+        case SaveAnswer::Yes:
+            return workspace.IsDefaultProject() ? SaveChangesStep::SaveAs : SaveChangesStep::SaveProjectFolder;
+        case SaveAnswer::No:
+            return SaveChangesStep::GoOn;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return SaveChangesStep::Stop;
+}
+
+std::string SaveAsFolder(std::string_view parentFolder, std::string_view name) {
+    if (name.empty()) return std::string(parentFolder);
+    return JoinPath(parentFolder, name);
+}
+
+std::vector<std::string> OtherProjectFiles(const Workspace& workspace, const std::string& folder) {
+    std::vector<std::string> found;
+    if (!FolderExists(folder) || SameFolder(folder, OpenProjectFolder(workspace))) return found;
+    for (std::string_view name : kProjectFiles)
+        if (FileExists(JoinPath(folder, name))) found.emplace_back(name);
+    return found;
+}
+
+std::string ReplaceProjectQuestion(const std::string& folder, const std::vector<std::string>& files) {
+    std::string list;
+    for (const std::string& file : files) list += (list.empty() ? "" : ", ") + file;
+    return "The folder \"" + folder + "\" already holds another project (" + list +
+           ").\n\nReplace that project's files with this one?";
+}
+
+void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& buttons, const std::string& folder,
+                   const std::string& name) {
+    CreateFolderIfMissing(folder);
+
+    // Everything is prepared on copies; the workspace and the button list
+    // change only once every file is written. Generate code is not run as
+    // such: it would write temp.js into the project being left.
+    ProjectTexts texts = workspace.Texts();
+    texts.script = WriteMenuScript(workspace.Tree());
+    ButtonStyleList chosen = buttons;
+    bool writePicture = false;
+    if (ReadButtonLine(texts.styleSheet).hasMarker) {
+        chosen.FromStyleSheet(texts.styleSheet);
+        // With no entry named by the line and none selected there is nothing
+        // to rebuild the line from: it stays as written and no image goes
+        // with it.
+        if (const std::optional<size_t> entry = chosen.Selected()) {
+            DeleteButtonTail(texts.styleSheet);
+            AppendButtonLine(texts.styleSheet, ButtonLineForm::ProjectFolder, chosen.Entries()[*entry]);
+            writePicture = true;
+        }
+    }
+    for (size_t i = 0; i < std::size(kProjectFiles); ++i) WriteTextFile(JoinPath(folder, kProjectFiles[i]), texts.*kTextOfFile[i]);
+    if (writePicture) chosen.WritePicture(JoinPath(folder, projectfile::kButtonImage));
+
+    workspace.Texts() = std::move(texts);
+    buttons = std::move(chosen);
+    // The whole tree is in the new folder's script now, even where that is
+    // the file the tree was once only partly read from.
+    if (workspace.PartlyReadPath() == JoinPath(folder, projectfile::kScript)) workspace.ForgetPartlyRead();
+    workspace.SetProject(folder, name);
+    workspace.MarkSaved();
+    preview.Navigate("file:///" + JoinPath(folder, projectfile::kPage));
+}
+
+ChosenProject ProjectOfChosenFile(const std::string& chosenFile) {
+    ChosenProject chosen{FolderOfPath(chosenFile), ParentFolderName(chosenFile)};
+    if (chosen.name.empty()) chosen.name = chosen.folder;
+    return chosen;
+}
+
+OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string& chosenFile) {
+    auto [folder, name] = ProjectOfChosenFile(chosenFile);
+    if (folder.empty()) throw FileError("Cannot open \"" + chosenFile + "\": it names no folder.", chosenFile);
+
+    ProjectTexts texts;
+    std::vector<std::string> failures;
+    for (size_t i = 0; i < std::size(kProjectFiles); ++i) {
+        try {
+            texts.*kTextOfFile[i] = ReadTextFile(JoinPath(folder, kProjectFiles[i]));
+        } catch (const FileError& error) {
+            failures.push_back(error.what());
+        }
+    }
+    if (!failures.empty()) {
+        std::string message = "The project in \"" + folder + "\" was not opened; these files could not be read:";
+        for (const std::string& failure : failures) message += "\n\n" + failure;
+        throw FileError(message, folder);
+    }
+
+    workspace.SetProject(folder, name);
+    workspace.Texts() = std::move(texts);
+    const std::string scriptPath = JoinPath(folder, projectfile::kScript);
+    const ScriptReadResult read = workspace.RebuildTreeFromScript(scriptPath);
+    workspace.MarkSaved();
+    const std::string page = JoinPath(folder, projectfile::kPage);
+    preview.Navigate(FileLocation(page));
+
+    OpenResult result;
+    if (read.truncated)
+        result.warnings.push_back("The menu data script \"" + scriptPath +
+                                  "\" asks for a larger menu than can be read; only its first " +
+                                  std::to_string(read.items) + " items were read.");
+    if (auto warning = UnreadScriptWarning(workspace.Texts().script, read.items, scriptPath))
+        result.warnings.push_back(std::move(*warning));
+    return result;
+}
+
+std::optional<std::string> UnreadScriptWarning(std::string_view script, size_t itemsRead, const std::string& path) {
+    if (itemsRead > 0) return std::nullopt;
+    if (script.find_first_not_of(" \t\r\n") == std::string_view::npos) return std::nullopt;
+    if (script == WriteMenuScript(MenuTree())) return std::nullopt;
+    return "The menu data script \"" + path +
+           "\" holds text but no menu item that this program can read. Saving the project will replace it "
+           "with an empty menu.";
 }
 
 }  // namespace tavel

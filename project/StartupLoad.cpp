@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/Preview.h"
+#include "project/ProjectOperations.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
 
@@ -44,6 +45,8 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
             result.failures.push_back("The menu data script \"" + path +
                                       "\" asks for a larger menu than can be read; only its first " +
                                       std::to_string(read.items) + " items were read.");
+        if (auto warning = UnreadScriptWarning(texts.script, read.items, workspace.ProgramPath(programpath::kTemplateScript)))
+            result.failures.push_back(std::move(*warning));
     } else {
         workspace.Tree().Clear();
         workspace.ClearHistory();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/ButtonStyleList.h"
 #include "menu/MenuTree.h"
 #include "menu/ScriptReader.h"
 #include "project/EditHistory.h"
@@ -76,6 +77,10 @@ public:
     MenuTree& Tree() { return tree_; }
     const MenuTree& Tree() const { return tree_; }
 
+    // The button images the page design offers, with the one chosen; Save
+    // as carries the chosen image into a new project folder.
+    ButtonStyleList& ButtonStyles() { return buttonStyles_; }
+
     ProjectTexts& Texts() { return texts_; }
     const ProjectTexts& Texts() const { return texts_; }
 
@@ -97,6 +102,7 @@ private:
     std::string partlyReadPath_;
     size_t partlyReadItems_ = 0;
     Prompts* prompts_ = nullptr;
+    ButtonStyleList buttonStyles_;
 };
 
 }  // namespace tavel

@@ -7,9 +7,9 @@ namespace {
 
 constexpr ActionSpec kActions[] = {
     {"Action1", "File", "&New Menu", nullptr, "Create new menu or load skin", "Ctrl+N", "new-menu", nullptr},
-    {"Action2", "File", "&Save", nullptr, "Save project in current file", "Ctrl+S", "save", nullptr},
-    {"Action3", "File", "Sav&e as...", nullptr, "Save as another file", "Ctrl+Alt+S", "save-as", nullptr},
-    {"Action4", "File", "&Open", nullptr, "Open an existing file", "Ctrl+O", "open", nullptr},
+    {"Action2", "File", "&Save", nullptr, "Save project in current file", "Ctrl+S", "save", &MainWindow::Save},
+    {"Action3", "File", "Sav&e as...", nullptr, "Save as another file", "Ctrl+Alt+S", "save-as", &MainWindow::SaveAs},
+    {"Action4", "File", "&Open", nullptr, "Open an existing file", "Ctrl+O", "open", &MainWindow::Open},
     {"Action5", "File", "&Print", nullptr, "Print tree report", "Ctrl+P", "print", &MainWindow::PrintTreeReport},
     {"Action6", "File", "E&xit", nullptr, "Quit", "F10", "exit", &MainWindow::Exit},
     {"Action7", "Menu", "Add &item", nullptr, "Add next item to the tree", "F2", "add-item", &MainWindow::AddItem},

@@ -22,6 +22,7 @@ ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
     edit3_ = new QLineEdit("index.html", this);
     edit3_->setObjectName("Edit3");
     for (QLineEdit* edit : {edit1_, edit2_, edit3_}) edit->setMinimumWidth(280);
+    shownFrom_ = {"Item1", "Hint about item1", "index.html"};
 
     auto* form = new QFormLayout;
     form->addRow("Caption", edit1_);
@@ -54,9 +55,21 @@ void ItemDialog::showEvent(QShowEvent* event) {
     ok_->setFocus(Qt::OtherFocusReason);
 }
 
-ItemTexts ItemDialog::Texts() const { return {Bytes(edit1_->text()), Bytes(edit2_->text()), Bytes(edit3_->text())}; }
+namespace {
+
+std::string FieldBytes(const QLineEdit* edit, const std::string& shownFrom) {
+    if (edit->text() == Shown(shownFrom)) return shownFrom;
+    return EncodedLike(edit->text(), shownFrom);
+}
+
+}  // namespace
+
+ItemTexts ItemDialog::Texts() const {
+    return {FieldBytes(edit1_, shownFrom_.caption), FieldBytes(edit2_, shownFrom_.hint), FieldBytes(edit3_, shownFrom_.link)};
+}
 
 void ItemDialog::SetTexts(const ItemTexts& texts) {
+    shownFrom_ = texts;
     edit1_->setText(Shown(texts.caption));
     edit2_->setText(Shown(texts.hint));
     edit3_->setText(Shown(texts.link));

@@ -32,6 +32,9 @@ private:
     QLineEdit* edit2_;
     QLineEdit* edit3_;
     QPushButton* ok_;
+    // The bytes last put into the fields: a field left as it was shown gives
+    // them back unchanged, and an edited one is written in their encoding.
+    ItemTexts shownFrom_;
 };
 
 }  // namespace tavel

@@ -7,20 +7,24 @@
 
 namespace tavel {
 
-// The core keeps texts as 8-bit bytes; the windows show them through the
-// local 8-bit codec.
-inline QString Shown(std::string_view bytes) {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+// The core keeps texts as 8-bit bytes; the windows show them as UTF-8. Many
+// projects were written elsewhere in the Windows-1252 code page, so a text
+// that is not valid UTF-8 is shown as Windows-1252 instead, and what the user
+// edits in it goes back in that code page: its other bytes never change and
+// no character turns into U+FFFD.
+QString Shown(std::string_view bytes);
 
-inline std::string Bytes(const QString& text) {
-    const QByteArray local = text.toLocal8Bit();
-    return std::string(local.constData(), static_cast<size_t>(local.size()));
-}
+// The text as UTF-8 bytes.
+std::string Bytes(const QString& text);
+
+// The text in the encoding `original` was shown in: Windows-1252 when the
+// original was not valid UTF-8, else UTF-8. A character the code page lacks
+// is written as UTF-8 rather than dropped.
+std::string EncodedLike(const QString& text, std::string_view original);
 
 // A project text in a text editor: CR LF becomes the editor's line break,
-// and back.
+// and back, in the encoding of the text the editor was filled from.
 QString EditorText(std::string_view crlfText);
-std::string ProjectText(const QString& editorText);
+std::string ProjectText(const QString& editorText, std::string_view shownFrom = {});
 
 }  // namespace tavel

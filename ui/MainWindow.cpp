@@ -9,7 +9,9 @@
 #include "project/CommandDeclined.h"
 #include "project/ExternalPage.h"
 #include "project/ProgramFolder.h"
+#include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
+#include "ui/ProjectSaveDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/ActionTable.h"
 #include "ui/LocalText.h"
@@ -22,6 +24,7 @@
 #include "ui/AboutBox.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -45,7 +48,7 @@ constexpr const char* kApplicationTitle = "Tavel Builder";
 MainWindow::MainWindow(const std::string& programFolder, UiServices& services, QWidget* parent)
     : QMainWindow(parent), workspace_(programFolder), commands_(workspace_), services_(services) {
     setObjectName("TForm1");
-    setWindowTitle("Tavel Builder - Default project");
+    setWindowTitle(QString::fromUtf8(kDefaultTitle.data(), kDefaultTitle.size()));
     setWindowIcon(QIcon(":/icons/tavel.svg"));
     // Placed at the top-left corner before the first showing, so that the
     // restored window stands there too and not where the system would centre it.
@@ -127,6 +130,7 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
     for (const char* name : {"MoveUp", "MoveDown", "Indent", "Outdent"}) popup_->addAction(Action(name));
     LoadStartupProject();
     UpdateUndoActions();
+    UpdateSaveCommand();
 }
 
 MainWindow::~MainWindow() {
@@ -140,6 +144,8 @@ void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow
     about_ = about;
     tools_ = tools;
 }
+
+void MainWindow::SetSaveDialog(ProjectSaveDialog* saveDialog) { saveDialog_ = saveDialog; }
 
 QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); }
 
@@ -212,6 +218,7 @@ void MainWindow::BuildActions() {
         }
         connect(action, &QAction::triggered, this, [this, handler = row.handler] { Run([this, handler] { (this->*handler)(); }); });
     }
+    connect(Action("Action2"), &QAction::hovered, this, [this] { UpdateSaveCommand(); });
 }
 
 void MainWindow::BuildMenusAndToolbar() {
@@ -287,10 +294,109 @@ void MainWindow::Run(const std::function<void()>& command) {
         ShowError(error.what());
     }
     UpdateUndoActions();
+    UpdateSaveCommand();
 }
 
 bool MainWindow::ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) {
-    return services_.Ask(this, kApplicationTitle, Shown(PartlyReadQuestion(path, itemsRead)), QMessageBox::Warning);
+    return services_.Ask(this, kApplicationTitle, Shown(PartlyReadQuestion(path, itemsRead)), QMessageBox::Warning,
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool MainWindow::Attempt(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const CommandDeclined&) {
+        return false;
+    } catch (const std::exception& error) {
+        ShowError(error.what());
+        return false;
+    }
+}
+
+void MainWindow::UpdateSaveCommand() {
+    QAction* save = Action("Action2");
+    save->setEnabled(workspace_.SaveEnabled());
+    const QString hint = SaveCommandHint(workspace_.Modified());
+    save->setToolTip(hint);
+    save->setStatusTip(hint);
+}
+
+void MainWindow::ShowProjectTitle() { setWindowTitle(Shown(ProjectTitle(workspace_.ProjectName()))); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    Run([&] { close = AskToSaveChanges(kCloseCaption, QMessageBox::Warning); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::ConfirmSaveChanges() { return AskToSaveChanges(kConfirmationCaption, QMessageBox::NoIcon); }
+
+bool MainWindow::AskToSaveChanges(const char* caption, QMessageBox::Icon icon) {
+    const std::optional<std::string> question = SaveChangesQuestion(workspace_);
+    if (!question) return true;
+    const QMessageBox::StandardButton pressed = services_.Ask(
+        this, caption, Shown(*question), icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const SaveAnswer answer = pressed == QMessageBox::Yes  ? SaveAnswer::Yes
+                              : pressed == QMessageBox::No ? SaveAnswer::No
+                                                           : SaveAnswer::Cancel;
+    switch (StepAfterAnswer(workspace_, answer)) {
+        case SaveChangesStep::GoOn:
+            return true;
+        case SaveChangesStep::SaveProjectFolder:
+            return SaveToProjectFolder();
+        case SaveChangesStep::SaveAs:
+            return RunSaveAs();
+        case SaveChangesStep::Stop:
+            break;
+    }
+    return false;
+}
+
+bool MainWindow::SaveToProjectFolder() {
+    // The script is generated anew even when a write then fails.
+    struct Refresh {
+        MainWindow* form;
+        ~Refresh() { form->RefreshMemos(&ProjectTexts::script); }
+    } refresh{this};
+    return Attempt([this] { SaveProjectTexts(workspace_, *web_, workspace_.ProjectFolder()); });
+}
+
+bool MainWindow::RunSaveAs() {
+    if (!services_.RunDialog(*saveDialog_)) return false;
+    const std::string name = Bytes(saveDialog_->ProjectName());
+    const std::string folder = SaveAsFolder(Bytes(saveDialog_->CurrentFolder()), name);
+    const std::vector<std::string> others = OtherProjectFiles(workspace_, folder);
+    if (!others.empty() &&
+        services_.Ask(this, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, others)), QMessageBox::Warning,
+                      QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    if (!Attempt([&] { SaveProjectAs(workspace_, *web_, workspace_.ButtonStyles(), folder, name); })) return false;
+    ShowProjectTitle();
+    RefreshMemos();
+    return true;
+}
+
+void MainWindow::Save() {
+    const bool saved = workspace_.IsDefaultProject() ? RunSaveAs() : SaveToProjectFolder();
+    // When nothing was saved the changes are still there, and so is Save.
+    if (saved) workspace_.SetSaveEnabled(false);
+}
+
+void MainWindow::SaveAs() { RunSaveAs(); }
+
+void MainWindow::Open() {
+    if (!ConfirmSaveChanges()) return;
+    const QString chosen = services_.ChooseFileToOpen(this, "Java Script File (*.js)");
+    if (chosen.isEmpty()) return;
+    const OpenResult result = OpenProject(workspace_, *web_, Bytes(chosen));
+    ShowProjectTitle();
+    RefreshMemos();
+    for (const std::string& warning : result.warnings)
+        services_.Message(this, kApplicationTitle, Shown(warning), QMessageBox::Warning);
 }
 
 void MainWindow::ShowError(const std::string& text) {
@@ -304,7 +410,8 @@ void MainWindow::PlainMessage(const char* text) {
 void MainWindow::FlushMemos() {
     for (MemoBinding& binding : memos_) {
         if (!binding.edited) continue;
-        workspace_.Texts().*binding.text = ProjectText(binding.memo->toPlainText());
+        std::string& text = workspace_.Texts().*binding.text;
+        text = ProjectText(binding.memo->toPlainText(), text);
         binding.edited = false;
     }
 }

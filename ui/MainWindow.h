@@ -5,6 +5,7 @@
 #include "project/Workspace.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 
 #include <functional>
 #include <string>
@@ -22,6 +23,7 @@ class MenuTreeView;
 class ItemDialog;
 class PageDesignDialog;
 class AboutBox;
+class ProjectSaveDialog;
 class ToolsWindow;
 class UiServices;
 class WebPreview;
@@ -41,12 +43,16 @@ public:
     // always done; they are handed over once they exist.
     void SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools);
     void SetPageDesignDialog(PageDesignDialog* pageDesign) { pageDesign_ = pageDesign; }
+    void SetSaveDialog(ProjectSaveDialog* saveDialog);
 
     Workspace& Work() { return workspace_; }
     QAction* Action(const char* name) const;
 
     // The commands. The action table (ActionTable.cpp) ties each one to its
     // action's object name, caption, hint, shortcut and icon.
+    void Save();
+    void SaveAs();
+    void Open();
     void PrintTreeReport();
     void Exit();
     void AddItem();
@@ -71,6 +77,11 @@ public:
     // opened, started anew or created. The Undo and Redo commands follow.
     void ClearHistory();
 
+    // Asks before unsaved tree changes are dropped and saves when told to.
+    // False when the calling command must end: Cancel, or a Yes whose save
+    // was cancelled or failed. True to go on.
+    bool ConfirmSaveChanges();
+
     // The tree's double-click and its right-click menu.
     void EditSelectedItem();
     void ExpandAll();
@@ -85,6 +96,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The close question, whatever asks the window to close.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildActions();
@@ -105,6 +118,15 @@ private:
     // error that ends the command is shown and the program goes on.
     void Run(const std::function<void()>& command);
     void ShowError(const std::string& text);
+    // Runs a step whose failure is shown here; true when it succeeded.
+    bool Attempt(const std::function<void()>& step);
+    bool AskToSaveChanges(const char* caption, QMessageBox::Icon icon);
+    bool SaveToProjectFolder();
+    // Save as with its dialog; true when the project was saved.
+    bool RunSaveAs();
+    // The Save command's state and hint follow the workspace.
+    void UpdateSaveCommand();
+    void ShowProjectTitle();
     void PlainMessage(const char* text);
     void FlushMemos();
     // Shows the core's texts in the memos: all of them, or only `only`.
@@ -117,6 +139,7 @@ private:
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
     PageDesignDialog* pageDesign_ = nullptr;
+    ProjectSaveDialog* saveDialog_ = nullptr;
 
     MenuTreeModel* model_ = nullptr;
     MenuTreeView* tree_ = nullptr;

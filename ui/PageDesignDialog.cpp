@@ -48,8 +48,8 @@ QComboBox* GapBox(const char* name, const char* text, std::initializer_list<cons
 
 }  // namespace
 
-PageDesignDialog::PageDesignDialog(const Workspace& workspace, UiServices& services, QWidget* parent)
-    : QDialog(parent), services_(services) {
+PageDesignDialog::PageDesignDialog(Workspace& workspace, UiServices& services, QWidget* parent)
+    : QDialog(parent), services_(services), buttons_(workspace.ButtonStyles()) {
     MakeFixedDialog(*this, "TForm5", "Project properties");
 
     tabs_ = new QTabWidget(this);

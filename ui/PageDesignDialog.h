@@ -30,7 +30,9 @@ class PageDesignDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PageDesignDialog(const Workspace& workspace, UiServices& services, QWidget* parent = nullptr);
+    // The button list is the workspace's: Save as carries the entry chosen
+    // here into a new project folder.
+    PageDesignDialog(Workspace& workspace, UiServices& services, QWidget* parent = nullptr);
 
     PageDesignSettings Settings() const;
     void SetSettings(const PageDesignSettings& settings);
@@ -58,7 +60,7 @@ private:
     void ShowError(const std::string& text);
 
     UiServices& services_;
-    ButtonStyleList buttons_;
+    ButtonStyleList& buttons_;
     ColourSchemeList schemes_;
 
     QTabWidget* tabs_;

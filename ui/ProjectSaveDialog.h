@@ -2,15 +2,48 @@
 
 #include <QDialog>
 
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
 namespace tavel {
 
-// The "Save" dialog: the dialog that names a project and picks its folder.
-// Created once at start-up; its controls come with the command that opens it.
+// The "Save" dialog: names a project and picks the folder it goes into. It
+// lives for the whole run and keeps its name and folder between uses. The
+// folder is the one the user opened in the list (double-click or Enter),
+// not one merely highlighted; the drive list moves the folder list to the
+// home folder or a mounted volume.
 class ProjectSaveDialog : public QDialog {
     Q_OBJECT
 
 public:
     explicit ProjectSaveDialog(QWidget* parent = nullptr);
+
+    QString ProjectName() const;
+    QString CurrentFolder() const { return folder_; }
+    // Makes `folder` the opened folder of the list.
+    void OpenFolder(const QString& folder);
+
+    QLineEdit* Edit1() const { return edit1_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillDrives();
+    void ShowDriveOf(const QString& folder);
+
+    QLineEdit* edit1_;
+    QComboBox* drives_;
+    QLabel* folderLabel_;
+    QListView* dir_;
+    QFileSystemModel* model_;
+    QPushButton* ok_;
+    QString folder_;
 };
 
 }  // namespace tavel

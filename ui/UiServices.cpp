@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -19,10 +20,29 @@ void DesktopServices::Message(QWidget* parent, const QString& caption, const QSt
     box.exec();
 }
 
-bool DesktopServices::Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
-    QMessageBox box(icon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString& caption, const QString& text,
+                                                 QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, caption, text, buttons, parent);
+    // Enter takes the first button offered (Yes); Escape and the close box
+    // the last (Cancel, or No where there is no Cancel).
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    else if (buttons & QMessageBox::Yes)
+        box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(buttons & QMessageBox::Cancel ? QMessageBox::Cancel : QMessageBox::No);
+    const int pressed = box.exec();
+    return pressed == 0 ? QMessageBox::Cancel : static_cast<QMessageBox::StandardButton>(pressed);
+}
+
+QString DesktopServices::ChooseFileToOpen(QWidget* parent, const QString& filter) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName("OpenD");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 bool DesktopServices::OpenWithSystem(const QString& target) { return QDesktopServices::openUrl(TargetUrl(target)); }

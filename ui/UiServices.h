@@ -22,8 +22,15 @@ public:
     virtual bool RunDialog(QDialog& dialog) = 0;
     virtual void Message(QWidget* parent, const QString& caption, const QString& text,
                          QMessageBox::Icon icon) = 0;
-    // A question with Yes and No (No the default); true for Yes.
-    virtual bool Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) = 0;
+    // A question: the button the user pressed, Cancel when the box was
+    // closed without one.
+    // `defaultButton` is what Enter presses; without one it is Yes.
+    virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    // The file the user chose to open, or an empty string when cancelled.
+    // `filter` is a file dialog filter such as "Java Script File (*.js)".
+    virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
     // Opens a file, folder or address the way the desktop does; false when
     // the desktop could not open it.
     virtual bool OpenWithSystem(const QString& target) = 0;
@@ -37,7 +44,10 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
-    bool Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
     bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };

@@ -13,8 +13,10 @@ using Refusal = TreeCommands::SubitemRefusal;
 class TreeCommandsTest : public ::testing::Test {
 protected:
     TreeCommandsTest() : workspace("/nowhere/"), commands(workspace), tree(workspace.Tree()) {
-        // A fresh program start: clean, with Save enabled.
+        // Just saved: clean, and the Save command disabled, so every edit
+        // has to enable it again.
         workspace.MarkSaved();
+        workspace.SetSaveEnabled(false);
     }
 
     void LoadExample() { test::BuildTree(tree, test::ExampleRows()); }
@@ -23,8 +25,13 @@ protected:
             if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
         return nullptr;
     }
+    void ExpectEdited() {
+        EXPECT_TRUE(workspace.Modified());
+        EXPECT_TRUE(workspace.SaveEnabled());
+    }
     void ExpectClean() {
         EXPECT_FALSE(workspace.Modified());
+        EXPECT_FALSE(workspace.SaveEnabled());
     }
 
     Workspace workspace;
@@ -39,8 +46,7 @@ TEST_F(TreeCommandsTest, AddItemOnAnEmptyTreeAsksForItsFirstSubitem) {
     EXPECT_TRUE(outcome.needsSubmenu);
     EXPECT_EQ(tree.Selected(), outcome.item);
     EXPECT_EQ(outcome.item->Data(), (tNodeData{'L', "Caption", "Hint", "page.html"}));
-    EXPECT_TRUE(workspace.Modified());
-    EXPECT_TRUE(workspace.SaveEnabled());
+    ExpectEdited();
 
     // The window goes on with Add subitem for the new item, which is allowed.
     EXPECT_EQ(commands.CheckAddSubitem(), Refusal::None);
@@ -58,7 +64,7 @@ TEST_F(TreeCommandsTest, AddItemBelowTheTopGoesAfterTheLastSiblingAndKeepsTheSel
     EXPECT_FALSE(outcome.needsSubmenu);
     EXPECT_EQ(Find("Products")->LastChild(), outcome.item);
     EXPECT_EQ(tree.Selected(), software);
-    EXPECT_TRUE(workspace.Modified());
+    ExpectEdited();
 
     // Nothing selected: a new top-level item at the end.
     tree.Select(nullptr);
@@ -89,7 +95,7 @@ TEST_F(TreeCommandsTest, AddSubitemIsRefusedWithoutSelectionAndBelowTheThirdLeve
     commands.AddSubitem(texts);
     EXPECT_EQ(separator->Data().Kind, 'M');
     EXPECT_EQ(separator->LastChild()->Data().Kind, 'L');
-    EXPECT_TRUE(workspace.Modified());
+    ExpectEdited();
 }
 
 TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndMarksTheProjectEitherWay) {
@@ -105,8 +111,7 @@ TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndMarksTheProjectEitherWay) {
     EXPECT_EQ(loaded.link, "view.html");
     commands.FinishEdit(nullptr);  // Cancel
     EXPECT_EQ(viewer->Data().Caption, "Viewer");
-    EXPECT_TRUE(workspace.Modified());
-    EXPECT_TRUE(workspace.SaveEnabled());
+    ExpectEdited();
 
     commands.FinishEdit(&texts);
     EXPECT_EQ(viewer->Data(), (tNodeData{'L', "Caption", "Hint", "page.html"}));
@@ -122,7 +127,7 @@ TEST_F(TreeCommandsTest, SeparatorLandsAtTheEndOfTheSelectedItemsLevel) {
     commands.AddSeparator();
     ASSERT_EQ(tree.Count(), 1u);
     EXPECT_EQ(tree.Top(0)->Data(), (tNodeData{'S', "----------", "", ""}));
-    EXPECT_TRUE(workspace.Modified());
+    ExpectEdited();
 
     tree.Clear();
     LoadExample();
@@ -143,7 +148,7 @@ TEST_F(TreeCommandsTest, DeleteTakesTheSubtreeAndLeavesTheParentsKind) {
     commands.DeleteSelected();
     EXPECT_FALSE(Find("About")->HasChildren());
     EXPECT_EQ(Find("About")->Data().Kind, 'M');
-    EXPECT_TRUE(workspace.Modified());
+    ExpectEdited();
 
     tree.Select(Find("Products"));
     commands.DeleteSelected();
@@ -159,7 +164,7 @@ TEST_F(TreeCommandsTest, DropMovesBeforeTheTargetAndExpandsTheNewParent) {
     EXPECT_EQ(Find("Contact")->Parent(), Find("Products"));
     EXPECT_EQ(Find("Contact")->Row() + 1, target->Row());
     EXPECT_TRUE(Find("Products")->Expanded());
-    EXPECT_TRUE(workspace.Modified());
+    ExpectEdited();
 }
 
 TEST_F(TreeCommandsTest, DropIsRefusedWhereTheMenuWouldGrowAFourthLevel) {

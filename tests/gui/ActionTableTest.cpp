@@ -39,7 +39,8 @@ private slots:
             QTest::newRow(n) << n << cat << cap << hint << key;
         };
         row("Action1", "File", "&New Menu", "Create new menu or load skin", "Ctrl+N");
-        row("Action2", "File", "&Save", "Save project in current file", "Ctrl+S");
+        // Save's hint follows the modified flag, which is clear at start.
+        row("Action2", "File", "&Save", "Project has not been modified!", "Ctrl+S");
         row("Action3", "File", "Sav&e as...", "Save as another file", "Ctrl+Alt+S");
         row("Action4", "File", "&Open", "Open an existing file", "Ctrl+O");
         row("Action5", "File", "&Print", "Print tree report", "Ctrl+P");
@@ -122,10 +123,11 @@ private slots:
     void startsAsTheDefaultProjectWithOnlyFinishedCommandsEnabled() {
         QCOMPARE(fixture.mainWindow->windowTitle(), QString("Tavel Builder - Default project"));
         // Nothing to undo or redo yet.
-        for (const char* name : {"Action1", "Action2", "Action3", "Action4", "Undo", "Redo"})
+        for (const char* name : {"Action1", "Undo", "Redo"})
             QVERIFY2(!fixture.mainWindow->Action(name)->isEnabled(), name);
-        for (const char* name : {"Action5", "Action6", "Action7", "Action8", "Action9", "Action10", "Action11",
-                                 "Action12", "Action13", "Action14", "Action16", "Action17", "Action18"})
+        for (const char* name : {"Action2", "Action3", "Action4", "Action5", "Action6", "Action7", "Action8", "Action9",
+                                 "Action10", "Action11", "Action12", "Action13", "Action14", "Action16", "Action17",
+                                 "Action18"})
             QVERIFY2(fixture.mainWindow->Action(name)->isEnabled(), name);
     }
 };

@@ -1,9 +1,10 @@
 #include "GuiFixture.h"
 
 #include "ui/ItemDialog.h"
-#include "ui/PageDesignDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/AboutBox.h"
+#include "ui/PageDesignDialog.h"
+#include "ui/ProjectSaveDialog.h"
 #include "ui/MainWindow.h"
 
 #include <QDir>
@@ -18,6 +19,9 @@ GuiFixture::GuiFixture() {
     QDir(folder.path()).mkdir("system");
     QDir(folder.path()).mkdir("buttons");
     QDir(folder.path()).mkpath("Styles/Color");
+    QFile blue(folder.path() + "/buttons/blue.jpg");
+    if (!blue.open(QIODevice::WriteOnly)) qFatal("cannot write a button image");
+    blue.write("blue-bytes");
 }
 
 GuiFixture::~GuiFixture() {
@@ -40,11 +44,13 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
 MainWindow& GuiFixture::Start() {
     mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
     itemDialog = new ItemDialog(mainWindow.get());
+    pageDesign = new PageDesignDialog(mainWindow->Work(), services, mainWindow.get());
+    saveDialog = new ProjectSaveDialog(mainWindow.get());
     aboutBox = new AboutBox(services, mainWindow.get());
     toolsWindow = new ToolsWindow(mainWindow.get());
     mainWindow->SetDialogs(itemDialog, aboutBox, toolsWindow);
-    pageDesign = new PageDesignDialog(mainWindow->Work(), services, mainWindow.get());
     mainWindow->SetPageDesignDialog(pageDesign);
+    mainWindow->SetSaveDialog(saveDialog);
     return *mainWindow;
 }
 

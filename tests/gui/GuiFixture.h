@@ -12,8 +12,9 @@
 namespace tavel {
 class MainWindow;
 class ItemDialog;
-class PageDesignDialog;
 class AboutBox;
+class PageDesignDialog;
+class ProjectSaveDialog;
 class ToolsWindow;
 }  // namespace tavel
 
@@ -40,6 +41,7 @@ public:
     AboutBox* aboutBox = nullptr;
     ToolsWindow* toolsWindow = nullptr;
     PageDesignDialog* pageDesign = nullptr;
+    ProjectSaveDialog* saveDialog = nullptr;
 };
 
 // The example menu's script, CR LF after each line.

@@ -28,20 +28,18 @@ using Answer = test::ScriptedServices::DialogAnswer;
 
 namespace {
 
+// What the Edit Item dialogs offered where a test expected otherwise;
+// checked after every test, so no expectation goes unchecked.
+QStringList offerMismatches;
+
 // An Edit Item answer: checks what the dialog offers, fills it, and closes
 // it with OK or Cancel.
 Answer AnswerItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
     return [=](QDialog& dialog) {
         auto& form = static_cast<ItemDialog&>(dialog);
-        if (!expectOffered.isEmpty()) {
-            if (form.Edit1()->text() != expectOffered[0] || form.Edit2()->text() != expectOffered[1] ||
-                form.Edit3()->text() != expectOffered[2])
-                qWarning("dialog offered %s / %s / %s", qPrintable(form.Edit1()->text()),
-                         qPrintable(form.Edit2()->text()), qPrintable(form.Edit3()->text()));
-            form.setProperty("offeredAsExpected", form.Edit1()->text() == expectOffered[0] &&
-                                                      form.Edit2()->text() == expectOffered[1] &&
-                                                      form.Edit3()->text() == expectOffered[2]);
-        }
+        const QStringList offered = {form.Edit1()->text(), form.Edit2()->text(), form.Edit3()->text()};
+        if (!expectOffered.isEmpty() && offered != expectOffered)
+            offerMismatches.push_back("offered " + offered.join(" / ") + ", expected " + expectOffered.join(" / "));
         if (!fill.isEmpty()) {
             form.Edit1()->setText(fill[0]);
             form.Edit2()->setText(fill[1]);
@@ -84,8 +82,13 @@ class MainWindowCommandsTest : public QObject {
     }
 
 private slots:
-    void init() { f = std::make_unique<test::GuiFixture>(); }
+    void init() {
+        f = std::make_unique<test::GuiFixture>();
+        offerMismatches.clear();
+    }
     void cleanup() {
+        QVERIFY2(offerMismatches.isEmpty(), qPrintable(offerMismatches.join("; ")));
+        QVERIFY2(f->services.dialogs.empty(), "a scripted dialog was never shown");
         QCOMPARE(f->services.unexpectedDialogs, 0);
         QVERIFY(f->services.answers.empty());
         f.reset();
@@ -97,7 +100,6 @@ private slots:
         f->services.dialogs.push_back(AnswerItemDialog({"Item1", "Hint about item1", "index.html"}, {"News", "h", "n.html"}, true));
         f->services.dialogs.push_back(AnswerItemDialog({"News", "h", "n.html"}, {}, false));
         Trigger("Action7");
-        QCOMPARE(f->itemDialog->property("offeredAsExpected").toBool(), true);
         QCOMPARE(f->services.messages.size(), size_t{1});
         QCOMPARE(f->services.messages[0].text, QString(treemessage::kNoUpperMenu));
         QCOMPARE(f->services.messages[0].caption, QString("Tavel Builder"));
@@ -147,7 +149,6 @@ private slots:
         Tree().Select(Find("Viewer"));
         f->services.dialogs.push_back(AnswerItemDialog({"Viewer", "", "view.html"}, {"Reader", "Reads", "read.html"}, true));
         Trigger("Action9");
-        QVERIFY(f->itemDialog->property("offeredAsExpected").toBool());
         QCOMPARE(Find("Reader")->Data().Link, std::string("read.html"));
         QCOMPARE(View()->currentIndex().data().toString(), QString("Reader"));
 
@@ -321,7 +322,7 @@ private slots:
         Workspace& work = f->mainWindow->Work();
         const std::string path = work.ProjectFilePath("temp.js");
         work.RebuildTreeFromScript(path, ScriptReadLimits{.maxItems = 4});  // a script just over the limit
-        f->services.answers = {false, true};
+        f->services.answers = {QMessageBox::No, QMessageBox::Yes};
         Trigger("Action17");
         QCOMPARE(f->services.questions.size(), size_t{1});
         QVERIFY(f->services.questions[0].text.contains(QString::fromStdString(path)));

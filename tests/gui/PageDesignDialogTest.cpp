@@ -71,8 +71,12 @@ class PageDesignDialogTest : public QObject {
         f->WriteTemplate("sys.js", Runtime());
         f->WriteTemplate("gaps.ini", "// line 211 is the decoration, replaced\r\n");
         f->WriteTemplate("style.ini", "BODY {}\r\n");
-        QFile::copy(QString(TAVEL_SOURCE_DIR) + "/data/buttons/blue.jpg", f->folder.path() + "/buttons/blue.jpg");
-        QFile::copy(QString(TAVEL_SOURCE_DIR) + "/data/buttons/red.jpg", f->folder.path() + "/buttons/red.jpg");
+        // Real pictures, over the fixture's stand-in bytes.
+        for (const char* name : {"blue.jpg", "red.jpg"}) {
+            const QString target = f->folder.path() + "/buttons/" + name;
+            QFile::remove(target);
+            QVERIFY(QFile::copy(QString(TAVEL_SOURCE_DIR) + "/data/buttons/" + name, target));
+        }
         WriteFile("Styles/Color/Night.csm", "var titleWidth = 20;\r\n");
         WriteFile("Styles/Color/Night.csm.css", "A.menu {\r\n  color : #000;\r\n}\r\n");
         f->Start();

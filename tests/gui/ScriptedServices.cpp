@@ -22,15 +22,30 @@ void ScriptedServices::Message(QWidget* parent, const QString& caption, const QS
     messages.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
 }
 
-bool ScriptedServices::Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
+QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString& caption, const QString& text,
+                                                  QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton) {
     questions.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
+    lastButtons = buttons;
+    lastDefaultButton = defaultButton;
     if (answers.empty()) {
         ++unexpectedDialogs;
-        return false;
+        return QMessageBox::Cancel;
     }
-    const bool yes = answers.front();
+    const QMessageBox::StandardButton answer = answers.front();
     answers.pop_front();
-    return yes;
+    return answer;
+}
+
+QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter) {
+    lastOpenFilter = filter;
+    if (filesToOpen.empty()) {
+        ++unexpectedDialogs;
+        return {};
+    }
+    QString file = filesToOpen.front();
+    filesToOpen.pop_front();
+    return file;
 }
 
 bool ScriptedServices::OpenWithSystem(const QString& target) {

@@ -27,10 +27,15 @@ public:
         QRect parentGeometry;  // where the window it stood on was, at that moment
     };
     std::vector<Shown> messages;
-    // Answers to Yes/No questions in order (true for Yes); each question
-    // asked is recorded with the messages' fields.
-    std::deque<bool> answers;
+
+    // One button per question, in order; the questions asked, in order.
+    std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> questions;
+    QMessageBox::StandardButtons lastButtons;
+    QMessageBox::StandardButton lastDefaultButton = QMessageBox::NoButton;
+    // One path per open-file dialog; an empty one cancels it.
+    std::deque<QString> filesToOpen;
+    QString lastOpenFilter;
     std::vector<QString> opened;
     // Whether the desktop manages to open what it is given.
     bool openSucceeds = true;
@@ -40,11 +45,15 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
-    bool Ask(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
     bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 
-    int unexpectedDialogs = 0;  // dialogs and questions with no answer left
+    // Dialogs, questions and open-file dialogs nobody scripted an answer for.
+    int unexpectedDialogs = 0;
 };
 
 }  // namespace tavel::test

@@ -10,6 +10,7 @@ add_library(tavel_ui STATIC
   ui/ItemDialog.cpp
   ui/LocalText.cpp
   ui/MainWindow.cpp
+  ui/MainWindowConfirmSave.cpp
   ui/MenuTreeModel.cpp
   ui/MenuTreeView.cpp
   ui/NewMenuDialog.cpp

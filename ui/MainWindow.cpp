@@ -5,6 +5,8 @@
 #include "menu/TreeReport.h"
 #include "ui/ItemDialog.h"
 #include "project/ExternalPage.h"
+#include "platform/Paths.h"
+#include "project/NewMenu.h"
 #include "project/ProgramFolder.h"
 #include "project/StartupLoad.h"
 #include "ui/ToolsWindow.h"
@@ -12,6 +14,7 @@
 #include "ui/LocalText.h"
 #include "ui/MenuTreeModel.h"
 #include "ui/MenuTreeView.h"
+#include "ui/NewMenuDialog.h"
 #include "ui/StartupTiming.h"
 #include "ui/TreeReportPrinter.h"
 #include "ui/UiServices.h"
@@ -275,6 +278,38 @@ void MainWindow::RefreshMemos(std::string ProjectTexts::*only) {
         binding.edited = false;
     }
     refreshingMemos_ = false;
+}
+
+void MainWindow::NewMenu() {
+    if (!ConfirmSaveChanges()) return;
+    newMenu_->ListUserStyles();
+    if (!services_.RunDialog(*newMenu_)) return;
+    const StyleChoice style = newMenu_->SelectedStyle();
+
+    if (newMenu_->Chosen() == NewMenuDialog::Choice::SkinOnly) {
+        RestyleProject(workspace_, *web_, style);
+        RefreshMemos();
+        PlainMessage("Style has been modified!");
+        web_->Reload();
+        return;
+    }
+
+    const NewMenuPlan plan = PrepareNewMenu(workspace_, newMenu_->Directory(), newMenu_->MenuCaption(), style);
+    // A new menu starts empty: whatever menu the folder holds would be lost.
+    if (!plan.replacedFiles.empty()) {
+        const QString folder = Shown(FolderOfPath(plan.replacedFiles.front()));
+        if (services_.Ask(this, kApplicationTitle,
+                          "The folder \"" + folder + "\" already holds a project. Do you want to replace its files "
+                          "with the new, empty menu?",
+                          QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return;
+    }
+    CreateNewMenu(workspace_, *web_, plan);
+    // history cleared here
+    setWindowTitle("Tavel Builder - " + Shown(workspace_.ProjectName()));
+    RefreshMemos();
+    PlainMessage("Menu was succesfully created!");
+    web_->Reload();
 }
 
 void MainWindow::PrintTreeReport() {

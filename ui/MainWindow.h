@@ -18,6 +18,7 @@ namespace tavel {
 
 class MenuTreeModel;
 class MenuTreeView;
+class NewMenuDialog;
 class ItemDialog;
 class AboutBox;
 class ToolsWindow;
@@ -38,12 +39,14 @@ public:
     // The dialogs are created after the main window, as the program has
     // always done; they are handed over once they exist.
     void SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools);
+    void SetNewMenuDialog(NewMenuDialog* newMenu) { newMenu_ = newMenu; }
 
     Workspace& Work() { return workspace_; }
     QAction* Action(const char* name) const;
 
     // The commands. The action table (ActionTable.cpp) ties each one to its
     // action's object name, caption, hint, shortcut and icon.
+    void NewMenu();
     void PrintTreeReport();
     void Exit();
     void AddItem();
@@ -67,6 +70,11 @@ public:
     void GoForward();
     void GoHome();
     void OpenInExternalBrowser();
+
+    // Asks before unsaved tree changes are dropped, and saves when told to.
+    // False when the calling command must end: the user cancelled, or the
+    // save they asked for did not happen.
+    bool ConfirmSaveChanges();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,6 +102,7 @@ private:
     ItemDialog* itemDialog_ = nullptr;
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
+    NewMenuDialog* newMenu_ = nullptr;
 
     MenuTreeModel* model_ = nullptr;
     MenuTreeView* tree_ = nullptr;

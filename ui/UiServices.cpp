@@ -19,6 +19,12 @@ void DesktopServices::Message(QWidget* parent, const QString& caption, const QSt
     box.exec();
 }
 
+QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString& caption, const QString& text,
+                                                 QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void DesktopServices::OpenWithSystem(const QString& target) { QDesktopServices::openUrl(TargetUrl(target)); }
 
 std::unique_ptr<QPrinter> DesktopServices::DefaultPrinter() {

@@ -22,6 +22,9 @@ public:
     virtual bool RunDialog(QDialog& dialog) = 0;
     virtual void Message(QWidget* parent, const QString& caption, const QString& text,
                          QMessageBox::Icon icon) = 0;
+    // Asks a question with the given buttons and returns the one chosen.
+    virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                            QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) = 0;
     // Opens a file, folder or address the way the desktop does; the result
     // is not looked at.
     virtual void OpenWithSystem(const QString& target) = 0;
@@ -35,6 +38,8 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) override;
     void OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };

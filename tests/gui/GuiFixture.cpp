@@ -4,6 +4,8 @@
 #include "ui/ToolsWindow.h"
 #include "ui/AboutBox.h"
 #include "ui/MainWindow.h"
+#include "ui/NewMenuDialog.h"
+#include "ui/StyleMasterDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +38,10 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
 
 MainWindow& GuiFixture::Start() {
     mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
+    newMenuDialog = new NewMenuDialog(mainWindow->Work(), services, mainWindow.get());
+    styleMaster = new StyleMasterDialog(services, mainWindow.get());
+    newMenuDialog->SetStyleMaster(styleMaster);
+    mainWindow->SetNewMenuDialog(newMenuDialog);
     itemDialog = new ItemDialog(mainWindow.get());
     aboutBox = new AboutBox(services, mainWindow.get());
     toolsWindow = new ToolsWindow(mainWindow.get());

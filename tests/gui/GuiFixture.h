@@ -14,6 +14,8 @@ class MainWindow;
 class ItemDialog;
 class AboutBox;
 class ToolsWindow;
+class NewMenuDialog;
+class StyleMasterDialog;
 }  // namespace tavel
 
 namespace tavel::test {
@@ -38,6 +40,8 @@ public:
     ItemDialog* itemDialog = nullptr;
     AboutBox* aboutBox = nullptr;
     ToolsWindow* toolsWindow = nullptr;
+    NewMenuDialog* newMenuDialog = nullptr;
+    StyleMasterDialog* styleMaster = nullptr;
 };
 
 // The example menu's script, CR LF after each line.

@@ -21,6 +21,18 @@ void ScriptedServices::Message(QWidget*, const QString& caption, const QString& 
     messages.push_back({caption, text, icon});
 }
 
+QMessageBox::StandardButton ScriptedServices::Ask(QWidget*, const QString& caption, const QString& text,
+                                                  QMessageBox::Icon icon, QMessageBox::StandardButtons) {
+    questions.push_back({caption, text, icon});
+    if (answers.empty()) {
+        ++unexpectedDialogs;
+        return QMessageBox::Cancel;
+    }
+    const QMessageBox::StandardButton answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 void ScriptedServices::OpenWithSystem(const QString& target) { opened.push_back(target); }
 
 std::unique_ptr<QPrinter> ScriptedServices::DefaultPrinter() {

@@ -26,6 +26,9 @@ public:
         QMessageBox::Icon icon;
     };
     std::vector<Shown> messages;
+    // One answer per question, in order; each question is also recorded.
+    std::deque<QMessageBox::StandardButton> answers;
+    std::vector<Shown> questions;
     std::vector<QString> opened;
     // Where the default printer writes; empty means there is no printer.
     QString printerPdf;
@@ -33,6 +36,8 @@ public:
     bool RunDialog(QDialog& dialog) override;
     void Message(QWidget* parent, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) override;
     void OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 

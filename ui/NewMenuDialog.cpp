@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -31,9 +32,11 @@ constexpr int kPictureHeight = 60;
 constexpr int kFirstUserEntry = static_cast<int>(kStyleListHead.size());
 
 QPixmap PictureFromJpeg(const std::string& path) {
+    QFile file(Shown(path));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
     try {
-        const std::string bytes = ReadTextFile(path);
-        const RgbImage image = DecodeJpeg(bytes, path);
+        const RgbImage image = DecodeJpeg(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), path);
         const QImage picture(image.pixels.data(), image.width, image.height, image.width * 3, QImage::Format_RGB888);
         return QPixmap::fromImage(picture.scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio,
                                                  Qt::SmoothTransformation));

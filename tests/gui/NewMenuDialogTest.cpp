@@ -106,7 +106,15 @@ private slots:
             QCOMPARE(Child<QComboBox>(dialog, "ComboBox1")->count(), 8);
             QCOMPARE(Child<QLineEdit>(dialog, "Edit2")->text(), home.path() + "/");
             QVERIFY(!Child<QPushButton>(dialog, "BitBtn4")->isEnabled());
-            QCOMPARE(Child<QLabel>(dialog, "Image1")->pixmap().size(), QSize(100, 60));
+            const QImage shown = Child<QLabel>(dialog, "Image1")->pixmap().toImage();
+            QCOMPARE(shown.size(), QSize(100, 60));
+            // The picture itself, not bytes taken for something else.
+            const QImage file(QString(TAVEL_SOURCE_DIR "/data/Styles/Provided/Hot summer.jpg"));
+            for (QPoint at : {QPoint(5, 5), QPoint(50, 30), QPoint(90, 55)}) {
+                const QColor a = shown.pixelColor(at), b = file.pixelColor(at);
+                QVERIFY2(qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 24,
+                         qPrintable(a.name() + " " + b.name()));
+            }
             QVERIFY(!Child<QTreeView>(dialog, "DirOut")->isVisible());
         }));
         NewMenu();

@@ -25,8 +25,10 @@ int main(int argc, char** argv) {
 
     const std::string programFolder = tavel::Bytes(QCoreApplication::applicationDirPath()) + "/";
     tavel::MainWindow mainWindow(programFolder, services);
-    tavel::NewMenuDialog newMenuDialog(&mainWindow);
-    tavel::StyleMasterDialog styleMaster(&mainWindow);
+    tavel::NewMenuDialog newMenuDialog(mainWindow.Work(), services, &mainWindow);
+    tavel::StyleMasterDialog styleMaster(services, &mainWindow);
+    newMenuDialog.SetStyleMaster(&styleMaster);
+    mainWindow.SetNewMenuDialog(&newMenuDialog);
     tavel::ItemDialog itemDialog(&mainWindow);
     tavel::PageDesignDialog pageDesign(mainWindow.Work(), services, &mainWindow);
     tavel::ProjectSaveDialog saveDialog(&mainWindow);

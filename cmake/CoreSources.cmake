@@ -26,5 +26,7 @@ set(TAVEL_CORE_SOURCES
   project/ProjectOperations.cpp
   project/StartupLoad.cpp
   project/ExternalPage.cpp
+  project/StyleFile.cpp
+  project/NewMenu.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -6,7 +6,7 @@ namespace tavel {
 namespace {
 
 constexpr ActionSpec kActions[] = {
-    {"Action1", "File", "&New Menu", nullptr, "Create new menu or load skin", "Ctrl+N", "new-menu", nullptr},
+    {"Action1", "File", "&New Menu", nullptr, "Create new menu or load skin", "Ctrl+N", "new-menu", &MainWindow::NewMenu},
     {"Action2", "File", "&Save", nullptr, "Save project in current file", "Ctrl+S", "save", &MainWindow::Save},
     {"Action3", "File", "Sav&e as...", nullptr, "Save as another file", "Ctrl+Alt+S", "save-as", &MainWindow::SaveAs},
     {"Action4", "File", "&Open", nullptr, "Open an existing file", "Ctrl+O", "open", &MainWindow::Open},

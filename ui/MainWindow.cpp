@@ -8,6 +8,8 @@
 #include "ui/ItemDialog.h"
 #include "project/CommandDeclined.h"
 #include "project/ExternalPage.h"
+#include "platform/Paths.h"
+#include "project/NewMenu.h"
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
@@ -17,6 +19,7 @@
 #include "ui/LocalText.h"
 #include "ui/MenuTreeModel.h"
 #include "ui/MenuTreeView.h"
+#include "ui/NewMenuDialog.h"
 #include "ui/StartupTiming.h"
 #include "ui/TreeReportPrinter.h"
 #include "ui/UiServices.h"
@@ -424,6 +427,39 @@ void MainWindow::RefreshMemos(std::string ProjectTexts::*only) {
         binding.edited = false;
     }
     refreshingMemos_ = false;
+}
+
+void MainWindow::NewMenu() {
+    if (!ConfirmSaveChanges()) return;
+    newMenu_->ListUserStyles();
+    if (!services_.RunDialog(*newMenu_)) return;
+    const StyleChoice style = newMenu_->SelectedStyle();
+
+    if (newMenu_->Chosen() == NewMenuDialog::Choice::SkinOnly) {
+        RestyleProject(workspace_, *web_, style);
+        RefreshMemos();
+        PlainMessage("Style has been modified!");
+        web_->Reload();
+        return;
+    }
+
+    const NewMenuPlan plan = PrepareNewMenu(workspace_, newMenu_->Directory(), newMenu_->MenuCaption(), style);
+    // A new menu starts empty: whatever menu the folder holds would be lost,
+    // so this asks as Save as does before replacing a project's files.
+    if (!plan.replacedFiles.empty()) {
+        const std::string folder = FolderOfPath(plan.replacedFiles.front());
+        std::vector<std::string> names;
+        for (const std::string& path : plan.replacedFiles) names.push_back(path.substr(FolderOfPath(path).size()));
+        if (services_.Ask(this, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, names)), QMessageBox::Warning,
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return;
+    }
+    CreateNewMenu(workspace_, *web_, plan);
+    ClearHistory();
+    ShowProjectTitle();
+    RefreshMemos();
+    PlainMessage("Menu was succesfully created!");
+    web_->Reload();
 }
 
 void MainWindow::PrintTreeReport() {

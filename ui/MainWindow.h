@@ -20,6 +20,7 @@ namespace tavel {
 
 class MenuTreeModel;
 class MenuTreeView;
+class NewMenuDialog;
 class ItemDialog;
 class PageDesignDialog;
 class AboutBox;
@@ -44,6 +45,7 @@ public:
     void SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools);
     void SetPageDesignDialog(PageDesignDialog* pageDesign) { pageDesign_ = pageDesign; }
     void SetSaveDialog(ProjectSaveDialog* saveDialog);
+    void SetNewMenuDialog(NewMenuDialog* newMenu) { newMenu_ = newMenu; }
 
     Workspace& Work() { return workspace_; }
     QAction* Action(const char* name) const;
@@ -53,6 +55,7 @@ public:
     void Save();
     void SaveAs();
     void Open();
+    void NewMenu();
     void PrintTreeReport();
     void Exit();
     void AddItem();
@@ -140,6 +143,7 @@ private:
     ToolsWindow* tools_ = nullptr;
     PageDesignDialog* pageDesign_ = nullptr;
     ProjectSaveDialog* saveDialog_ = nullptr;
+    NewMenuDialog* newMenu_ = nullptr;
 
     MenuTreeModel* model_ = nullptr;
     MenuTreeView* tree_ = nullptr;

@@ -1,16 +1,72 @@
 #pragma once
 
+#include "project/NewMenu.h"
+
 #include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
 
 namespace tavel {
 
-// The "New Menu" dialog: the new menu dialog: starting a menu from a style, or restyling the open one.
-// Created once at start-up; its controls come with the command that opens it.
+class StyleMasterDialog;
+class UiServices;
+
+// The "New Menu" dialog: a caption, a folder and a style for a new menu, or
+// a style alone to restyle the open one. Created once; it keeps its fields
+// between uses. "Own style..." opens the Style Master to make a user style.
 class NewMenuDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit NewMenuDialog(QWidget* parent = nullptr);
+    enum class Choice { Create, SkinOnly };
+
+    NewMenuDialog(const Workspace& workspace, UiServices& services, QWidget* parent = nullptr);
+    void SetStyleMaster(StyleMasterDialog* styleMaster) { styleMaster_ = styleMaster; }
+
+    // Lists the user styles after the provided ones, keeping the selection
+    // when it is still there.
+    void ListUserStyles();
+    // What the dialog closed with, valid after it was accepted.
+    Choice Chosen() const { return choice_; }
+    StyleChoice SelectedStyle() const;
+    std::string MenuCaption() const;
+    std::string Directory() const;
+
+    // The list's selection: shows the style's picture, enables deleting a
+    // user style, and for "Own style..." opens the Style Master.
+    void SelectEntry(int index);
+    void DeleteSelectedUserStyle();
+    void ToggleFolderTree();
+    void ChooseFolderFromTree();
+
+private:
+    StyleChoice StyleAt(int index) const;
+    void ShowPicture(const StyleChoice& style);
+    void MakeOwnStyle();
+    void Select(int index);
+    std::string FreshStyleName() const;
+
+    const Workspace& workspace_;
+    UiServices& services_;
+    StyleMasterDialog* styleMaster_ = nullptr;
+    Choice choice_ = Choice::Create;
+    int lastStyle_ = 1;
+
+    QLineEdit* edit1_;
+    QComboBox* comboBox1_;
+    QLabel* image1_;
+    QPushButton* bitBtn4_;
+    QLineEdit* edit2_;
+    QTreeView* dirOut_;
+    QFileSystemModel* folders_;
 };
 
 }  // namespace tavel

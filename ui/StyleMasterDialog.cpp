@@ -1,9 +1,117 @@
 #include "ui/StyleMasterDialog.h"
 
+#include "project/StyleFile.h"
 #include "ui/FixedDialog.h"
+#include "ui/LocalText.h"
+#include "ui/UiServices.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace tavel {
 
-StyleMasterDialog::StyleMasterDialog(QWidget* parent) : QDialog(parent) { MakeFixedDialog(*this, "TForm3", "Style Master"); }
+StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QDialog(parent), services_(services) {
+    MakeFixedDialog(*this, "TForm3", "Style Master");
+
+    list_ = new QTableWidget(static_cast<int>(kStyleFileLines), 2, this);
+    list_->setObjectName("ValueListEditor1");
+    list_->setHorizontalHeaderLabels({"Simple Element", "Value"});
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    list_->setColumnWidth(0, 130);
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
+    list_->setMinimumSize(340, list_->horizontalHeader()->sizeHint().height() +
+                                   static_cast<int>(kStyleFileLines) * list_->verticalHeader()->defaultSectionSize() + 4);
+    std::vector<std::string> defaults(DefaultStyleLines().begin(), DefaultStyleLines().end());
+    SetLines(defaults);
+    connect(list_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { UpdateSwatch(item->row()); });
+    connect(list_, &QTableWidget::currentCellChanged, this, [this] { UpdateColourButton(); });
+    connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        if (column == 0 && IsColourLine(static_cast<size_t>(row) + 1)) PickColour();
+    });
+
+    colourButton_ = new QPushButton("&Colour...", this);
+    colourButton_->setObjectName("ColourButton");
+    colourButton_->setToolTip("Pick the colour of the selected entry");
+    colourButton_->setAutoDefault(false);
+    connect(colourButton_, &QPushButton::clicked, this, &StyleMasterDialog::PickColour);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(colourButton_);
+    row->addStretch();
+    row->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    list_->setCurrentCell(0, 1);
+}
+
+void StyleMasterDialog::SetLines(const std::vector<std::string>& lines) {
+    const QSignalBlocker blocker(list_);
+    for (size_t i = 0; i < kStyleFileLines; ++i) {
+        const std::string line(i < lines.size() ? lines[i] : std::string(DefaultStyleLines()[i]));
+        auto* name = new QTableWidgetItem(Shown(StyleLineName(line)).trimmed());
+        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        list_->setItem(static_cast<int>(i), 0, name);
+        list_->setItem(static_cast<int>(i), 1, new QTableWidgetItem(Shown(StyleLineValue(line)).trimmed()));
+        UpdateSwatch(static_cast<int>(i));
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> StyleMasterDialog::Entries() const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (int row = 0; row < list_->rowCount(); ++row)
+        entries.emplace_back(Bytes(list_->item(row, 0)->text()), Bytes(list_->item(row, 1)->text().trimmed()));
+    return entries;
+}
+
+void StyleMasterDialog::SetValue(int line, const QString& value) { list_->item(line - 1, 1)->setText(value); }
+
+void StyleMasterDialog::PickColour() {
+    const int row = list_->currentRow();
+    if (!IsColourLine(static_cast<size_t>(row) + 1)) return;
+    QColorDialog dialog(QColor(list_->item(row, 1)->text()), this);
+    dialog.setObjectName("ColorDialog1");
+    dialog.setWindowTitle("Colour of " + list_->item(row, 0)->text());
+    if (!services_.RunDialog(dialog)) return;
+    list_->item(row, 1)->setText(dialog.currentColor().name());
+}
+
+// A colour entry shows its colour beside its name.
+void StyleMasterDialog::UpdateSwatch(int row) {
+    QTableWidgetItem* name = list_->item(row, 0);
+    QTableWidgetItem* value = list_->item(row, 1);
+    if (name == nullptr || value == nullptr || !IsColourLine(static_cast<size_t>(row) + 1)) return;
+    const QColor colour(value->text());
+    QPixmap swatch(12, 12);
+    swatch.fill(Qt::transparent);
+    if (colour.isValid()) {
+        QPainter painter(&swatch);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.setBrush(colour);
+        painter.drawRect(0, 0, 11, 11);
+    }
+    const QSignalBlocker blocker(list_);
+    name->setIcon(QIcon(swatch));
+}
+
+void StyleMasterDialog::UpdateColourButton() {
+    colourButton_->setEnabled(IsColourLine(static_cast<size_t>(list_->currentRow()) + 1));
+}
 
 }  // namespace tavel

@@ -2,15 +2,43 @@
 
 #include <QDialog>
 
+#include <string>
+#include <utility>
+#include <vector>
+
+class QPushButton;
+class QTableWidget;
+
 namespace tavel {
 
-// The "Style Master" dialog: the list a style file is loaded into while a style is applied.
-// Created once at start-up; its controls come with the command that opens it.
+class UiServices;
+
+// The "Style Master": the fourteen entries of a style file as a name/value
+// list. Values are typed, and colours can also be picked from the colour
+// dialog. What OK means is up to whoever opened it.
 class StyleMasterDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit StyleMasterDialog(QWidget* parent = nullptr);
+    explicit StyleMasterDialog(UiServices& services, QWidget* parent = nullptr);
+
+    // Fills the list from style-file lines (names before the first "=",
+    // values after it); missing lines take the defaults.
+    void SetLines(const std::vector<std::string>& lines);
+    // The entries as (name, value), values trimmed of surrounding blanks.
+    std::vector<std::pair<std::string, std::string>> Entries() const;
+    void SetValue(int line, const QString& value);  // line from 1
+
+    // Picks the colour of the current entry with the colour dialog.
+    void PickColour();
+
+private:
+    void UpdateSwatch(int row);
+    void UpdateColourButton();
+
+    UiServices& services_;
+    QTableWidget* list_;
+    QPushButton* colourButton_;
 };
 
 }  // namespace tavel

@@ -123,11 +123,11 @@ private slots:
     void startsAsTheDefaultProjectWithOnlyFinishedCommandsEnabled() {
         QCOMPARE(fixture.mainWindow->windowTitle(), QString("Tavel Builder - Default project"));
         // Nothing to undo or redo yet.
-        for (const char* name : {"Action1", "Undo", "Redo"})
+        for (const char* name : {"Undo", "Redo"})
             QVERIFY2(!fixture.mainWindow->Action(name)->isEnabled(), name);
-        for (const char* name : {"Action2", "Action3", "Action4", "Action5", "Action6", "Action7", "Action8", "Action9",
-                                 "Action10", "Action11", "Action12", "Action13", "Action14", "Action16", "Action17",
-                                 "Action18"})
+        for (const char* name : {"Action1", "Action2", "Action3", "Action4", "Action5", "Action6", "Action7", "Action8",
+                                 "Action9", "Action10", "Action11", "Action12", "Action13", "Action14", "Action16",
+                                 "Action17", "Action18"})
             QVERIFY2(fixture.mainWindow->Action(name)->isEnabled(), name);
     }
 };

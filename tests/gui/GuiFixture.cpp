@@ -6,6 +6,8 @@
 #include "ui/PageDesignDialog.h"
 #include "ui/ProjectSaveDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/NewMenuDialog.h"
+#include "ui/StyleMasterDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,10 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
 
 MainWindow& GuiFixture::Start() {
     mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
+    newMenuDialog = new NewMenuDialog(mainWindow->Work(), services, mainWindow.get());
+    styleMaster = new StyleMasterDialog(services, mainWindow.get());
+    newMenuDialog->SetStyleMaster(styleMaster);
+    mainWindow->SetNewMenuDialog(newMenuDialog);
     itemDialog = new ItemDialog(mainWindow.get());
     pageDesign = new PageDesignDialog(mainWindow->Work(), services, mainWindow.get());
     saveDialog = new ProjectSaveDialog(mainWindow.get());

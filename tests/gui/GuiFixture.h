@@ -16,6 +16,8 @@ class AboutBox;
 class PageDesignDialog;
 class ProjectSaveDialog;
 class ToolsWindow;
+class NewMenuDialog;
+class StyleMasterDialog;
 }  // namespace tavel
 
 namespace tavel::test {
@@ -42,6 +44,8 @@ public:
     ToolsWindow* toolsWindow = nullptr;
     PageDesignDialog* pageDesign = nullptr;
     ProjectSaveDialog* saveDialog = nullptr;
+    NewMenuDialog* newMenuDialog = nullptr;
+    StyleMasterDialog* styleMaster = nullptr;
 };
 
 // The example menu's script, CR LF after each line.

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavel {
+
+// A style file holds fourteen "name = value" lines in a fixed order: the
+// style's caption, then one value for each of the thirteen style slots of the
+// menu runtime. Only a line's position matters; its name is for people.
+inline constexpr size_t kStyleFileLines = 14;
+inline constexpr size_t kStyleSlots = 13;
+// The runtime keeps its style slots among these lines: each line with an
+// equals sign is the next slot.
+inline constexpr size_t kFirstSlotLine = 12;
+inline constexpr size_t kLastSlotLine = 26;
+
+// The value of a style-file line: everything after its first "=", as it
+// stands, blanks included; a line without "=" is its own value.
+std::string StyleLineValue(std::string_view line);
+// What stands before the first "=" (the whole line when there is none).
+std::string StyleLineName(std::string_view line);
+
+// Slots 5 to 10 and 13 (colours and the caption lead) are strings in the
+// runtime; the others are numbers.
+bool IsQuotedSlot(size_t slot);
+// Slots 5 to 10, by the style-file line (1-based) that feeds them.
+bool IsColourLine(size_t line);
+
+// The fixed head of the style list: "Own style..." (the Style Master), then
+// the seven styles shipped with the program. User styles follow them.
+inline constexpr std::array<std::string_view, 8> kStyleListHead = {
+    "Own style...", "Hot summer", "Green spring", "Terminal Frost", "Pink Angel", "Dark style", "Serious menu", "Inferno"};
+
+// The entries a new style starts from, as the Style Master lists them.
+const std::array<std::string_view, kStyleFileLines>& DefaultStyleLines();
+
+// How many slots the runtime's lines 12 to 26 offer (at most 13), assuming
+// the runtime has those lines.
+size_t RuntimeSlotCount(std::string_view runtime);
+
+// A style or a runtime that cannot be applied; the message names the file.
+class StyleError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The files of one style, as found. A missing file is simply absent.
+struct StyleFiles {
+    std::optional<std::string> styleSheet;  // replaces the project's style sheet
+    std::optional<std::string> styleFile;   // its values go into the runtime's slots
+    std::string styleFilePath;              // for messages
+};
+
+// Throws StyleError when the style cannot be applied to `runtime` without
+// a slot going without its value: a runtime shorter than 26 lines, or a
+// non-empty style file with fewer lines than the slots need.
+void CheckStyleFits(const StyleFiles& style, std::string_view runtime, const std::string& runtimeName);
+
+// The runtime with each slot line rewritten: the line up to its first "="
+// kept, then the value of style-file line k + 1 (quoted for string slots)
+// and ";". An empty style file empties every slot. Call CheckStyleFits first.
+std::string RuntimeWithStyle(std::string_view runtime, std::string_view styleFile);
+
+// Replaces the style sheet by the style's sheet and writes the style file's
+// values into the runtime; a part whose file is absent stays as it was.
+void ApplyStyle(const StyleFiles& style, std::string& styleSheet, std::string& runtime);
+
+// Why a value typed into the Style Master cannot go into its slot, or empty
+// when it can. `line` is the style-file line, 1 to 14. Numbers must be
+// numbers and strings must not close their quotes, or the runtime would not
+// load at all.
+std::string StyleValueProblem(size_t line, std::string_view value);
+
+// Why `name` cannot name a user style's file, or empty when it can. Names
+// of the list's head are refused too, so every entry stays one style.
+std::string StyleNameProblem(std::string_view name);
+
+// The style file text for a list of (name, value) entries, as the Style
+// Master saves it: "name = value" per line, CR LF after each.
+std::string StyleFileText(const std::vector<std::pair<std::string, std::string>>& entries);
+
+}  // namespace tavel

@@ -1,0 +1,187 @@
+// A style file's values written into the runtime's slot lines, and the
+// checks that keep a short file or runtime from half-applying a style.
+#include "project/StyleFile.h"
+
+#include "TestSupport.h"
+#include "platform/TextLines.h"
+
+#include <gtest/gtest.h>
+
+namespace tavel {
+namespace {
+
+// A runtime whose lines 12 to 26 are `slots` (filled up with comment lines);
+// the other lines are code the styling must never touch.
+std::string Runtime(std::vector<std::string> slots, size_t total = 30) {
+    std::vector<std::string> lines;
+    for (size_t i = 1; i < kFirstSlotLine; ++i) lines.push_back("// line " + std::to_string(i) + " = untouched");
+    slots.resize(kLastSlotLine - kFirstSlotLine + 1, "// no slot here");
+    lines.insert(lines.end(), slots.begin(), slots.end());
+    while (lines.size() < total) lines.push_back("var later = 1;");
+    lines.resize(total);
+    return test::CrLf(lines);
+}
+
+std::vector<std::string> ThirteenSlots() {
+    std::vector<std::string> slots;
+    for (int i = 1; i <= 13; ++i) slots.push_back("var s" + std::to_string(i) + " = 0;");
+    return slots;
+}
+
+std::string Slot(const std::string& runtime, size_t line) { return TextLines(runtime).Line(line); }
+
+TEST(StyleFile, ValueIsEverythingAfterTheFirstEqualsSign) {
+    EXPECT_EQ(StyleLineValue("Title Width=9"), "9");
+    EXPECT_EQ(StyleLineValue("Title Width = 9"), " 9");
+    EXPECT_EQ(StyleLineValue("Margin String = a=b "), " a=b ");
+    EXPECT_EQ(StyleLineValue("no equals sign"), "no equals sign");
+    EXPECT_EQ(StyleLineValue(""), "");
+    EXPECT_EQ(StyleLineName("Title Width = 9"), "Title Width ");
+}
+
+TEST(StyleFile, SlotLinesTakeTheValueAfterTheirOwnFirstEqualsSign) {
+    struct Case {
+        std::string runtimeLine;
+        size_t slot;
+        std::string styleLine;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"x=12;", 1, "Title Width=9", "x=9;"},
+        {"x=12;", 1, "Title Width = 9", "x= 9;"},
+        {"y = 'a=b';", 5, "Title Normal=#ff0000", "y =\"#ff0000\";"},
+        {"var m = \"old\"; // note", 13, "Margin String = &nbsp;", "var m =\" &nbsp;\";"},
+        {"var b = 1;", 11, "a line without its sign", "var b =a line without its sign;"},
+        {"var c = \"#000\";", 10, "LowerLine=", "var c =\"\";"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> slots = ThirteenSlots();
+        slots[c.slot - 1] = c.runtimeLine;
+        std::vector<std::string> style(kStyleFileLines, "Other = 7");
+        style[0] = "Caption = never written";
+        style[c.slot] = c.styleLine;
+        const std::string styled = RuntimeWithStyle(Runtime(slots), test::CrLf(style));
+        EXPECT_EQ(Slot(styled, kFirstSlotLine + c.slot - 1), c.expected) << c.runtimeLine << " / " << c.styleLine;
+        EXPECT_EQ(styled.find("never written"), std::string::npos);
+    }
+}
+
+TEST(StyleFile, SlotsAreTheLinesWithAnEqualsSignAndStopAtThirteen) {
+    // Fifteen candidate lines: a comment in between, and more slot lines than
+    // a style has values for.
+    std::vector<std::string> slots = {"a=1;", "// a comment", "b=1;"};
+    for (int i = 0; i < 12; ++i) slots.push_back("c" + std::to_string(i) + "=1;");
+    std::vector<std::string> style;
+    for (size_t i = 0; i <= kStyleSlots; ++i) style.push_back("v" + std::to_string(i) + "=" + std::to_string(i));
+    const std::string before = Runtime(slots);
+    const std::string styled = RuntimeWithStyle(before, test::CrLf(style));
+    EXPECT_EQ(Slot(styled, 12), "a=1;");
+    EXPECT_EQ(Slot(styled, 13), "// a comment");
+    EXPECT_EQ(Slot(styled, 14), "b=2;");
+    EXPECT_EQ(Slot(styled, 16), "c1=4;");
+    EXPECT_EQ(Slot(styled, 17), "c2=\"5\";");  // slot 5 is quoted
+    EXPECT_EQ(Slot(styled, 25), "c10=\"13\";");  // slot 13 is the last one written
+    EXPECT_EQ(Slot(styled, 26), "c11=1;");       // a fourteenth stays
+    for (size_t line : {1u, 11u, 27u, 30u}) EXPECT_EQ(Slot(styled, line), Slot(before, line)) << line;
+    EXPECT_EQ(RuntimeSlotCount(before), 13u);
+}
+
+TEST(StyleFile, FewerSlotsUseOnlyTheirLinesAndAnEmptyFileEmptiesEverySlot) {
+    const std::string runtime = Runtime({"w=1;", "q=\"x\";"});
+    EXPECT_EQ(RuntimeSlotCount(runtime), 2u);
+    const std::string styled = RuntimeWithStyle(runtime, "Caption=c\r\nW=5\r\nQ=z\r\nignored=1\r\n");
+    EXPECT_EQ(Slot(styled, 12), "w=5;");
+    EXPECT_EQ(Slot(styled, 13), "q=z;");  // slot 2 is a number slot
+
+    const std::string emptied = RuntimeWithStyle(Runtime(ThirteenSlots()), "");
+    EXPECT_EQ(Slot(emptied, 12), "var s1 =;");
+    EXPECT_EQ(Slot(emptied, 16), "var s5 =\"\";");
+    EXPECT_EQ(Slot(emptied, 24), "var s13 =\"\";");
+}
+
+TEST(StyleFile, ApplyingChecksFirstAndNamesTheFileThatDoesNotFit) {
+    StyleFiles style;
+    style.styleFilePath = "/styles/Short.tvs";
+    const std::string runtime = Runtime(ThirteenSlots());
+
+    style.styleFile = test::CrLf(std::vector<std::string>(kStyleFileLines, "x=1"));
+    EXPECT_NO_THROW(CheckStyleFits(style, runtime, "/p/sys.js"));
+    style.styleFile = "";  // an empty file empties the slots, it does not fail
+    EXPECT_NO_THROW(CheckStyleFits(style, runtime, "/p/sys.js"));
+
+    style.styleFile = test::CrLf(std::vector<std::string>(kStyleFileLines - 1, "x=1"));
+    try {
+        CheckStyleFits(style, runtime, "/p/sys.js");
+        ADD_FAILURE() << "a style file one line short was accepted";
+    } catch (const StyleError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"/styles/Short.tvs\" has 13 lines"), std::string::npos) << error.what();
+    }
+    // Three slots need only a caption and three values.
+    style.styleFile = "c=1\r\na=1\r\nb=1\r\nd=1\r\n";
+    EXPECT_NO_THROW(CheckStyleFits(style, Runtime({"a=1;", "b=1;", "d=1;"}), "/p/sys.js"));
+
+    style.styleFile = test::CrLf(std::vector<std::string>(kStyleFileLines, "x=1"));
+    try {
+        CheckStyleFits(style, Runtime(ThirteenSlots(), 25), "/p/sys.js");
+        ADD_FAILURE() << "a 25-line runtime was accepted";
+    } catch (const StyleError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"/p/sys.js\" has 25 lines"), std::string::npos) << error.what();
+    }
+    // Without a style file the runtime is never touched, so it is not checked.
+    style.styleFile.reset();
+    EXPECT_NO_THROW(CheckStyleFits(style, "short\r\n", "/p/sys.js"));
+}
+
+TEST(StyleFile, ApplyStyleReplacesOnlyWhatTheStyleHasFilesFor) {
+    const std::string runtime = Runtime(ThirteenSlots());
+    std::string sheet = "A.menu {}\r\n";
+    std::string code = runtime;
+    ApplyStyle(StyleFiles{}, sheet, code);
+    EXPECT_EQ(sheet, "A.menu {}\r\n");
+    EXPECT_EQ(code, runtime);
+
+    StyleFiles both;
+    both.styleSheet = "BODY {}\r\n";
+    both.styleFile = test::CrLf(std::vector<std::string>(kStyleFileLines, "x=4"));
+    ApplyStyle(both, sheet, code);
+    EXPECT_EQ(sheet, "BODY {}\r\n");
+    EXPECT_EQ(Slot(code, 12), "var s1 =4;");
+}
+
+TEST(StyleFile, TheDefaultsSaveAsTheyAreListedAndFitTheirSlots) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::string expected;
+    for (size_t i = 0; i < kStyleFileLines; ++i) {
+        const std::string_view line = DefaultStyleLines()[i];
+        entries.emplace_back(StyleLineName(line), StyleLineValue(line));
+        expected += std::string(line) + "\r\n";
+        EXPECT_EQ(StyleValueProblem(i + 1, StyleLineValue(line)), "") << line;
+    }
+    EXPECT_EQ(StyleFileText(entries), expected);
+}
+
+TEST(StyleFile, TypedValuesThatWouldBreakTheRuntimeAreRefused) {
+    struct Case {
+        size_t line;
+        std::string value;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {2, "9", true},      {2, " 12.5 ", true}, {2, "", false},         {2, "9px", false},
+        {13, "-2", true},    {12, "1;alert(1)", false}, {6, "#ff0000", true}, {6, "red\"", false},
+        {14, "&raquo;", true}, {14, "a\\", false},  {1, "anything", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StyleValueProblem(c.line, c.value).empty(), c.accepted) << c.line << " " << c.value;
+    EXPECT_NE(StyleValueProblem(2, "wide").find("\"Title Width\""), std::string::npos);
+}
+
+TEST(StyleFile, AStyleNameMustBeAFileNameAndNotAShippedOne) {
+    for (const char* good : {"My style", "Summer 2", "Été"}) EXPECT_EQ(StyleNameProblem(good), "") << good;
+    for (const char* bad : {"", "  ", "a/b", "a\\b", "what?", "..", "hot SUMMER", "Own style..."})
+        EXPECT_NE(StyleNameProblem(bad), "") << bad;
+    EXPECT_NE(StyleNameProblem(std::string(201, 'x')), "");
+}
+
+}  // namespace
+}  // namespace tavel

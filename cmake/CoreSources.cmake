@@ -21,5 +21,8 @@ set(TAVEL_CORE_SOURCES
   project/ProjectOperations.cpp
   project/StartupLoad.cpp
   project/ExternalPage.cpp
+  tools/SitePages.cpp
+  tools/CreateSite.cpp
+  tools/PageIntegration.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -1,8 +1,9 @@
 #include "tools/CreateSite.h"
 
 #include "menu/MenuTree.h"
+#include "platform/FileError.h"
+#include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
 
@@ -10,6 +11,9 @@ namespace tavel {
 namespace {
 
 constexpr size_t kSkippedNamed = 5;
+// Pages are put in place in groups, each with one flush to disk: waiting
+// for the disk once per page would make a large site take minutes.
+constexpr size_t kPagesPerFlush = 1024;
 
 struct Leaf {
     MenuItem* item;
@@ -48,34 +52,57 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     MenuTree& tree = workspace.Tree();
     const std::vector<Leaf> leaves = LeavesInWalkOrder(tree);
     report.pagesPlanned = leaves.size();
+
+    AtomicFileBatch batch;
+    // Items whose pages are in the batch and whose links become their digit
+    // names once the pages are in place.
+    std::vector<std::pair<MenuItem*, std::string>> linksToGive;
     bool linksGiven = false;
-    try {
-        for (size_t done = 0; done < leaves.size(); ++done) {
-            if (progress && !progress(done, leaves.size())) {
-                report.outcome = SiteReport::Outcome::Cancelled;
-                break;
-            }
-            MenuItem& item = *leaves[done].item;
-            std::string name;
-            if (options.linkNames) {
-                if (IsSeparator(item)) continue;
-                if (!IsPlainPageName(item.Data().Link)) {
-                    report.skipped.push_back({item.Data().Caption, item.Data().Link});
-                    continue;
-                }
-                name = item.Data().Link;
-            } else {
-                name = DigitPageName(leaves[done].absoluteIndex);
-            }
-            WriteTextFile(JoinPath(folder, name), SitePageText(PageTitle(item, options.title)));
-            ++report.pagesWritten;
-            if (!options.linkNames && item.Data().Link != name) {
-                tNodeData data = item.Data();
-                data.Link = name;
-                tree.SetData(&item, std::move(data));
-                linksGiven = true;
-            }
+    const auto placePages = [&] {
+        // Taken first: when the pages cannot be put in place, their items
+        // keep their links.
+        auto placed = std::move(linksToGive);
+        linksToGive.clear();
+        batch.Commit();
+        report.pagesWritten += placed.size();
+        for (auto& [item, name] : placed) {
+            if (options.linkNames || item->Data().Link == name) continue;
+            tNodeData data = item->Data();
+            data.Link = std::move(name);
+            tree.SetData(item, std::move(data));
+            linksGiven = true;
         }
+    };
+    try {
+        try {
+            for (size_t done = 0; done < leaves.size(); ++done) {
+                if (progress && !progress(done, leaves.size())) {
+                    report.outcome = SiteReport::Outcome::Cancelled;
+                    break;
+                }
+                MenuItem& item = *leaves[done].item;
+                std::string name;
+                if (options.linkNames) {
+                    if (IsSeparator(item)) continue;
+                    if (!IsPlainPageName(item.Data().Link)) {
+                        report.skipped.push_back({item.Data().Caption, item.Data().Link});
+                        continue;
+                    }
+                    name = item.Data().Link;
+                } else {
+                    name = DigitPageName(leaves[done].absoluteIndex);
+                }
+                batch.Add(JoinPath(folder, name), SitePageText(PageTitle(item, options.title)));
+                linksToGive.emplace_back(&item, std::move(name));
+                if (batch.Pending() == kPagesPerFlush) placePages();
+            }
+        } catch (const FileError&) {
+            // The pages before the one that failed stay, as they would had
+            // each been written on its own.
+            placePages();
+            throw;
+        }
+        placePages();
         if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(leaves.size(), leaves.size());
     } catch (...) {
         if (linksGiven) workspace.MarkModified();

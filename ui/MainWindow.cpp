@@ -121,6 +121,7 @@ void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow
     itemDialog_ = itemDialog;
     about_ = about;
     tools_ = tools;
+    if (tools_ != nullptr) tools_->SetHost(this);
 }
 
 QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); }
@@ -250,6 +251,22 @@ void MainWindow::Run(const std::function<void()>& command) {
         ShowError(error.what());
     }
 }
+
+void MainWindow::RunToolCommand(QWidget* over, const std::function<void()>& command) {
+    try {
+        FlushMemos();
+        command();
+    } catch (const std::exception& error) {
+        services_.Message(over, kApplicationTitle, Shown(error.what()), QMessageBox::Critical);
+    }
+    RefreshMemos();
+}
+
+void MainWindow::ToolMessage(QWidget* over, const std::string& text) {
+    services_.Message(over, kApplicationTitle, Shown(text), QMessageBox::NoIcon);
+}
+
+Preview& MainWindow::PreviewPane() { return *web_; }
 
 void MainWindow::ShowError(const std::string& text) {
     services_.Message(this, kApplicationTitle, Shown(text), QMessageBox::Critical);

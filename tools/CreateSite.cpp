@@ -126,9 +126,9 @@ std::string SiteReportMessage(const SiteReport& report) {
     }
     if (!report.skipped.empty()) {
         message += "\n\n" + std::to_string(report.skipped.size()) +
-                   (report.skipped.size() == 1 ? " item got no page because its link is"
-                                               : " items got no page because their links are") +
-                   " not the name of a page file in the project folder:";
+                   (report.skipped.size() == 1 ? " item got no page: its link is" : " items got no page: their links are") +
+                   " not a plain page name of the project folder (a web address, a path, empty, or one of the "
+                   "project's own files):";
         for (size_t i = 0; i < report.skipped.size() && i < kSkippedNamed; ++i) {
             const SkippedItem& item = report.skipped[i];
             message += "\n" + item.caption + " (" + (item.link.empty() ? "no link" : "\"" + item.link + "\"") + ")";

@@ -135,8 +135,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
     pageDialog_->setOption(QFileDialog::DontConfirmOverwrite);
 
     // The layout is 230 by 221 where the fonts allow, larger where they need it.
-    const QSize needed = layout->sizeHint();
-    setFixedSize(std::max(230, needed.width()), std::max(221, needed.height()));
+    setFixedSize(std::max(230, layout->minimumSize().width()), std::max(221, layout->sizeHint().height()));
 }
 
 QPushButton* ToolsWindow::Button(const char* name, const QString& caption, void (ToolsWindow::*handler)()) {

@@ -46,7 +46,7 @@ test("a site from the template menu: every page shows the menu, and its links re
   const site = createSite("named", "link");
   // The template's Home item links the project's own page, which the
   // project save writes; it is named as skipped.
-  assert.match(site.said, /^Site created\.\n\n1 item got no page/);
+  assert.match(site.said, /^Site created\.\n\n1 item got no page: its link is not a plain page name/);
   assert.match(site.said, /Home \("index\.htm"\)/);
   const pages = fs.readdirSync(site.folder).filter((f) => f.endsWith(".htm") && f !== "index.htm").sort();
   assert.deepEqual(pages, ["advanced.htm", "beginners.htm", "company.htm", "consulting.htm", "contact.htm",

@@ -155,7 +155,7 @@ TEST_F(CreateSiteTest, LinkNamesWriteOnlyPlainPagesOfTheProjectFolder) {
     ASSERT_EQ(report.skipped.size(), 12u);  // separators are not counted
     EXPECT_EQ(report.skipped.front().caption, "Up");
     const std::string message = SiteReportMessage(report);
-    EXPECT_EQ(message.rfind("Site created.\n\n12 items got no page", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("Site created.\n\n12 items got no page: their links are not a plain page name", 0), 0u) << message;
     EXPECT_NE(message.find("Up (\"../x.htm\")\nRoot (\"/etc/x\")"), std::string::npos) << message;
     EXPECT_NE(message.find("and 7 more."), std::string::npos) << message;
     EXPECT_EQ(message.find("Empty"), std::string::npos) << "only the first few are named";

@@ -4,6 +4,7 @@ set(TAVEL_CORE_SOURCES
   platform/Paths.cpp
   platform/TextFile.cpp
   platform/TextLines.cpp
+  platform/AtomicFileBatch.cpp
   menu/MenuTree.cpp
   menu/ScriptWriter.cpp
   menu/ScriptReader.cpp
@@ -28,5 +29,8 @@ set(TAVEL_CORE_SOURCES
   project/ExternalPage.cpp
   project/StyleFile.cpp
   project/NewMenu.cpp
+  tools/SitePages.cpp
+  tools/CreateSite.cpp
+  tools/PageIntegration.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -146,6 +146,7 @@ void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow
     itemDialog_ = itemDialog;
     about_ = about;
     tools_ = tools;
+    if (tools_ != nullptr) tools_->SetHost(this);
 }
 
 void MainWindow::SetSaveDialog(ProjectSaveDialog* saveDialog) { saveDialog_ = saveDialog; }
@@ -401,6 +402,26 @@ void MainWindow::Open() {
     for (const std::string& warning : result.warnings)
         services_.Message(this, kApplicationTitle, Shown(warning), QMessageBox::Warning);
 }
+
+void MainWindow::RunToolCommand(QWidget* over, const std::function<void()>& command) {
+    try {
+        FlushMemos();
+        command();
+    } catch (const CommandDeclined&) {
+        // The user said No to the command's question: nothing to report.
+    } catch (const std::exception& error) {
+        services_.Message(over, kApplicationTitle, Shown(error.what()), QMessageBox::Critical);
+    }
+    RefreshMemos();
+    UpdateUndoActions();
+    UpdateSaveCommand();
+}
+
+void MainWindow::ToolMessage(QWidget* over, const std::string& text) {
+    services_.Message(over, kApplicationTitle, Shown(text), QMessageBox::NoIcon);
+}
+
+Preview& MainWindow::PreviewPane() { return *web_; }
 
 void MainWindow::ShowError(const std::string& text) {
     services_.Message(this, kApplicationTitle, Shown(text), QMessageBox::Critical);

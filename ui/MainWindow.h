@@ -19,6 +19,7 @@ class QTabWidget;
 namespace tavel {
 
 class MenuTreeModel;
+class Preview;
 class MenuTreeView;
 class NewMenuDialog;
 class ItemDialog;
@@ -89,6 +90,14 @@ public:
     void EditSelectedItem();
     void ExpandAll();
     void CollapseAll();
+
+    // The Program Tools window works on this window's project. Its commands
+    // run like the window's own (memo edits reach the core first, an error
+    // is shown over `over`), and the memos show what they changed.
+    void RunToolCommand(QWidget* over, const std::function<void()>& command);
+    void ToolMessage(QWidget* over, const std::string& text);
+    Preview& PreviewPane();
+    UiServices& Services() { return services_; }
 
     // The preview's own toolbar.
     void GoBack();

@@ -1,12 +1,222 @@
 #include "ui/ToolsWindow.h"
 
+#include "project/Workspace.h"
+#include "tools/CreateSite.h"
+#include "tools/PageIntegration.h"
+#include "ui/LocalText.h"
+#include "ui/MainWindow.h"
+#include "ui/UiServices.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
 namespace tavel {
+namespace {
+
+// How long Create runs before its progress shows, and how often the window
+// is brought up to date while it runs.
+constexpr int kProgressDelayMs = 400;
+constexpr qint64 kProgressStepMs = 40;
+
+QLabel* BoldLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* Field(const char* name, const QString& text) {
+    auto* edit = new QLineEdit(text);
+    edit->setObjectName(name);
+    return edit;
+}
+
+}  // namespace
 
 ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName("TForm8");
     setWindowTitle("Program Tools");
     setModal(false);
-    setFixedSize(230, 221);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
+
+    layout->addWidget(BoldLabel("Label1", "Integrate"));
+    auto* pageRow = new QHBoxLayout;
+    pagePath_ = Field("Edit1", "");
+    pagePath_->setToolTip("The page to put the menu into");
+    pageRow->addWidget(pagePath_, 1);
+    // A small button beside the field, as wide as its three dots need.
+    auto* choose = new QToolButton;
+    choose->setObjectName("Button1");
+    choose->setText("...");
+    choose->setToolTip("Choose the page");
+    connect(choose, &QToolButton::clicked, this, &ToolsWindow::ChoosePage);
+    pageRow->addWidget(choose);
+    layout->addLayout(pageRow);
+    layout->addWidget(Button("Button2", "Integrate", &ToolsWindow::Integrate), 0, Qt::AlignRight);
+
+    auto* bevel = new QFrame;
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(bevel);
+
+    layout->addWidget(BoldLabel("Label2", "Create site from map"));
+    auto* nameRow = new QHBoxLayout;
+    auto* nameLabel = new QLabel("Site name");
+    nameLabel->setObjectName("Label3");
+    siteName_ = Field("Edit2", "");
+    nameLabel->setBuddy(siteName_);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(siteName_, 1);
+    layout->addLayout(nameRow);
+
+    linkNames_ = new QCheckBox("Link names\\digit names");
+    linkNames_->setObjectName("CheckBox2");
+    linkNames_->setChecked(true);
+    linkNames_->setToolTip("Checked: each page is named by its item's link. Clear: pages get digit names, "
+                           "which become the items' links.");
+    layout->addWidget(linkNames_);
+    addTitles_ = new QCheckBox("Add titles");
+    addTitles_->setObjectName("CheckBox3");
+    addTitles_->setChecked(true);
+    connect(addTitles_, &QCheckBox::clicked, this, &ToolsWindow::AddTitlesToggled);
+    layout->addWidget(addTitles_);
+
+    titleFormat_ = new QLabel("Title format");
+    titleFormat_->setObjectName("Label4");
+    layout->addWidget(titleFormat_);
+    auto* formatRow = new QHBoxLayout;
+    firstPart_ = Field("Edit3", "Title");
+    separator_ = Field("Edit4", " :: ");
+    secondPart_ = Field("Edit5", "Item");
+    firstPart_->setToolTip("\"Title\" stands for the parent item's caption");
+    separator_->setToolTip("Between the two parts");
+    secondPart_->setToolTip("\"Item\" stands for the item's own caption");
+    formatRow->addWidget(firstPart_, 3);
+    formatRow->addWidget(separator_, 2);
+    formatRow->addWidget(secondPart_, 3);
+    layout->addLayout(formatRow);
+
+    layout->addStretch(1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(Button("Button3", "Create", &ToolsWindow::CreateSite));
+    buttonRow->addStretch(1);
+    QPushButton* cancel = Button("BitBtn1", "Cancel", &ToolsWindow::Cancel);
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    buttonRow->addWidget(cancel);
+    layout->addLayout(buttonRow);
+
+    pageDialog_ = new QFileDialog(this);
+    pageDialog_->setObjectName("SaveDialog1");
+    pageDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    pageDialog_->setFileMode(QFileDialog::AnyFile);
+    pageDialog_->setNameFilter("Any web pages (*.htm *.html *.php *.cgi *.asp)");
+    // The page is edited, not replaced: no question about an existing file.
+    pageDialog_->setOption(QFileDialog::DontConfirmOverwrite);
+
+    // The layout is 230 by 221 where the fonts allow, larger where they need it.
+    setFixedSize(std::max(230, layout->minimumSize().width()), std::max(221, layout->sizeHint().height()));
+}
+
+QPushButton* ToolsWindow::Button(const char* name, const QString& caption, void (ToolsWindow::*handler)()) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    // Enter in a field must not run a tool.
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void ToolsWindow::showEvent(QShowEvent* event) {
+    // Until the user names the site, it is named after the open project.
+    if (host_ != nullptr && !siteName_->isModified()) siteName_->setText(Shown(host_->Work().ProjectName()));
+    QDialog::showEvent(event);
+}
+
+void ToolsWindow::reject() { Cancel(); }
+
+void ToolsWindow::Cancel() { hide(); }
+
+void ToolsWindow::AddTitlesToggled() {
+    const bool on = addTitles_->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(titleFormat_), static_cast<QWidget*>(firstPart_),
+                             static_cast<QWidget*>(separator_), static_cast<QWidget*>(secondPart_)})
+        control->setEnabled(on);
+}
+
+void ToolsWindow::ChoosePage() {
+    if (host_ == nullptr || !host_->Services().RunDialog(*pageDialog_)) return;
+    const QStringList chosen = pageDialog_->selectedFiles();
+    if (!chosen.isEmpty()) pagePath_->setText(chosen.front());
+}
+
+void ToolsWindow::Integrate() {
+    if (host_ == nullptr) return;
+    std::string message;
+    host_->RunToolCommand(this, [&] {
+        message = IntegrateReportMessage(IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text())));
+    });
+    if (!message.empty()) host_->ToolMessage(this, message);
+}
+
+void ToolsWindow::CreateSite() {
+    if (host_ == nullptr) return;
+    SiteOptions options;
+    options.title = {Bytes(siteName_->text()), addTitles_->isChecked(), Bytes(firstPart_->text()),
+                     Bytes(separator_->text()), Bytes(secondPart_->text())};
+    options.linkNames = linkNames_->isChecked();
+
+    std::optional<SiteReport> report;
+    host_->RunToolCommand(this, [&] {
+        QProgressDialog progress("Creating the site's pages...", "Cancel", 0, 0, this);
+        progress.setObjectName("SiteProgress");
+        progress.setWindowTitle("Create site");
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.setMinimumDuration(kProgressDelayMs);
+        progress.setAutoReset(false);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 shown = -kProgressStepMs;
+        report = tavel::CreateSite(host_->Work(), host_->PreviewPane(), options, [&](size_t done, size_t total) {
+            if (clock.elapsed() - shown >= kProgressStepMs || done == total) {
+                shown = clock.elapsed();
+                progress.setMaximum(static_cast<int>(total));
+                progress.setValue(static_cast<int>(done));
+                // Until the progress box is up (and modal), the user must not
+                // change the tree the pages are made from.
+                QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
+                                                                     : QEventLoop::ExcludeUserInputEvents);
+            }
+            return !progress.wasCanceled();
+        });
+    });
+    // Digit names rewrite item links behind the undo history's back, even
+    // when the run then fails: an undo must not put the old links back
+    // under pages that now carry the new names.
+    if (!options.linkNames) host_->ClearHistory();
+    if (!report) return;
+    host_->ToolMessage(this, SiteReportMessage(*report));
+    if (report->outcome == SiteReport::Outcome::Created) hide();
 }
 
 }  // namespace tavel

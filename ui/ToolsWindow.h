@@ -2,15 +2,55 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace tavel {
 
+class MainWindow;
+
 // The Program Tools window: a small tool window that stays on top of the
-// main window and lets the user go on editing. Created hidden at start-up.
+// main window and lets the user go on editing. Created hidden at start-up;
+// its fields keep their values while it is hidden. It integrates the menu
+// into an existing page and creates a site of pages from the menu.
 class ToolsWindow : public QDialog {
     Q_OBJECT
 
 public:
     explicit ToolsWindow(QWidget* parent = nullptr);
+
+    // The window works on the main window's project; handed over once both
+    // exist.
+    void SetHost(MainWindow* host) { host_ = host; }
+
+    // The handlers of its buttons.
+    void ChoosePage();
+    void Integrate();
+    void CreateSite();
+    void AddTitlesToggled();
+    void Cancel();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Escape presses Cancel.
+    void reject() override;
+
+private:
+    QPushButton* Button(const char* name, const QString& caption, void (ToolsWindow::*handler)());
+
+    MainWindow* host_ = nullptr;
+    QLineEdit* pagePath_ = nullptr;
+    QLineEdit* siteName_ = nullptr;
+    QCheckBox* linkNames_ = nullptr;
+    QCheckBox* addTitles_ = nullptr;
+    QLabel* titleFormat_ = nullptr;
+    QLineEdit* firstPart_ = nullptr;
+    QLineEdit* separator_ = nullptr;
+    QLineEdit* secondPart_ = nullptr;
+    QFileDialog* pageDialog_ = nullptr;
 };
 
 }  // namespace tavel

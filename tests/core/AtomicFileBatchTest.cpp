@@ -1,0 +1,56 @@
+#include "platform/AtomicFileBatch.h"
+
+#include "TestSupport.h"
+#include "platform/FileError.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace tavel {
+namespace {
+
+namespace fs = std::filesystem;
+
+size_t EntriesIn(const std::string& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(AtomicFileBatchTest, NothingChangesUntilCommitAndNothingStaysBehindWithout) {
+    test::TempFolder folder;
+    folder.Write("a.htm", "old a");
+    {
+        AtomicFileBatch batch;
+        batch.Add(folder.File("a.htm"), "new a");
+        batch.Add(folder.File("b.htm"), "new b");
+        EXPECT_EQ(folder.Read("a.htm"), "old a");
+        EXPECT_FALSE(fs::exists(folder.File("b.htm")));
+    }
+    EXPECT_EQ(EntriesIn(folder.path()), 1u) << "temporary files are removed";
+    EXPECT_EQ(folder.Read("a.htm"), "old a");
+}
+
+TEST(AtomicFileBatchTest, CommitReplacesInOrderKeepingModesAndFollowingLinks) {
+    test::TempFolder folder;
+    folder.Write("real.htm", "old");
+    ::chmod(folder.File("real.htm").c_str(), 0640);
+    fs::create_symlink(folder.File("real.htm"), folder.File("link.htm"));
+    AtomicFileBatch batch;
+    batch.Add(folder.File("link.htm"), "through the link");
+    batch.Add(folder.File("twice.htm"), "first");
+    batch.Add(folder.File("twice.htm"), "second");
+    EXPECT_THROW(batch.Add(folder.File("missing/x.htm"), "x"), FileError);
+    EXPECT_EQ(batch.Pending(), 3u);
+    batch.Commit();
+    EXPECT_EQ(batch.Pending(), 0u);
+    EXPECT_TRUE(fs::is_symlink(folder.File("link.htm")));
+    EXPECT_EQ(folder.Read("real.htm"), "through the link");
+    EXPECT_EQ(fs::status(folder.File("real.htm")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(folder.Read("twice.htm"), "second");
+    EXPECT_EQ(EntriesIn(folder.path()), 3u);
+}
+
+}  // namespace
+}  // namespace tavel

@@ -1,0 +1,226 @@
+#include "tools/CreateSite.h"
+
+#include "TestSupport.h"
+#include "platform/FileError.h"
+#include "project/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+namespace tavel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Row;
+
+std::set<std::string> FilesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.insert(fs::relative(entry.path(), folder).string());
+    return names;
+}
+
+const std::set<std::string> kProjectFiles = {"temp.js", "index.htm", "stt.css", "sys.js"};
+
+std::set<std::string> WithProjectFiles(std::set<std::string> names) {
+    names.insert(kProjectFiles.begin(), kProjectFiles.end());
+    return names;
+}
+
+class CreateSiteTest : public ::testing::Test {
+protected:
+    CreateSiteTest() : workspace(program.path() + "/") {
+        fs::create_directory(program.File("system"));
+        for (const std::string& name : kProjectFiles) program.Write("system/" + name, "template " + name + "\r\n");
+        workspace.Texts() = {"", "<html>page</html>\r\n", "css\r\n", "js\r\n"};
+        workspace.SetProject(projects.File("Shop"), "Shop");
+    }
+
+    std::string Project() const { return projects.File("Shop"); }
+    std::string Page(const std::string& name) const { return projects.Read("Shop/" + name); }
+    SiteReport Create(SiteOptions options, const SiteProgress& progress = {}) {
+        return CreateSite(workspace, preview, options, progress);
+    }
+    static SiteOptions Digits() {
+        SiteOptions options;
+        options.title.siteName = "S";
+        options.linkNames = false;
+        return options;
+    }
+
+    test::TempFolder program;
+    test::TempFolder projects;
+    Workspace workspace;
+    test::RecordingPreview preview;
+};
+
+TEST_F(CreateSiteTest, DigitNamesFollowAbsoluteIndicesAndBecomeTheLinks) {
+    test::BuildTree(workspace.Tree(), {{0, 'M', "A", "", "a.htm"},
+                                       {1, 'L', "A1", "", ""},
+                                       {1, 'S', "----------", "", ""},
+                                       {0, 'L', "B", "", "b.htm"}});
+    workspace.MarkModified();
+    for (int run = 0; run < 2; ++run) {
+        const SiteReport report = Create(Digits());
+        EXPECT_EQ(report.outcome, SiteReport::Outcome::Created);
+        EXPECT_EQ(report.pagesWritten, 3u);
+        EXPECT_EQ(SiteReportMessage(report), "Site succesfully created!");
+        EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem1.htm", "tavelitem2.htm", "tavelitem3.htm"}));
+    }
+    EXPECT_EQ(test::RowsOf(workspace.Tree()), (std::vector<Row>{{0, 'M', "A", "", "a.htm"},
+                                                                {1, 'L', "A1", "", "tavelitem1.htm"},
+                                                                {1, 'S', "----------", "", "tavelitem2.htm"},
+                                                                {0, 'L', "B", "", "tavelitem3.htm"}}));
+    // The second save wrote the links into the project's script.
+    EXPECT_EQ(Page("temp.js"), workspace.Texts().script);
+    EXPECT_NE(Page("temp.js").find("\"tavelitem3.htm\""), std::string::npos);
+    EXPECT_EQ(Page("index.htm"), "<html>page</html>\r\n");
+    EXPECT_FALSE(workspace.Modified());
+    EXPECT_EQ(Page("tavelitem1.htm"),
+              "<link rel=stylesheet href=\"stt.css\" type=\"text/css\"><!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
+              "Transitional//EN\"><html><head><meta charset=\"utf-8\"><title>S A :: A1</title><script "
+              "language=\"javascript\" src=\"sys.js\"></script><script language=\"javascript\" "
+              "src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\"><div "
+              "id=\"menuHolder\"></div></body></html>");
+    // The template folder is never touched by a saved project.
+    EXPECT_EQ(program.Read("system/temp.js"), "template temp.js\r\n");
+}
+
+TEST_F(CreateSiteTest, TitlesFollowTheFormatFields) {
+    test::BuildTree(workspace.Tree(), {{0, 'L', "Top", "", ""},
+                                       {0, 'M', "P", "", ""},
+                                       {1, 'M', "Q", "", ""},
+                                       {2, 'L', "C", "", ""}});
+    struct Case {
+        bool addTitles;
+        std::string first, separator, second;
+        std::string top, third;  // titles of tavelitem0.htm and tavelitem3.htm
+    };
+    const Case cases[] = {
+        {true, "Title", " :: ", "Item", "S  :: Top", "S Q :: C"},
+        {true, "title", " :: ", "Item", "S title :: Top", "S title :: C"},
+        {true, "", " :: ", "", "S  :: ", "S  :: "},
+        {true, "Section", " - ", "ITEM", "S Section - ITEM", "S Section - ITEM"},
+        {false, "Title", " :: ", "Item", "S", "S"},
+    };
+    for (const Case& c : cases) {
+        SiteOptions options = Digits();
+        options.title = {"S", c.addTitles, c.first, c.separator, c.second};
+        Create(options);
+        const auto title = [&](const std::string& name) {
+            const std::string page = Page(name);
+            const size_t from = page.find("<title>") + 7;
+            return page.substr(from, page.find("</title>") - from);
+        };
+        EXPECT_EQ(title("tavelitem0.htm"), c.top) << c.first << c.second;
+        EXPECT_EQ(title("tavelitem3.htm"), c.third) << c.first << c.second;
+    }
+}
+
+TEST_F(CreateSiteTest, LinkNamesWriteOnlyPlainPagesOfTheProjectFolder) {
+    test::BuildTree(workspace.Tree(), {{0, 'M', "Hostile", "", ""},
+                                       {1, 'L', "Up", "", "../x.htm"},
+                                       {1, 'L', "Root", "", "/etc/x"},
+                                       {1, 'L', "Abs", "", projects.File("outside.htm")},
+                                       {1, 'L', "Deep", "", "a/b.htm"},
+                                       {1, 'L', "Back", "", "a\\b.htm"},
+                                       {1, 'L', "Web", "", "http://x"},
+                                       {1, 'L', "Mail", "", "mailto:me@x"},
+                                       {1, 'L', "Anchor", "", "#top"},
+                                       {1, 'L', "Dots", "", ".."},
+                                       {1, 'L', "Empty", "", ""},
+                                       {1, 'S', "----------", "", ""},
+                                       {1, 'L', "Own", "", "index.htm"},
+                                       {1, 'L', "Own too", "", "STT.CSS"},
+                                       {0, 'M', "Fine", "", ""},
+                                       {1, 'L', "First", "", "page.htm"},
+                                       {1, 'L', "----------", "", ""},
+                                       {1, 'L', "Second", "", "page.htm"},
+                                       {1, 'L', "Other", "", "other page.html"}});
+    const SiteReport report = Create(SiteOptions{{"S"}, true});
+    EXPECT_EQ(report.outcome, SiteReport::Outcome::Created);
+    EXPECT_EQ(report.pagesWritten, 3u);
+    EXPECT_EQ(FilesIn(projects.path()), std::set<std::string>({"Shop", "Shop/temp.js", "Shop/index.htm",
+                                                               "Shop/stt.css", "Shop/sys.js", "Shop/page.htm",
+                                                               "Shop/other page.html"}));
+    EXPECT_FALSE(fs::exists("/etc/x"));
+    // The later of two items with one link keeps the page; the project's own
+    // files are the project's, not pages.
+    EXPECT_NE(Page("page.htm").find("<title>S Fine :: Second</title>"), std::string::npos);
+    EXPECT_EQ(Page("index.htm"), "<html>page</html>\r\n");
+    EXPECT_EQ(Page("stt.css"), "css\r\n");
+
+    ASSERT_EQ(report.skipped.size(), 12u);  // separators are not counted
+    EXPECT_EQ(report.skipped.front().caption, "Up");
+    const std::string message = SiteReportMessage(report);
+    EXPECT_EQ(message.rfind("Site created.\n\n12 items got no page: their links are not a plain page name", 0), 0u) << message;
+    EXPECT_NE(message.find("Up (\"../x.htm\")\nRoot (\"/etc/x\")"), std::string::npos) << message;
+    EXPECT_NE(message.find("and 7 more."), std::string::npos) << message;
+    EXPECT_EQ(message.find("Empty"), std::string::npos) << "only the first few are named";
+}
+
+TEST_F(CreateSiteTest, PlainPageNames) {
+    for (const char* name : {"a.htm", "tavelitem7.htm", "page.php", "über.htm", "x", "index.html", "temp.js.htm"})
+        EXPECT_TRUE(IsPlainPageName(name)) << name;
+    for (const char* name : {"", ".", "..", "../x.htm", "/x.htm", "C:x.htm", "a/b", "a\\b", "http://x", "x.htm#a",
+                             "x.htm?q=1", "temp.js", "Index.htm", "sys.js", "table_bgcolor.jpg", " a.htm", "a\tb"})
+        EXPECT_FALSE(IsPlainPageName(name)) << name;
+}
+
+TEST_F(CreateSiteTest, EmptyTreeStillSavesTheProjectAndSucceeds) {
+    const SiteReport report = Create(Digits());
+    EXPECT_EQ(SiteReportMessage(report), "Site succesfully created!");
+    EXPECT_EQ(FilesIn(Project()), kProjectFiles);
+    EXPECT_EQ(Page("temp.js"), "var theMenu = new Array();\r\n");
+}
+
+TEST_F(CreateSiteTest, TheDefaultProjectWritesNothing) {
+    workspace.SetProject("", "");
+    test::BuildTree(workspace.Tree(), {{0, 'L', "A", "", "a.htm"}});
+    const SiteReport report = Create(Digits());
+    EXPECT_EQ(report.outcome, SiteReport::Outcome::NeedsSavedProject);
+    EXPECT_EQ(SiteReportMessage(report), "Please, save project at first");
+    EXPECT_FALSE(fs::exists(Project()));
+    EXPECT_EQ(FilesIn(program.File("system")), kProjectFiles);
+    EXPECT_EQ(program.Read("system/temp.js"), "template temp.js\r\n");
+    EXPECT_EQ(workspace.Tree().Top(0)->Data().Link, "a.htm");
+    EXPECT_TRUE(preview.calls.empty());
+}
+
+TEST_F(CreateSiteTest, CancellingKeepsThePagesWrittenAndSavesTheirLinks) {
+    test::BuildTree(workspace.Tree(), {{0, 'L', "A", "", "a.htm"}, {0, 'L', "B", "", "b.htm"}, {0, 'L', "C", "", "c.htm"}});
+    std::vector<std::pair<size_t, size_t>> told;
+    const SiteReport report = Create(Digits(), [&](size_t done, size_t total) {
+        told.emplace_back(done, total);
+        return done < 2;
+    });
+    EXPECT_EQ(told, (std::vector<std::pair<size_t, size_t>>{{0, 3}, {1, 3}, {2, 3}}));
+    EXPECT_EQ(report.outcome, SiteReport::Outcome::Cancelled);
+    EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem0.htm", "tavelitem1.htm"}));
+    EXPECT_NE(Page("temp.js").find("tavelitem1.htm"), std::string::npos);
+    EXPECT_NE(Page("temp.js").find("\"c.htm\""), std::string::npos);
+    EXPECT_EQ(SiteReportMessage(report),
+              "Site creation stopped after 2 of 3 pages; the project was saved with the pages written.");
+}
+
+TEST_F(CreateSiteTest, AFailedPageEndsTheRunAndMarksTheGivenLinksUnsaved) {
+    test::BuildTree(workspace.Tree(), {{0, 'L', "A", "", "a.htm"}, {0, 'L', "B", "", "b.htm"}, {0, 'L', "C", "", "c.htm"}});
+    fs::create_directories(projects.File("Shop/tavelitem1.htm"));
+    try {
+        Create(Digits());
+        FAIL() << "a folder in the way of a page must end the run";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), projects.File("Shop") + "/tavelitem1.htm");
+    }
+    EXPECT_TRUE(fs::exists(projects.File("Shop/tavelitem0.htm")));
+    EXPECT_FALSE(fs::exists(projects.File("Shop/tavelitem2.htm")));
+    EXPECT_EQ(workspace.Tree().Top(0)->Data().Link, "tavelitem0.htm");
+    EXPECT_EQ(workspace.Tree().Top(2)->Data().Link, "c.htm");
+    EXPECT_TRUE(workspace.Modified());
+    EXPECT_EQ(Page("temp.js").find("tavelitem0.htm"), std::string::npos) << "links are not saved after a failure";
+}
+
+}  // namespace
+}  // namespace tavel

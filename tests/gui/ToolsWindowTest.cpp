@@ -1,0 +1,191 @@
+// The Program Tools window: its fields, and Create and Integrate run from
+// its buttons on the main window's project.
+#include "GuiFixture.h"
+#include "project/Workspace.h"
+#include "ui/LocalText.h"
+#include "ui/MainWindow.h"
+#include "ui/ToolsWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tavel;
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class ToolsWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::GuiFixture> f;
+    QTemporaryDir projects;
+
+    ToolsWindow& Tools() { return *f->toolsWindow; }
+    template <typename T>
+    T* Control(const char* name) {
+        T* control = Tools().findChild<T*>(name);
+        if (control == nullptr) qFatal("no control %s", name);
+        return control;
+    }
+    void Click(const char* name) { Control<QAbstractButton>(name)->click(); }
+    QStringList Messages() {
+        QStringList texts;
+        for (const auto& m : f->services.messages) texts << m.text;
+        return texts;
+    }
+    void ShowTools() {
+        f->mainWindow->Action("Action13")->trigger();
+        QVERIFY(Tools().isVisible());
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<test::GuiFixture>();
+        f->WriteTemplate("temp.js", test::ExampleMenuScript());
+        f->WriteTemplate("index.htm", "<html><body onLoad=\"buildMenu('theMenu')\"></body></html>\r\n");
+        f->WriteTemplate("stt.css", "A.menu {}\r\n");
+        f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
+        f->Start();
+    }
+    void cleanup() {
+        QCOMPARE(f->services.unexpectedDialogs, 0);
+        f.reset();
+    }
+
+    void fieldsFitAndAddTitlesEnablesTheFormat() {
+        ShowTools();
+        QCOMPARE(Tools().objectName(), QString("TForm8"));
+        QCOMPARE(Tools().windowTitle(), QString("Program Tools"));
+        QVERIFY(Tools().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!Tools().isModal());
+        const struct {
+            const char* name;
+            const char* text;
+        } labels[] = {{"Label1", "Integrate"}, {"Label2", "Create site from map"}, {"Label3", "Site name"},
+                      {"Label4", "Title format"}};
+        for (const auto& l : labels) QCOMPARE(Control<QLabel>(l.name)->text(), QString(l.text));
+        QVERIFY(Control<QLabel>("Label1")->font().bold());
+        QVERIFY(Control<QLabel>("Label2")->font().bold());
+        const struct {
+            const char* name;
+            const char* text;
+        } fields[] = {{"Edit1", ""}, {"Edit2", ""}, {"Edit3", "Title"}, {"Edit4", " :: "}, {"Edit5", "Item"}};
+        for (const auto& e : fields) QCOMPARE(Control<QLineEdit>(e.name)->text(), QString(e.text));
+        const struct {
+            const char* name;
+            const char* text;
+        } buttons[] = {{"Button1", "..."}, {"Button2", "Integrate"}, {"Button3", "Create"}, {"BitBtn1", "Cancel"}};
+        for (const auto& b : buttons) QCOMPARE(Control<QAbstractButton>(b.name)->text(), QString(b.text));
+        QCOMPARE(Control<QCheckBox>("CheckBox2")->text(), QString("Link names\\digit names"));
+        QCOMPARE(Control<QCheckBox>("CheckBox3")->text(), QString("Add titles"));
+        QVERIFY(Control<QCheckBox>("CheckBox2")->isChecked());
+        QVERIFY(Control<QCheckBox>("CheckBox3")->isChecked());
+        QVERIFY(Tools().findChild<QWidget*>("Bevel1") != nullptr);
+        auto* dialog = Control<QFileDialog>("SaveDialog1");
+        QCOMPARE(dialog->nameFilters(), QStringList{"Any web pages (*.htm *.html *.php *.cgi *.asp)"});
+        QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+
+        // Nothing is cut off by the fonts at hand.
+        QVERIFY(Tools().width() >= 230 && Tools().height() >= 221);
+        for (QWidget* control : Tools().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!control->isVisible()) continue;
+            QVERIFY2(Tools().rect().contains(control->geometry()), qPrintable(control->objectName()));
+            QVERIFY2(control->width() >= control->minimumSizeHint().width(), qPrintable(control->objectName()));
+        }
+
+        // The default project has no name to offer; the user's name stays.
+        Control<QCheckBox>("CheckBox3")->click();
+        for (const char* name : {"Label4", "Edit3", "Edit4", "Edit5"})
+            QVERIFY2(!Control<QWidget>(name)->isEnabled(), name);
+        Control<QCheckBox>("CheckBox3")->click();
+        for (const char* name : {"Label4", "Edit3", "Edit4", "Edit5"})
+            QVERIFY2(Control<QWidget>(name)->isEnabled(), name);
+
+        Control<QLineEdit>("Edit3")->setText("Part");
+        QTest::keyClick(&Tools(), Qt::Key_Escape);
+        QVERIFY(!Tools().isVisible());
+        ShowTools();
+        QCOMPARE(Control<QLineEdit>("Edit3")->text(), QString("Part"));
+        Click("BitBtn1");
+        QVERIFY(!Tools().isVisible());
+    }
+
+    void createOnTheDefaultProjectAsksForASave() {
+        ShowTools();
+        Click("Button3");
+        QCOMPARE(Messages(), QStringList{"Please, save project at first"});
+        QVERIFY(Tools().isVisible());
+        QCOMPARE(QByteArray::fromStdString(f->ReadTemplate("temp.js")), QByteArray::fromStdString(test::ExampleMenuScript()));
+        QCOMPARE(QDir(f->ProgramFolder() + "system").entryList(QDir::Files).size(), 4);
+    }
+
+    void createAndIntegrateOnASavedProject() {
+        const QString folder = projects.path() + "/Shop";
+        f->mainWindow->Work().SetProject(folder.toStdString(), "Shop");
+        ShowTools();
+        QCOMPARE(Control<QLineEdit>("Edit2")->text(), QString("Shop"));
+
+        Control<QCheckBox>("CheckBox2")->click();  // digit names
+        Click("Button3");
+        QCOMPARE(Messages(), QStringList{"Site succesfully created!"});
+        QVERIFY(!Tools().isVisible());
+        // Home 0, Products 1, Software 2, Editor 3, separator 4, Viewer 5,
+        // separator 6, Hardware 7, About 8, Contact 9.
+        QStringList pages = QDir(folder).entryList({"tavelitem*.htm"}, QDir::Files, QDir::Name);
+        QCOMPARE(pages, QStringList({"tavelitem0.htm", "tavelitem3.htm", "tavelitem4.htm", "tavelitem5.htm",
+                                     "tavelitem6.htm", "tavelitem7.htm", "tavelitem9.htm"}));
+        QVERIFY(ReadFile(folder + "/tavelitem9.htm").contains("<title>Shop About :: Contact</title>"));
+        const QByteArray script = ReadFile(folder + "/temp.js");
+        QVERIFY(script.contains("\"Contact\",\"Write to us\",\"tavelitem9.htm\""));
+        // The Database tab shows the script with the new links.
+        QCOMPARE(QByteArray::fromStdString(ProjectText(f->mainWindow->findChild<QPlainTextEdit*>("Memo1")->toPlainText())),
+                 script);
+
+        // Integrate: refused without a page, then into a page chosen with
+        // the file dialog.
+        ShowTools();
+        f->services.messages.clear();
+        Click("Button2");
+        QCOMPARE(Messages(), QStringList{"Choose the page to integrate the menu into."});
+        const QString page = projects.path() + "/mine.htm";
+        WriteFile(page, "<html><head><title>Mine</title></head><body>Own text</body></html>");
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            static_cast<QFileDialog&>(dialog).selectFile(page);
+            return true;
+        });
+        Click("Button1");
+        QCOMPARE(Control<QLineEdit>("Edit1")->text(), page);
+        f->services.messages.clear();
+        Click("Button2");
+        QCOMPARE(Messages(), QStringList());
+        QVERIFY(Tools().isVisible());
+        QCOMPARE(ReadFile(page),
+                 QByteArray("<link rel=stylesheet href=\"stt.css\" type=\"text/css\"><html><head><title>Mine</title>"
+                            "<script language=\"javascript\" src=\"sys.js\"></script><script language=\"javascript\" "
+                            "src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\">Own text</body></html>"));
+        QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
+        QCOMPARE(ReadFile(projects.path() + "/sys.js"), QByteArray("function buildMenu(name) {}\r\n"));
+    }
+};
+
+TAVEL_GUI_TEST_MAIN(ToolsWindowTest)
+#include "ToolsWindowTest.moc"

@@ -1,0 +1,142 @@
+#include "tools/CreateSite.h"
+
+#include "menu/MenuTree.h"
+#include "platform/FileError.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/Paths.h"
+#include "project/ProjectOperations.h"
+#include "project/Workspace.h"
+
+namespace tavel {
+namespace {
+
+constexpr size_t kSkippedNamed = 5;
+// Pages are put in place in groups, each with one flush to disk: waiting
+// for the disk once per page would make a large site take minutes.
+constexpr size_t kPagesPerFlush = 1024;
+
+struct Leaf {
+    MenuItem* item;
+    size_t absoluteIndex;
+};
+
+// The items without children in the order of a walk that visits an item
+// before its children, each with its position in that walk.
+std::vector<Leaf> LeavesInWalkOrder(const MenuTree& tree) {
+    std::vector<Leaf> leaves;
+    size_t index = 0;
+    std::vector<MenuItem*> pending;
+    for (size_t row = tree.TopCount(); row-- > 0;) pending.push_back(tree.Top(row));
+    while (!pending.empty()) {
+        MenuItem* item = pending.back();
+        pending.pop_back();
+        if (!item->HasChildren()) leaves.push_back({item, index});
+        ++index;
+        for (size_t row = item->ChildCount(); row-- > 0;) pending.push_back(item->Child(row));
+    }
+    return leaves;
+}
+
+}  // namespace
+
+SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions& options,
+                      const SiteProgress& progress) {
+    SiteReport report;
+    if (workspace.IsDefaultProject()) {
+        report.outcome = SiteReport::Outcome::NeedsSavedProject;
+        return report;
+    }
+    const std::string folder = workspace.ProjectFolder();
+    SaveProjectTexts(workspace, preview, folder);
+
+    MenuTree& tree = workspace.Tree();
+    const std::vector<Leaf> leaves = LeavesInWalkOrder(tree);
+    report.pagesPlanned = leaves.size();
+
+    AtomicFileBatch batch;
+    // Items whose pages are in the batch and whose links become their digit
+    // names once the pages are in place.
+    std::vector<std::pair<MenuItem*, std::string>> linksToGive;
+    bool linksGiven = false;
+    const auto placePages = [&] {
+        // Taken first: when the pages cannot be put in place, their items
+        // keep their links.
+        auto placed = std::move(linksToGive);
+        linksToGive.clear();
+        batch.Commit();
+        report.pagesWritten += placed.size();
+        for (auto& [item, name] : placed) {
+            if (options.linkNames || item->Data().Link == name) continue;
+            tNodeData data = item->Data();
+            data.Link = std::move(name);
+            tree.SetData(item, std::move(data));
+            linksGiven = true;
+        }
+    };
+    try {
+        try {
+            for (size_t done = 0; done < leaves.size(); ++done) {
+                if (progress && !progress(done, leaves.size())) {
+                    report.outcome = SiteReport::Outcome::Cancelled;
+                    break;
+                }
+                MenuItem& item = *leaves[done].item;
+                std::string name;
+                if (options.linkNames) {
+                    if (IsSeparator(item)) continue;
+                    if (!IsPlainPageName(item.Data().Link)) {
+                        report.skipped.push_back({item.Data().Caption, item.Data().Link});
+                        continue;
+                    }
+                    name = item.Data().Link;
+                } else {
+                    name = DigitPageName(leaves[done].absoluteIndex);
+                }
+                batch.Add(JoinPath(folder, name), SitePageText(PageTitle(item, options.title)));
+                linksToGive.emplace_back(&item, std::move(name));
+                if (batch.Pending() == kPagesPerFlush) placePages();
+            }
+        } catch (const FileError&) {
+            // The pages before the one that failed stay, as they would had
+            // each been written on its own.
+            placePages();
+            throw;
+        }
+        placePages();
+        if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(leaves.size(), leaves.size());
+    } catch (...) {
+        if (linksGiven) workspace.MarkModified();
+        throw;
+    }
+    SaveProjectTexts(workspace, preview, folder);
+    return report;
+}
+
+std::string SiteReportMessage(const SiteReport& report) {
+    using Outcome = SiteReport::Outcome;
+    if (report.outcome == Outcome::NeedsSavedProject) return "Please, save project at first";
+    std::string message;
+    if (report.outcome == Outcome::Cancelled) {
+        message = "Site creation stopped after " + std::to_string(report.pagesWritten) + " of " +
+                  std::to_string(report.pagesPlanned) + " pages; the project was saved with the pages written.";
+    } else if (report.skipped.empty()) {
+        return "Site succesfully created!";
+    } else {
+        message = "Site created.";
+    }
+    if (!report.skipped.empty()) {
+        message += "\n\n" + std::to_string(report.skipped.size()) +
+                   (report.skipped.size() == 1 ? " item got no page: its link is" : " items got no page: their links are") +
+                   " not a plain page name of the project folder (a web address, a path, empty, or one of the "
+                   "project's own files):";
+        for (size_t i = 0; i < report.skipped.size() && i < kSkippedNamed; ++i) {
+            const SkippedItem& item = report.skipped[i];
+            message += "\n" + item.caption + " (" + (item.link.empty() ? "no link" : "\"" + item.link + "\"") + ")";
+        }
+        if (report.skipped.size() > kSkippedNamed)
+            message += "\nand " + std::to_string(report.skipped.size() - kSkippedNamed) + " more.";
+    }
+    return message;
+}
+
+}  // namespace tavel

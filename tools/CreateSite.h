@@ -1,0 +1,56 @@
+#pragma once
+
+#include "tools/SitePages.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavel {
+
+class Preview;
+class Workspace;
+
+struct SiteOptions {
+    TitleFormat title;
+    // Pages named by the items' links; otherwise by digit names, which then
+    // become the items' links.
+    bool linkNames = true;
+};
+
+// Told before each page how many are done of how many; returning false
+// stops the run before that page.
+using SiteProgress = std::function<bool(size_t done, size_t total)>;
+
+struct SkippedItem {
+    std::string caption;
+    std::string link;
+};
+
+struct SiteReport {
+    enum class Outcome { NeedsSavedProject, Created, Cancelled };
+    Outcome outcome = Outcome::Created;
+    size_t pagesWritten = 0;
+    size_t pagesPlanned = 0;
+    // Items whose link names no page file of the project folder.
+    std::vector<SkippedItem> skipped;
+};
+
+// Writes one page for every item without children into the open project's
+// folder, between two saves of the project: the first puts the project's
+// own files in place, the second records the links that digit names gave
+// the items. Nothing is written outside that folder: in link-name mode an
+// item whose link is not a plain page name gets no page and is reported,
+// and a separator gets none without being reported. The default project
+// writes nothing. A cancelled run keeps the pages written so far and still
+// saves the project, so the script and the pages agree. A failed write
+// ends the run with FileError; links given before it stay in the tree,
+// which is then marked modified.
+SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions& options,
+                      const SiteProgress& progress = {});
+
+// What the user is told when the run ends.
+std::string SiteReportMessage(const SiteReport& report);
+
+}  // namespace tavel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavel {
+
+struct ProjectTexts;
+
+// A page edited so that it loads the project's menu files and draws the
+// menu: the style link at the very start, the script pair directly after
+// the first "</title>", the load attribute directly after the first
+// "<body". The tags are found without regard to letter case; what goes in
+// is always the same text.
+struct PageEdit {
+    std::string text;
+    // The tags the page lacks ("</title>", "<body"); the page is then left
+    // as it was.
+    std::string missing;
+    // The page already loads the menu files through the script pair and is
+    // left as it was, so a second integration changes nothing.
+    bool alreadyIntegrated = false;
+};
+
+PageEdit EditPageForMenu(std::string_view page);
+
+// The encoding the page declares with a "charset=", lower-cased; empty when
+// it declares none.
+std::string DeclaredCharset(std::string_view page);
+
+struct IntegrateReport {
+    enum class Outcome { NoPage, Refused, Integrated, AlreadyIntegrated };
+    Outcome outcome = Outcome::Integrated;
+    std::string page;
+    std::string missing;
+    // The page declares an encoding other than UTF-8 while the menu holds
+    // non-ASCII text.
+    std::string foreignCharset;
+};
+
+// Puts the menu into an existing page. The page is read and checked first;
+// only a page that can take the menu gets the menu data script (as it
+// stands, not generated again), the style sheet and the menu runtime
+// written beside it, and is then rewritten with the menu in it. A page that
+// cannot be read throws FileError before anything is written.
+IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath);
+
+// What the user is told; empty when there is nothing to tell.
+std::string IntegrateReportMessage(const IntegrateReport& report);
+
+}  // namespace tavel

@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/FileError.h"
+#include "platform/StagedFile.h"
 
 #include <cerrno>
 #include <climits>
@@ -17,63 +18,6 @@ std::string SystemReason(int error) { return std::strerror(error); }
 
 [[noreturn]] void ThrowOpenError(const std::string& path, int error) {
     throw FileError("Cannot open file \"" + path + "\". " + SystemReason(error), path);
-}
-
-[[noreturn]] void ThrowCreateError(const std::string& path, int error) {
-    throw FileError("Cannot create file \"" + path + "\". " + SystemReason(error), path);
-}
-
-// Closes the descriptor and removes the temporary file unless released.
-class TempFile {
-public:
-    TempFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    ~TempFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!path_.empty()) ::unlink(path_.c_str());
-    }
-    int fd() const { return fd_; }
-    const std::string& path() const { return path_; }
-    int Close() {
-        int rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-    void Release() { path_.clear(); }
-
-private:
-    int fd_;
-    std::string path_;
-};
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-// A link is followed so that the file it points at is replaced, not the link.
-std::string ResolveLink(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
-    }
-    return path;
-}
-
-std::string FolderPart(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
 }
 
 }  // namespace
@@ -122,34 +66,12 @@ std::string ReadTextFile(const std::string& path) {
 }
 
 void WriteTextFile(const std::string& path, std::string_view bytes) {
-    const std::string target = ResolveLink(path);
-
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) ThrowCreateError(path, EISDIR);
-
-    std::string pattern = FolderPart(target) + "/.tavel-write-XXXXXX";
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) ThrowCreateError(path, errno);
-    TempFile temp(fd, pattern);
-
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual 0666 less the umask, as an ordinary create would.
-    mode_t mode;
-    if (exists) {
-        mode = existing.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    const StagedFile staged = StageFile(path, bytes, true);
+    if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(staged.temp.c_str());
+        ThrowCreateError(path, error);
     }
-    if (::fchmod(temp.fd(), mode) != 0 || !WriteAll(temp.fd(), bytes) ||
-        ::fsync(temp.fd()) != 0) {
-        ThrowCreateError(path, errno);
-    }
-    if (temp.Close() != 0) ThrowCreateError(path, errno);
-    if (::rename(temp.path().c_str(), target.c_str()) != 0) ThrowCreateError(path, errno);
-    temp.Release();
 }
 
 bool FileExists(const std::string& path) {

@@ -60,6 +60,17 @@ MainWindow& GuiFixture::Start() {
     return *mainWindow;
 }
 
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
 std::string ExampleMenuScript() {
     return "var theMenu = new Array();\r\n"
            "theMenu[0] = new Array(\"Home\", \"index.html\");\r\n"

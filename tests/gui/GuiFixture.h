@@ -48,6 +48,11 @@ public:
     StyleMasterDialog* styleMaster = nullptr;
 };
 
+// A whole file's bytes, or "<missing>" when it cannot be read.
+QByteArray ReadFile(const QString& path);
+// Writes the file whole; a test that cannot set up its files stops.
+void WriteFile(const QString& path, const QByteArray& bytes);
+
 // The example menu's script, CR LF after each line.
 std::string ExampleMenuScript();
 

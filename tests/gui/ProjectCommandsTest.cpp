@@ -18,22 +18,9 @@
 #include <QTreeView>
 
 using namespace tavel;
+using test::ReadFile;
+using test::WriteFile;
 using Button = QMessageBox::StandardButton;
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
-
-}  // namespace
 
 class ProjectCommandsTest : public QObject {
     Q_OBJECT

@@ -17,21 +17,8 @@
 #include <QPushButton>
 
 using namespace tavel;
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
-
-}  // namespace
+using test::ReadFile;
+using test::WriteFile;
 
 class ToolsWindowTest : public QObject {
     Q_OBJECT

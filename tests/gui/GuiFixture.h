@@ -9,7 +9,11 @@
 #include <memory>
 #include <string>
 
+class QAbstractItemView;
+
 namespace tavel {
+class MenuItem;
+class MenuTree;
 class MainWindow;
 class ItemDialog;
 class AboutBox;
@@ -55,6 +59,22 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 
 // The example menu's script, CR LF after each line.
 std::string ExampleMenuScript();
+
+// A named control of a window; a test that cannot find its control stops,
+// since every later step would only fail less clearly.
+template <class T>
+T* Child(const QObject& parent, const char* name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) qFatal("no control %s", name);
+    return child;
+}
+
+// The first item of the tree with this caption, or null.
+MenuItem* FindItem(const MenuTree& tree, const std::string& caption);
+
+// Drags menu items over `at` in the view's viewport as the mouse would, and
+// drops them there when `drop`. Whether the view accepted the drag there.
+bool DragTo(QAbstractItemView& view, QPoint at, bool drop);
 
 }  // namespace tavel::test
 

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 
 using namespace tavel;
+using test::Child;
 
 namespace {
 
@@ -45,13 +46,6 @@ std::string Runtime() {
     return text;
 }
 
-template <class T>
-T* Child(QDialog& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(name);
-    if (child == nullptr) qFatal("no control %s", name);
-    return child;
-}
-
 }  // namespace
 
 class PageDesignDialogTest : public QObject {
@@ -59,11 +53,6 @@ class PageDesignDialogTest : public QObject {
 
     std::unique_ptr<test::GuiFixture> f;
 
-    void WriteFile(const QString& name, const std::string& bytes) {
-        QFile file(f->folder.path() + "/" + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
     void Start() {
         f->WriteTemplate("temp.js", test::ExampleMenuScript());
         f->WriteTemplate("index.htm", "<html><body>page</body></html>\r\n");
@@ -77,8 +66,8 @@ class PageDesignDialogTest : public QObject {
             QFile::remove(target);
             QVERIFY(QFile::copy(QString(TAVEL_SOURCE_DIR) + "/data/buttons/" + name, target));
         }
-        WriteFile("Styles/Color/Night.csm", "var titleWidth = 20;\r\n");
-        WriteFile("Styles/Color/Night.csm.css", "A.menu {\r\n  color : #000;\r\n}\r\n");
+        test::WriteFile(f->folder.path() + "/Styles/Color/Night.csm", "var titleWidth = 20;\r\n");
+        test::WriteFile(f->folder.path() + "/Styles/Color/Night.csm.css", "A.menu {\r\n  color : #000;\r\n}\r\n");
         f->Start();
     }
     void PageDesign() { f->mainWindow->Action("Action12")->trigger(); }

@@ -96,10 +96,7 @@ private slots:
         QCOMPARE(SaveHint(), QString("Project has not been modified!"));
         QVERIFY(ReadFile(Project("Menu1/temp.js")).contains("----------"));
         QCOMPARE(ReadFile(Project("Menu1/table_bgcolor.jpg")), QByteArray("blue-bytes"));
-        QCOMPARE(ReadFile(Project("Menu1/stt.css")),
-                 QByteArray("A.menu {}\r\ntable{ background-image: url(\"table_bgcolor.jpg\");}/*blue*/\r\n"));
-        auto* memo3 = W().findChild<QPlainTextEdit*>("Memo3");
-        QVERIFY(memo3->toPlainText().contains("table_bgcolor.jpg"));
+        QVERIFY(W().findChild<QPlainTextEdit*>("Memo3")->toPlainText().contains("url(\"table_bgcolor.jpg\")"));
 
         // A tree edit enables Save again; Save now writes in place, no dialog.
         Trigger("Action18");

@@ -18,6 +18,12 @@ bool ScriptedServices::RunDialog(QDialog& dialog) {
     return answer(dialog);
 }
 
+QStringList ScriptedServices::MessageTexts() const {
+    QStringList texts;
+    for (const Shown& shown : messages) texts << shown.text;
+    return texts;
+}
+
 void ScriptedServices::Message(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
     messages.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
 }

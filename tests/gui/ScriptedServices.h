@@ -3,6 +3,7 @@
 #include "ui/UiServices.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -27,6 +28,8 @@ public:
         QRect parentGeometry;  // where the window it stood on was, at that moment
     };
     std::vector<Shown> messages;
+    // The texts of the messages shown, in order.
+    QStringList MessageTexts() const;
 
     // One button per question, in order; the questions asked, in order.
     std::deque<QMessageBox::StandardButton> answers;

@@ -20,11 +20,7 @@ class UndoAndMovesTest : public QObject {
 
     MenuTree& Tree() { return f->mainWindow->Work().Tree(); }
     QTreeView* View() { return f->mainWindow->findChild<QTreeView*>("Tree"); }
-    MenuItem* Find(const std::string& caption) {
-        for (size_t i = 0; i < Tree().Count(); ++i)
-            if (Tree().ItemAt(i)->Data().Caption == caption) return Tree().ItemAt(i);
-        return nullptr;
-    }
+    MenuItem* Find(const std::string& caption) { return test::FindItem(Tree(), caption); }
     void Press(int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }

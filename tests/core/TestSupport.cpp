@@ -127,4 +127,9 @@ std::string TempFolder::Read(const std::string& name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+::testing::AssertionResult Mentions(const std::string& text, const std::string& part) {
+    if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "\"" << text << "\" does not mention \"" << part << "\"";
+}
+
 }  // namespace tavel::test

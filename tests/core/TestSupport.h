@@ -3,6 +3,8 @@
 #include "menu/MenuTree.h"
 #include "project/Preview.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -39,6 +41,22 @@ std::vector<Row> NameCollisionRows();
 
 // Joins lines, each followed by CR LF.
 std::string CrLf(const std::vector<std::string>& lines);
+
+// The message of the E that `action` throws; a test failure when it throws
+// nothing, so a check of the message can never pass by default.
+template <class E, class Action>
+std::string ThrownMessage(Action&& action) {
+    try {
+        action();
+    } catch (const E& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "nothing was thrown";
+    return "<nothing thrown>";
+}
+
+// Whether `text` holds `part`; a failure shows the whole text.
+::testing::AssertionResult Mentions(const std::string& text, const std::string& part);
 
 // A fresh folder below the system's temporary folder, removed afterwards.
 class TempFolder {

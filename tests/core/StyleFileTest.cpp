@@ -30,15 +30,6 @@ std::vector<std::string> ThirteenSlots() {
 
 std::string Slot(const std::string& runtime, size_t line) { return TextLines(runtime).Line(line); }
 
-TEST(StyleFile, ValueIsEverythingAfterTheFirstEqualsSign) {
-    EXPECT_EQ(StyleLineValue("Title Width=9"), "9");
-    EXPECT_EQ(StyleLineValue("Title Width = 9"), " 9");
-    EXPECT_EQ(StyleLineValue("Margin String = a=b "), " a=b ");
-    EXPECT_EQ(StyleLineValue("no equals sign"), "no equals sign");
-    EXPECT_EQ(StyleLineValue(""), "");
-    EXPECT_EQ(StyleLineName("Title Width = 9"), "Title Width ");
-}
-
 TEST(StyleFile, SlotLinesTakeTheValueAfterTheirOwnFirstEqualsSign) {
     struct Case {
         std::string runtimeLine;
@@ -49,6 +40,7 @@ TEST(StyleFile, SlotLinesTakeTheValueAfterTheirOwnFirstEqualsSign) {
     const Case cases[] = {
         {"x=12;", 1, "Title Width=9", "x=9;"},
         {"x=12;", 1, "Title Width = 9", "x= 9;"},
+        {"x=12;", 1, "Title Width = a=b ", "x= a=b ;"},  // the value runs to the end of its line
         {"y = 'a=b';", 5, "Title Normal=#ff0000", "y =\"#ff0000\";"},
         {"var m = \"old\"; // note", 13, "Margin String = &nbsp;", "var m =\" &nbsp;\";"},
         {"var b = 1;", 11, "a line without its sign", "var b =a line without its sign;"},

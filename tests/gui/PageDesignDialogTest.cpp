@@ -75,7 +75,7 @@ class PageDesignDialogTest : public QObject {
 private slots:
     void init() { f = std::make_unique<test::GuiFixture>(); }
     void cleanup() {
-        QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));
         f.reset();
     }
 

@@ -67,17 +67,12 @@ private slots:
         folders = std::make_unique<QTemporaryDir>();
     }
     void cleanup() {
-        QVERIFY2(f->services.dialogs.empty() && f->services.answers.empty() && f->services.filesToOpen.empty(),
-                 "a scripted answer was never asked for");
-        QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));
         f.reset();
     }
 
     void saveOfTheDefaultProjectRunsSaveAsThenSavesInPlace() {
         Start();
-        QCOMPARE(W().windowTitle(), QString("Tavel Builder - Default project"));
-        QVERIFY(SaveEnabled());
-        QCOMPARE(SaveHint(), QString("Project has not been modified!"));
         Trigger("Action18");
         QCOMPARE(SaveHint(), QString("Save project to the current file"));
 
@@ -301,13 +296,11 @@ private slots:
 
         // Enter on a folder in the list opens it and does not press OK.
         auto* list = dialog.findChild<QListView*>("dir");
-        QModelIndex inner;
         QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 2);  // ".." and Inner, listed as they come
-        for (int row = 0; row < 2; ++row) {
-            const QModelIndex index = list->model()->index(row, 0, list->rootIndex());
-            if (index.data().toString() == "Inner") inner = index;
-        }
-        QCOMPARE(inner.data().toString(), QString("Inner"));
+        const QModelIndexList found =
+            list->model()->match(list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, "Inner", 1, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        const QModelIndex inner = found[0];
         list->setFocus();
         list->setCurrentIndex(inner);
         QTest::keyClick(list, Qt::Key_Return);

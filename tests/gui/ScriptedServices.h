@@ -57,6 +57,11 @@ public:
 
     // Dialogs, questions and open-file dialogs nobody scripted an answer for.
     int unexpectedDialogs = 0;
+
+    // Empty when the script was used exactly: every answer asked for, and
+    // nothing shown without one. An answer left over means the checks the
+    // test put into it never ran.
+    QString ScriptMismatch() const;
 };
 
 }  // namespace tavel::test

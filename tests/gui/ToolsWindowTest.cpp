@@ -44,7 +44,7 @@ private slots:
         f->Start();
     }
     void cleanup() {
-        QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));
         f.reset();
     }
 

@@ -40,7 +40,7 @@ private slots:
         View()->setFocus();
     }
     void cleanup() {
-        QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));
         f.reset();
     }
 

@@ -28,6 +28,9 @@ std::vector<Row> RowsOf(const MenuTree& tree);
 bool operator==(const Row& a, const Row& b);
 void PrintTo(const Row& row, std::ostream* os);
 
+// The first item in walk order with this caption, or null.
+MenuItem* FindItem(const MenuTree& tree, const std::string& caption);
+
 // The eleven-item tree whose script is the fourteen-line example.
 std::vector<Row> ExampleRows();
 std::string ExampleScript();

@@ -65,6 +65,23 @@ MainWindow& GuiFixture::Start() {
     return *mainWindow;
 }
 
+MainWindow& GuiFixture::StartWith(const std::string& script, const std::string& page, const std::string& styleSheet,
+                                  const std::string& runtime) {
+    WriteTemplate("temp.js", script);
+    WriteTemplate("index.htm", page);
+    WriteTemplate("stt.css", styleSheet);
+    WriteTemplate("sys.js", runtime);
+    return Start();
+}
+
+bool GuiFixture::ShowActive() {
+    mainWindow->show();
+    QApplication::setActiveWindow(mainWindow.get());
+    if (!QTest::qWaitForWindowActive(mainWindow.get())) return false;
+    mainWindow->findChild<QWidget*>("Tree")->setFocus();
+    return true;
+}
+
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");

@@ -37,6 +37,13 @@ public:
     std::string ReadTemplate(const char* name) const;
     // Builds the windows; call after writing the template files.
     MainWindow& Start();
+    // Writes the four template texts, then builds the windows on them.
+    MainWindow& StartWith(const std::string& script, const std::string& page = "<html><body>page</body></html>\r\n",
+                          const std::string& styleSheet = "A.menu {}\r\n",
+                          const std::string& runtime = "function buildMenu(name) {}\r\n");
+    // Shortcuts reach only the active window: shows the main window, makes
+    // it active and gives the tree the keyboard. Whether it became active.
+    bool ShowActive();
 
     QString ProgramFolder() const { return folder.path() + "/"; }
 

@@ -56,13 +56,7 @@ class MainWindowCommandsTest : public QObject {
 
     std::unique_ptr<test::GuiFixture> f;
 
-    MainWindow& Start(const std::string& script) {
-        f->WriteTemplate("temp.js", script);
-        f->WriteTemplate("index.htm", "<html><body>page</body></html>\r\n");
-        f->WriteTemplate("stt.css", "A.menu {}\r\n");
-        f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
-        return f->Start();
-    }
+    MainWindow& Start(const std::string& script) { return f->StartWith(script); }
     MenuTree& Tree() { return f->mainWindow->Work().Tree(); }
     void Trigger(const char* action) { f->mainWindow->Action(action)->trigger(); }
     MenuItem* Find(const std::string& caption) {
@@ -71,13 +65,6 @@ class MainWindowCommandsTest : public QObject {
         return nullptr;
     }
     QTreeView* View() { return f->mainWindow->findChild<QTreeView*>("Tree"); }
-    // Shortcuts reach only the active window.
-    void ShowActive() {
-        f->mainWindow->show();
-        QApplication::setActiveWindow(f->mainWindow.get());
-        QVERIFY(QTest::qWaitForWindowActive(f->mainWindow.get()));
-        View()->setFocus();
-    }
 
 private slots:
     void init() {
@@ -334,7 +321,7 @@ private slots:
     // selected item it is still highlighted, and Delete takes exactly it.
     void ctrlClickedItemStaysHighlightedAndDeleteTakesIt() {
         Start(test::ExampleMenuScript());
-        ShowActive();
+        QVERIFY(f->ShowActive());
         auto* model = static_cast<MenuTreeModel*>(View()->model());
         const QPoint at = View()->visualRect(model->IndexOf(Find("Home"))).center();
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);

@@ -54,10 +54,6 @@ class PageDesignDialogTest : public QObject {
     std::unique_ptr<test::GuiFixture> f;
 
     void Start() {
-        f->WriteTemplate("temp.js", test::ExampleMenuScript());
-        f->WriteTemplate("index.htm", "<html><body>page</body></html>\r\n");
-        f->WriteTemplate("stt.css", kSheet);
-        f->WriteTemplate("sys.js", Runtime());
         f->WriteTemplate("gaps.ini", "// line 211 is the decoration, replaced\r\n");
         f->WriteTemplate("style.ini", "BODY {}\r\n");
         // Real pictures, over the fixture's stand-in bytes.
@@ -68,7 +64,7 @@ class PageDesignDialogTest : public QObject {
         }
         test::WriteFile(f->folder.path() + "/Styles/Color/Night.csm", "var titleWidth = 20;\r\n");
         test::WriteFile(f->folder.path() + "/Styles/Color/Night.csm.css", "A.menu {\r\n  color : #000;\r\n}\r\n");
-        f->Start();
+        f->StartWith(test::ExampleMenuScript(), "<html><body>page</body></html>\r\n", kSheet, Runtime());
     }
     void PageDesign() { f->mainWindow->Action("Action12")->trigger(); }
 

@@ -29,11 +29,8 @@ class ProjectCommandsTest : public QObject {
     std::unique_ptr<QTemporaryDir> folders;  // fresh for each test
 
     MainWindow& Start(const std::string& script = test::ExampleMenuScript()) {
-        f->WriteTemplate("temp.js", script);
-        f->WriteTemplate("index.htm", "<html>page</html>\r\n");
-        f->WriteTemplate("stt.css", "A.menu {}\r\ntable{ background-image: url(\"../buttons/blue.jpg\");}/*blue*/\r\n");
-        f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
-        return f->Start();
+        return f->StartWith(script, "<html>page</html>\r\n",
+                            "A.menu {}\r\ntable{ background-image: url(\"../buttons/blue.jpg\");}/*blue*/\r\n");
     }
     MainWindow& W() { return *f->mainWindow; }
     Workspace& Work() { return W().Work(); }

@@ -37,11 +37,7 @@ class ToolsWindowTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<test::GuiFixture>();
-        f->WriteTemplate("temp.js", test::ExampleMenuScript());
-        f->WriteTemplate("index.htm", "<html><body onLoad=\"buildMenu('theMenu')\"></body></html>\r\n");
-        f->WriteTemplate("stt.css", "A.menu {}\r\n");
-        f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
-        f->Start();
+        f->StartWith(test::ExampleMenuScript());
     }
     void cleanup() {
         QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));

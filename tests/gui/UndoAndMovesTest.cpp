@@ -29,15 +29,8 @@ class UndoAndMovesTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<test::GuiFixture>();
-        f->WriteTemplate("temp.js", test::ExampleMenuScript());
-        f->WriteTemplate("index.htm", "<html></html>\r\n");
-        f->WriteTemplate("stt.css", "\r\n");
-        f->WriteTemplate("sys.js", "\r\n");
-        f->Start();
-        f->mainWindow->show();
-        QApplication::setActiveWindow(f->mainWindow.get());
-        QVERIFY(QTest::qWaitForWindowActive(f->mainWindow.get()));
-        View()->setFocus();
+        f->StartWith(test::ExampleMenuScript());
+        QVERIFY(f->ShowActive());
     }
     void cleanup() {
         QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));

@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <map>
+
 using namespace tavel;
 using test::Child;
 
@@ -30,19 +32,12 @@ const std::string kSheet =
     "table{ background-image: url(\"../buttons/blue.jpg\");}/*blue*/\r\n";
 
 std::string Runtime() {
+    const std::map<int, std::string> set = {{12, "var titleWidth = 14;"},
+                                            {47, "var gaps1 = \"\";"},
+                                            {48, "var gaps2 =\"<b>-)</b>\";"},
+                                            {211, "// line 211 is the decoration"}};
     std::string text;
-    for (int i = 1; i <= 215; ++i) {
-        if (i == 47)
-            text += "var gaps1 = \"\";\r\n";
-        else if (i == 48)
-            text += "var gaps2 =\"<b>-)</b>\";\r\n";
-        else if (i == 211)
-            text += "// line 211 is the decoration\r\n";
-        else if (i == 12)
-            text += "var titleWidth = 14;\r\n";
-        else
-            text += "// line " + std::to_string(i) + "\r\n";
-    }
+    for (int i = 1; i <= 215; ++i) text += (set.contains(i) ? set.at(i) : "// line " + std::to_string(i)) + "\r\n";
     return text;
 }
 

@@ -115,8 +115,9 @@ private slots:
         QVERIFY(runtime.find("\r\nvar gaps1 =\"<b>[</b>\";\r\nvar gaps2 =\"<b>-)</b>\";\r\n") != std::string::npos);
         QVERIFY(runtime.find("\r\n// line 211 is the decoration, replaced\r\n") != std::string::npos);
         QCOMPARE(f->mainWindow->Work().Texts().styleSheet, sheet);
-        QCOMPARE(f->mainWindow->findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString().substr(0, 13),
-                 std::string("A.menuTitle {"));
+        // The Styles tab shows what was written (a lone CR shows as a line break).
+        QCOMPARE(f->mainWindow->findChild<QPlainTextEdit*>("Memo3")->toPlainText(),
+                 QString::fromStdString(sheet).replace("\r\n", "\n").replace('\r', '\n'));
 
         // A colour scheme replaces the sheet; the selection is cleared after OK.
         f->services.dialogs.push_back([&](QDialog& d) {

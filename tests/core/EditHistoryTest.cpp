@@ -23,11 +23,7 @@ protected:
         workspace.ClearHistory();
         workspace.MarkSaved();
     }
-    MenuItem* Find(const std::string& caption) {
-        for (size_t i = 0; i < tree.Count(); ++i)
-            if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
-        return nullptr;
-    }
+    MenuItem* Find(const std::string& caption) { return test::FindItem(tree, caption); }
 
     Workspace workspace;
     TreeCommands commands;

@@ -21,11 +21,7 @@ std::vector<std::string> Captions(const MenuTree& tree) {
     return out;
 }
 
-MenuItem* Find(const MenuTree& tree, const std::string& caption) {
-    for (size_t i = 0; i < tree.Count(); ++i)
-        if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
-    return nullptr;
-}
+MenuItem* Find(const MenuTree& tree, const std::string& caption) { return test::FindItem(tree, caption); }
 
 TEST(MenuTree, AbsoluteIndexWalksParentsBeforeChildren) {
     MenuTree tree;

@@ -119,12 +119,8 @@ TEST_F(PageDesignTest, AFileThatCannotBeReadChangesNothing) {
         settings.scheme = c.scheme;
         settings.button = c.button;
         settings.leftGap = {true, "("};
-        try {
-            ApplyPageDesign(workspace, preview, settings);
-            ADD_FAILURE() << c.removed << ": no error";
-        } catch (const FileError& e) {
-            EXPECT_NE(std::string(e.what()).find(program.File(c.removed)), std::string::npos) << e.what();
-        }
+        EXPECT_TRUE(test::Mentions(test::ThrownMessage<FileError>([&] { ApplyPageDesign(workspace, preview, settings); }),
+                                   program.File(c.removed)));
         EXPECT_EQ(workspace.Texts().styleSheet, before.styleSheet) << c.removed;
         EXPECT_EQ(workspace.Texts().runtime, before.runtime) << c.removed;
         EXPECT_TRUE(std::filesystem::is_empty(project.path())) << c.removed;

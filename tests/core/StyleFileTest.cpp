@@ -30,15 +30,6 @@ std::vector<std::string> ThirteenSlots() {
 
 std::string Slot(const std::string& runtime, size_t line) { return TextLines(runtime).Line(line); }
 
-TEST(StyleFile, ValueIsEverythingAfterTheFirstEqualsSign) {
-    EXPECT_EQ(StyleLineValue("Title Width=9"), "9");
-    EXPECT_EQ(StyleLineValue("Title Width = 9"), " 9");
-    EXPECT_EQ(StyleLineValue("Margin String = a=b "), " a=b ");
-    EXPECT_EQ(StyleLineValue("no equals sign"), "no equals sign");
-    EXPECT_EQ(StyleLineValue(""), "");
-    EXPECT_EQ(StyleLineName("Title Width = 9"), "Title Width ");
-}
-
 TEST(StyleFile, SlotLinesTakeTheValueAfterTheirOwnFirstEqualsSign) {
     struct Case {
         std::string runtimeLine;
@@ -49,6 +40,7 @@ TEST(StyleFile, SlotLinesTakeTheValueAfterTheirOwnFirstEqualsSign) {
     const Case cases[] = {
         {"x=12;", 1, "Title Width=9", "x=9;"},
         {"x=12;", 1, "Title Width = 9", "x= 9;"},
+        {"x=12;", 1, "Title Width = a=b ", "x= a=b ;"},  // the value runs to the end of its line
         {"y = 'a=b';", 5, "Title Normal=#ff0000", "y =\"#ff0000\";"},
         {"var m = \"old\"; // note", 13, "Margin String = &nbsp;", "var m =\" &nbsp;\";"},
         {"var b = 1;", 11, "a line without its sign", "var b =a line without its sign;"},
@@ -110,23 +102,16 @@ TEST(StyleFile, ApplyingChecksFirstAndNamesTheFileThatDoesNotFit) {
     EXPECT_NO_THROW(CheckStyleFits(style, runtime, "/p/sys.js"));
 
     style.styleFile = test::CrLf(std::vector<std::string>(kStyleFileLines - 1, "x=1"));
-    try {
-        CheckStyleFits(style, runtime, "/p/sys.js");
-        ADD_FAILURE() << "a style file one line short was accepted";
-    } catch (const StyleError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"/styles/Short.tvs\" has 13 lines"), std::string::npos) << error.what();
-    }
+    EXPECT_TRUE(test::Mentions(test::ThrownMessage<StyleError>([&] { CheckStyleFits(style, runtime, "/p/sys.js"); }),
+                               "\"/styles/Short.tvs\" has 13 lines"));
     // Three slots need only a caption and three values.
     style.styleFile = "c=1\r\na=1\r\nb=1\r\nd=1\r\n";
     EXPECT_NO_THROW(CheckStyleFits(style, Runtime({"a=1;", "b=1;", "d=1;"}), "/p/sys.js"));
 
     style.styleFile = test::CrLf(std::vector<std::string>(kStyleFileLines, "x=1"));
-    try {
-        CheckStyleFits(style, Runtime(ThirteenSlots(), 25), "/p/sys.js");
-        ADD_FAILURE() << "a 25-line runtime was accepted";
-    } catch (const StyleError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"/p/sys.js\" has 25 lines"), std::string::npos) << error.what();
-    }
+    EXPECT_TRUE(test::Mentions(
+        test::ThrownMessage<StyleError>([&] { CheckStyleFits(style, Runtime(ThirteenSlots(), 25), "/p/sys.js"); }),
+        "\"/p/sys.js\" has 25 lines"));
     // Without a style file the runtime is never touched, so it is not checked.
     style.styleFile.reset();
     EXPECT_NO_THROW(CheckStyleFits(style, "short\r\n", "/p/sys.js"));

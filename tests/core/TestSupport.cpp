@@ -127,4 +127,15 @@ std::string TempFolder::Read(const std::string& name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+MenuItem* FindItem(const MenuTree& tree, const std::string& caption) {
+    for (size_t i = 0; i < tree.Count(); ++i)
+        if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+    return nullptr;
+}
+
+::testing::AssertionResult Mentions(const std::string& text, const std::string& part) {
+    if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "\"" << text << "\" does not mention \"" << part << "\"";
+}
+
 }  // namespace tavel::test

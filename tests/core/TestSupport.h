@@ -3,6 +3,8 @@
 #include "menu/MenuTree.h"
 #include "project/Preview.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -26,6 +28,9 @@ std::vector<Row> RowsOf(const MenuTree& tree);
 bool operator==(const Row& a, const Row& b);
 void PrintTo(const Row& row, std::ostream* os);
 
+// The first item in walk order with this caption, or null.
+MenuItem* FindItem(const MenuTree& tree, const std::string& caption);
+
 // The eleven-item tree whose script is the fourteen-line example.
 std::vector<Row> ExampleRows();
 std::string ExampleScript();
@@ -39,6 +44,22 @@ std::vector<Row> NameCollisionRows();
 
 // Joins lines, each followed by CR LF.
 std::string CrLf(const std::vector<std::string>& lines);
+
+// The message of the E that `action` throws; a test failure when it throws
+// nothing, so a check of the message can never pass by default.
+template <class E, class Action>
+std::string ThrownMessage(Action&& action) {
+    try {
+        action();
+    } catch (const E& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "nothing was thrown";
+    return "<nothing thrown>";
+}
+
+// Whether `text` holds `part`; a failure shows the whole text.
+::testing::AssertionResult Mentions(const std::string& text, const std::string& part);
 
 // A fresh folder below the system's temporary folder, removed afterwards.
 class TempFolder {

@@ -20,11 +20,7 @@ protected:
     }
 
     void LoadExample() { test::BuildTree(tree, test::ExampleRows()); }
-    MenuItem* Find(const std::string& caption) {
-        for (size_t i = 0; i < tree.Count(); ++i)
-            if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
-        return nullptr;
-    }
+    MenuItem* Find(const std::string& caption) { return test::FindItem(tree, caption); }
     void ExpectEdited() {
         EXPECT_TRUE(workspace.Modified());
         EXPECT_TRUE(workspace.SaveEnabled());

@@ -9,8 +9,13 @@
 #include "ui/NewMenuDialog.h"
 #include "ui/StyleMasterDialog.h"
 
+#include "menu/MenuTree.h"
+#include "ui/MenuTreeModel.h"
+
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 
 static void InitResources() { Q_INIT_RESOURCE(icons); }
 
@@ -60,6 +65,23 @@ MainWindow& GuiFixture::Start() {
     return *mainWindow;
 }
 
+MainWindow& GuiFixture::StartWith(const std::string& script, const std::string& page, const std::string& styleSheet,
+                                  const std::string& runtime) {
+    WriteTemplate("temp.js", script);
+    WriteTemplate("index.htm", page);
+    WriteTemplate("stt.css", styleSheet);
+    WriteTemplate("sys.js", runtime);
+    return Start();
+}
+
+bool GuiFixture::ShowActive() {
+    mainWindow->show();
+    QApplication::setActiveWindow(mainWindow.get());
+    if (!QTest::qWaitForWindowActive(mainWindow.get())) return false;
+    mainWindow->findChild<QWidget*>("Tree")->setFocus();
+    return true;
+}
+
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -86,6 +108,26 @@ std::string ExampleMenuScript() {
            "theMenu[2] = new Array(\"About\", \"myMenu1\");\r\n"
            "var myMenu1 = new Array();\r\n"
            "myMenu1[0] = new Array(\"L\",\"Contact\",\"Write to us\",\"contact.html\");\r\n";
+}
+
+MenuItem* FindItem(const MenuTree& tree, const std::string& caption) {
+    for (size_t i = 0; i < tree.Count(); ++i)
+        if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+    return nullptr;
+}
+
+bool DragTo(QAbstractItemView& view, QPoint at, bool drop) {
+    QMimeData mime;
+    mime.setData(MenuTreeModel::kMimeType, {});
+    QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &move);
+    if (drop) {
+        QDropEvent dropEvent(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &dropEvent);
+    }
+    return move.isAccepted();
 }
 
 }  // namespace tavel::test

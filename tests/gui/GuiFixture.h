@@ -9,7 +9,11 @@
 #include <memory>
 #include <string>
 
+class QAbstractItemView;
+
 namespace tavel {
+class MenuItem;
+class MenuTree;
 class MainWindow;
 class ItemDialog;
 class AboutBox;
@@ -33,6 +37,13 @@ public:
     std::string ReadTemplate(const char* name) const;
     // Builds the windows; call after writing the template files.
     MainWindow& Start();
+    // Writes the four template texts, then builds the windows on them.
+    MainWindow& StartWith(const std::string& script, const std::string& page = "<html><body>page</body></html>\r\n",
+                          const std::string& styleSheet = "A.menu {}\r\n",
+                          const std::string& runtime = "function buildMenu(name) {}\r\n");
+    // Shortcuts reach only the active window: shows the main window, makes
+    // it active and gives the tree the keyboard. Whether it became active.
+    bool ShowActive();
 
     QString ProgramFolder() const { return folder.path() + "/"; }
 
@@ -55,6 +66,22 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 
 // The example menu's script, CR LF after each line.
 std::string ExampleMenuScript();
+
+// A named control of a window; a test that cannot find its control stops,
+// since every later step would only fail less clearly.
+template <class T>
+T* Child(const QObject& parent, const char* name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) qFatal("no control %s", name);
+    return child;
+}
+
+// The first item of the tree with this caption, or null.
+MenuItem* FindItem(const MenuTree& tree, const std::string& caption);
+
+// Drags menu items over `at` in the view's viewport as the mouse would, and
+// drops them there when `drop`. Whether the view accepted the drag there.
+bool DragTo(QAbstractItemView& view, QPoint at, bool drop);
 
 }  // namespace tavel::test
 

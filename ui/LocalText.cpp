@@ -16,13 +16,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool IsUtf8(std::string_view bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    // The decoder works when its result is taken, not before.
-    const QString decoded = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return !decoder.hasError();
-}
-
 QString FromWindows1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
@@ -59,6 +52,13 @@ std::string ToWindows1252(const QString& text) {
 
 }  // namespace
 
+bool IsUtf8(std::string_view bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // The decoder works when its result is taken, not before.
+    const QString decoded = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !decoder.hasError();
+}
+
 QString Shown(std::string_view bytes) {
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -72,6 +72,10 @@ std::string Bytes(const QString& text) {
 
 std::string EncodedLike(const QString& text, std::string_view original) {
     return IsUtf8(original) ? Bytes(text) : ToWindows1252(text);
+}
+
+std::string EncodedFor(const QString& text, bool eightBitFile) {
+    return eightBitFile ? ToWindows1252(text) : Bytes(text);
 }
 
 QString EditorText(std::string_view crlfText) {

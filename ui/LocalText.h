@@ -14,6 +14,9 @@ namespace tavel {
 // no character turns into U+FFFD.
 QString Shown(std::string_view bytes);
 
+// Whether the bytes are valid UTF-8 (plain ASCII is).
+bool IsUtf8(std::string_view bytes);
+
 // The text as UTF-8 bytes.
 std::string Bytes(const QString& text);
 
@@ -21,6 +24,11 @@ std::string Bytes(const QString& text);
 // original was not valid UTF-8, else UTF-8. A character the code page lacks
 // is written as UTF-8 rather than dropped.
 std::string EncodedLike(const QString& text, std::string_view original);
+
+// The text for a file written in one encoding throughout: Windows-1252 when
+// `eightBitFile`, else UTF-8. A character the code page lacks is written as
+// UTF-8 rather than dropped.
+std::string EncodedFor(const QString& text, bool eightBitFile);
 
 // A project text in a text editor: CR LF becomes the editor's line break,
 // and back, in the encoding of the text the editor was filled from.

@@ -483,6 +483,11 @@ void MainWindow::NewMenu() {
     web_->Reload();
 }
 
+bool MainWindow::RunItemDialog() {
+    itemDialog_->SetEightBitScript(!IsUtf8(workspace_.Texts().script));
+    return services_.RunDialog(*itemDialog_);
+}
+
 void MainWindow::PrintTreeReport() {
     std::unique_ptr<QPrinter> printer = services_.DefaultPrinter();
     PrintLines(*printer, tree_->font(), TreeReportLines(workspace_.Tree()));
@@ -491,7 +496,7 @@ void MainWindow::PrintTreeReport() {
 void MainWindow::Exit() { close(); }
 
 void MainWindow::AddItem() {
-    if (!services_.RunDialog(*itemDialog_)) return;
+    if (!RunItemDialog()) return;
     TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
     if (outcome.needsSubmenu) {
         PlainMessage(treemessage::kNoUpperMenu);
@@ -510,7 +515,7 @@ void MainWindow::AddSubitem() {
         case TreeCommands::SubitemRefusal::None:
             break;
     }
-    if (!services_.RunDialog(*itemDialog_)) return;
+    if (!RunItemDialog()) return;
     commands_.AddSubitem(itemDialog_->Texts());
 }
 
@@ -519,7 +524,7 @@ void MainWindow::EditItem() { EditSelectedItem(); }
 void MainWindow::EditSelectedItem() {
     if (!commands_.CanEdit()) return;
     itemDialog_->SetTexts(commands_.SelectedTexts());
-    if (services_.RunDialog(*itemDialog_)) {
+    if (RunItemDialog()) {
         const ItemTexts texts = itemDialog_->Texts();
         commands_.FinishEdit(&texts);
     } else {

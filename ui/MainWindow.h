@@ -112,6 +112,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The Edit Item dialog, told first which encoding the script is in.
+    bool RunItemDialog();
     void BuildActions();
     void BuildMenusAndToolbar();
     QWidget* BuildBrowserTab();

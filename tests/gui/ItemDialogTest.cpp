@@ -55,6 +55,32 @@ private slots:
         QCOMPARE(texts.link, std::string("a\"b.html"));
         QCOMPARE(dialog.Edit1()->text(), QString("Café"));
     }
+
+    // Typed text follows the encoding of the field's old bytes where they
+    // tell it, else the script's, so an 8-bit file never gets UTF-8 mixed in.
+    void writesTypedTextInTheEncodingOfItsFile_data() {
+        QTest::addColumn<QByteArray>("shownFrom");
+        QTest::addColumn<bool>("eightBitScript");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("new item, UTF-8 script") << QByteArray() << false << "Th\u00e9" << QByteArray("Th\xc3\xa9");
+        QTest::newRow("new item, 8-bit script") << QByteArray() << true << "Th\u00e9 \u20ac5" << QByteArray("Th\xe9 \x80" "5");
+        QTest::newRow("ASCII item, 8-bit script") << QByteArray("Tea") << true << "Th\u00e9" << QByteArray("Th\xe9");
+        QTest::newRow("8-bit item, any script") << QByteArray("Caf\xe9") << false << "Caf\u00e9s" << QByteArray("Caf\xe9s");
+        QTest::newRow("UTF-8 item, 8-bit script") << QByteArray("Caf\xc3\xa9") << true << "Caf\u00e9s" << QByteArray("Caf\xc3\xa9s");
+        QTest::newRow("beyond the code page") << QByteArray() << true << "\u4e2d" << QByteArray("\xe4\xb8\xad");
+    }
+    void writesTypedTextInTheEncodingOfItsFile() {
+        QFETCH(QByteArray, shownFrom);
+        QFETCH(bool, eightBitScript);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        ItemDialog dialog;
+        dialog.SetTexts({shownFrom.toStdString(), "", ""});
+        dialog.SetEightBitScript(eightBitScript);
+        dialog.Edit1()->setText(typed);
+        QCOMPARE(QByteArray::fromStdString(dialog.Texts().caption), written);
+    }
 };
 
 TAVEL_GUI_TEST_MAIN(ItemDialogTest)

@@ -9,6 +9,7 @@
 #include "ui/LocalText.h"
 #include "ui/UiServices.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -44,6 +45,18 @@ QComboBox* GapBox(const char* name, const char* text, std::initializer_list<cons
     for (const char* item : items) box->addItem(item);
     box->setCurrentText(text);
     return box;
+}
+
+// The installed families as a style sheet names them. Where two foundries
+// ship one family the font database tells them apart as "Name [foundry]",
+// which no browser matches: the family name alone is what the page needs.
+QStringList FontFamilyNames() {
+    QStringList names;
+    for (QString family : QFontDatabase::families()) {
+        if (const qsizetype bracket = family.indexOf(" ["); bracket > 0 && family.endsWith(']')) family.truncate(bracket);
+        if (!names.contains(family)) names.append(family);
+    }
+    return names;
 }
 
 }  // namespace
@@ -252,12 +265,16 @@ void PageDesignDialog::FillLists(const Workspace& workspace) {
     }
     for (const std::string& entry : schemes_.Entries()) schemeList_->addItem(Shown(entry));
 
-    const QStringList families = QFontDatabase::families();
+    const QStringList families = FontFamilyNames();
     QStringList sorted = families;
     sorted.sort(Qt::CaseInsensitive);
     groups_[0].font->addItems(sorted);
     for (size_t i = 1; i < groups_.size(); ++i) groups_[i].font->addItems(families);
-    for (RuleGroup& group : groups_) group.font->setCurrentText("");
+    for (RuleGroup& group : groups_) {
+        group.font->setCurrentText("");
+        // The box stays narrow; its open list is as wide as the longest name.
+        group.font->view()->setMinimumWidth(group.font->view()->sizeHintForColumn(0) + 24);
+    }
 }
 
 PageDesignSettings PageDesignDialog::Settings() const {

@@ -176,6 +176,15 @@ private slots:
         QTest::mouseClick(Child<QLabel>(d, "Label6"), Qt::LeftButton);
         QVERIFY(Child<QListWidget>(d, "FLB2")->selectedItems().isEmpty());
     }
+
+    // A family offered as "Name [foundry]" would be written into the style
+    // sheet as it stands, and no browser knows it by that name.
+    void offersFontsByTheNamesPagesUse() {
+        Start();
+        auto* fonts = Child<QComboBox>(*f->pageDesign, "FontName");
+        QVERIFY(fonts->count() > 0);
+        for (int i = 0; i < fonts->count(); ++i) QVERIFY2(!fonts->itemText(i).contains(" ["), qPrintable(fonts->itemText(i)));
+    }
 };
 
 TAVEL_GUI_TEST_MAIN(PageDesignDialogTest)

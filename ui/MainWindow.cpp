@@ -27,6 +27,7 @@
 #include "ui/AboutBox.h"
 
 #include <QAction>
+#include <QDir>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QMenuBar>
@@ -394,7 +395,7 @@ void MainWindow::SaveAs() { RunSaveAs(); }
 
 void MainWindow::Open() {
     if (!ConfirmSaveChanges()) return;
-    const QString chosen = services_.ChooseFileToOpen(this, "Java Script File (*.js)");
+    const QString chosen = services_.ChooseFileToOpen(this, "Java Script File (*.js)", Shown(StartFolderForOpen()));
     if (chosen.isEmpty()) return;
     const OpenResult result = OpenProject(workspace_, *web_, Bytes(chosen));
     ShowProjectTitle();
@@ -481,6 +482,13 @@ void MainWindow::NewMenu() {
     RefreshMemos();
     PlainMessage("Menu was succesfully created!");
     web_->Reload();
+}
+
+// Open starts where the user works: in the folder holding the open project,
+// or in the home folder while the default project is open.
+std::string MainWindow::StartFolderForOpen() const {
+    if (workspace_.IsDefaultProject()) return Bytes(QDir::homePath());
+    return FolderOfPath(JoinPath(workspace_.ProjectFolder(), projectfile::kScript));
 }
 
 bool MainWindow::RunItemDialog() {
@@ -578,7 +586,8 @@ void MainWindow::GoBack() { web_->back(); }
 
 void MainWindow::GoForward() { web_->forward(); }
 
-void MainWindow::GoHome() { web_->GoHome(); }
+// The preview has no home page of its own: home is the open project's page.
+void MainWindow::GoHome() { web_->Navigate(FileLocation(workspace_.ProjectFilePath(projectfile::kPage))); }
 
 void MainWindow::OpenInExternalBrowser() { OpenOrSayWhyNot(services_, this, Shown(ExternalBrowserTarget(workspace_))); }
 

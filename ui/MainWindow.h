@@ -114,6 +114,7 @@ protected:
 private:
     // The Edit Item dialog, told first which encoding the script is in.
     bool RunItemDialog();
+    std::string StartFolderForOpen() const;
     void BuildActions();
     void BuildMenusAndToolbar();
     QWidget* BuildBrowserTab();

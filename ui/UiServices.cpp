@@ -35,12 +35,13 @@ QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString&
     return pressed == 0 ? QMessageBox::Cancel : static_cast<QMessageBox::StandardButton>(pressed);
 }
 
-QString DesktopServices::ChooseFileToOpen(QWidget* parent, const QString& filter) {
+QString DesktopServices::ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) {
     QFileDialog dialog(parent);
     dialog.setObjectName("OpenD");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);
+    dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

@@ -29,8 +29,9 @@ public:
                                             QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
     // The file the user chose to open, or an empty string when cancelled.
-    // `filter` is a file dialog filter such as "Java Script File (*.js)".
-    virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
+    // `filter` is a file dialog filter such as "Java Script File (*.js)";
+    // the dialog starts in `folder`.
+    virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) = 0;
     // Opens a file, folder or address the way the desktop does; false when
     // the desktop could not open it.
     virtual bool OpenWithSystem(const QString& target) = 0;
@@ -47,7 +48,7 @@ public:
     QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
                                     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
-    QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) override;
     bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };

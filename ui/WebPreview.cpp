@@ -25,6 +25,4 @@ void WebPreview::Reload() {
     emit Reloaded();
 }
 
-void WebPreview::GoHome() { setUrl(QUrl("about:blank")); }
-
 }  // namespace tavel

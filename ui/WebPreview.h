@@ -16,9 +16,6 @@ public:
     void Navigate(const std::string& location) override;
     void Reload() override;
 
-    // The browser's own home page, which is not the project page.
-    void GoHome();
-
 signals:
     void FirstPageLoaded();
     // What the program asked of the preview, in its own terms.

@@ -195,6 +195,14 @@ private slots:
         QVERIFY(!f->mainWindow->Work().Modified());
     }
 
+    void homeShowsTheProjectPage() {
+        Start(test::ExampleMenuScript());
+        QSignalSpy navigated(f->mainWindow->findChild<WebPreview*>("Web"), &WebPreview::Navigated);
+        f->mainWindow->GoHome();
+        QCOMPARE(navigated.count(), 1);
+        QVERIFY(navigated[0][0].toString().endsWith("system/index.htm"));
+    }
+
     void memoEditsChangeTheTextButNotTheFlag() {
         Start(test::ExampleMenuScript());
         auto* memo2 = f->mainWindow->findChild<QPlainTextEdit*>("Memo2");

@@ -8,6 +8,7 @@
 #include "ui/MenuTreeModel.h"
 #include "ui/ProjectSaveDialog.h"
 
+#include <QDir>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -172,6 +173,7 @@ private slots:
         f->services.filesToOpen.push_back(Project("Shop/any.js"));
         Trigger("Action4");
         QCOMPARE(f->services.lastOpenFilter, QString("Java Script File (*.js)"));
+        QCOMPARE(f->services.lastOpenFolder, QDir::homePath());
         QCOMPARE(W().windowTitle(), QString("Tavel Builder - Shop"));
         QCOMPARE(QString::fromStdString(Work().ProjectFolder()), Project("Shop") + "/");
         QCOMPARE(Work().Tree().Count(), size_t{10});
@@ -185,6 +187,7 @@ private slots:
         f->services.filesToOpen.push_back(QString());
         Trigger("Action4");
         QCOMPARE(LastQuestion().text, QString("Save changes to this project, \"Shop\"?"));
+        QCOMPARE(f->services.lastOpenFolder, Project("Shop") + "/");  // opens where the project is
         QVERIFY(!Work().Modified());
         QCOMPARE(ReadFile(Project("Shop/temp.js")).toStdString(), Work().Texts().script);
         QVERIFY(ReadFile(Project("Shop/temp.js")).toStdString() != test::ExampleMenuScript());

@@ -52,8 +52,9 @@ QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString
     return answer;
 }
 
-QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter) {
+QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter, const QString& folder) {
     lastOpenFilter = filter;
+    lastOpenFolder = folder;
     if (filesToOpen.empty()) {
         ++unexpectedDialogs;
         return {};

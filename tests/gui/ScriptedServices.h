@@ -39,6 +39,7 @@ public:
     // One path per open-file dialog; an empty one cancels it.
     std::deque<QString> filesToOpen;
     QString lastOpenFilter;
+    QString lastOpenFolder;
     std::vector<QString> opened;
     // Whether the desktop manages to open what it is given.
     bool openSucceeds = true;
@@ -51,7 +52,7 @@ public:
     QMessageBox::StandardButton Ask(QWidget* parent, const QString& caption, const QString& text,
                                     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
-    QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) override;
     bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 

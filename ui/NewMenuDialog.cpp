@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -176,6 +177,24 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     grid->setColumnMinimumWidth(0, 230);
     grid->setHorizontalSpacing(16);
 
+    // The folder tree opens below the Directory field it fills, inside the
+    // layout, so the dialog grows instead of the tree hiding its fields and
+    // buttons.
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders_->setRootPath(QDir::rootPath());
+    dirOut_ = new QTreeView(this);
+    dirOut_->setObjectName("DirOut");
+    dirOut_->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column) dirOut_->hideColumn(column);
+    dirOut_->header()->hide();
+    dirOut_->setMinimumHeight(200);
+    dirOut_->setToolTip("Double-click a folder or press Enter to choose it; Escape closes the tree");
+    dirOut_->hide();
+    dirOut_->installEventFilter(this);
+    connect(dirOut_, &QTreeView::doubleClicked, this, &NewMenuDialog::ChooseFolderFromTree);
+    grid->addWidget(dirOut_, 7, 0, 1, 2);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bitBtn3);
     buttons->addStretch();
@@ -188,21 +207,6 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The folder tree lies over the upper left of the dialog while it is
-    // open, outside the layout.
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folders_->setRootPath(QDir::rootPath());
-    dirOut_ = new QTreeView(this);
-    dirOut_->setObjectName("DirOut");
-    dirOut_->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) dirOut_->hideColumn(column);
-    dirOut_->header()->hide();
-    dirOut_->setGeometry(8, 8, 300, 200);
-    dirOut_->setToolTip("Double-click a folder to choose it");
-    dirOut_->hide();
-    connect(dirOut_, &QTreeView::doubleClicked, this, &NewMenuDialog::ChooseFolderFromTree);
 
     ShowPicture(StyleAt(comboBox1_->currentIndex()));
 }
@@ -345,13 +349,41 @@ void NewMenuDialog::ToggleFolderTree() {
     dirOut_->setFocus();
 }
 
+// In the tree, Enter and Escape belong to the tree: Enter takes the folder
+// rather than pressing Create, and Escape closes the tree rather than the
+// whole dialog.
+bool NewMenuDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dirOut_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                    ChooseFolderFromTree();
+                    return true;
+                case Qt::Key_Escape:
+                    CloseFolderTree();
+                    return true;
+                default:
+                    break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NewMenuDialog::CloseFolderTree() {
+    dirOut_->hide();
+    edit2_->setFocus();
+}
+
 void NewMenuDialog::ChooseFolderFromTree() {
     const QModelIndex current = dirOut_->currentIndex();
     if (!current.isValid()) return;
     QString path = QDir::toNativeSeparators(folders_->filePath(current));
     if (!path.endsWith(QDir::separator())) path += QDir::separator();
     edit2_->setText(path);
-    dirOut_->hide();
+    CloseFolderTree();
 }
 
 }  // namespace tavel

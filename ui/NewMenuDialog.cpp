@@ -192,6 +192,14 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     dirOut_->setToolTip("Double-click a folder or press Enter to choose it; Escape closes the tree");
     dirOut_->hide();
     dirOut_->installEventFilter(this);
+    dirOut_->viewport()->installEventFilter(this);
+    // The model reads folders in the background, and every folder read
+    // pushes the rows about: the folder from the Directory field is kept in
+    // view until the user starts moving about the tree.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (followCurrent_ && dirOut_->isVisible())
+            dirOut_->scrollTo(dirOut_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(dirOut_, &QTreeView::doubleClicked, this, &NewMenuDialog::ChooseFolderFromTree);
     grid->addWidget(dirOut_, 7, 0, 1, 2);
 
@@ -339,13 +347,16 @@ void NewMenuDialog::ToggleFolderTree() {
     if (folder.isDir()) {
         const QModelIndex index = folders_->index(folder.absoluteFilePath());
         dirOut_->setCurrentIndex(index);
-        dirOut_->scrollTo(index);
         dirOut_->expand(index);
     } else {
         services_.Message(this, "Tavel Builder", "\"" + edit2_->text() + "\" is not a folder.", QMessageBox::Warning);
     }
     dirOut_->show();
-    dirOut_->raise();
+    followCurrent_ = true;
+    // Only once the tree has its place in the grown dialog can it bring the
+    // folder into view.
+    layout()->activate();
+    dirOut_->scrollTo(dirOut_->currentIndex(), QAbstractItemView::PositionAtCenter);
     dirOut_->setFocus();
 }
 
@@ -353,6 +364,9 @@ void NewMenuDialog::ToggleFolderTree() {
 // rather than pressing Create, and Escape closes the tree rather than the
 // whole dialog.
 bool NewMenuDialog::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == dirOut_ && event->type() == QEvent::KeyPress) ||
+        (watched == dirOut_->viewport() && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel)))
+        followCurrent_ = false;
     if (watched == dirOut_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {

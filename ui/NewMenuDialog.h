@@ -71,6 +71,7 @@ private:
     QLineEdit* edit2_;
     QTreeView* dirOut_;
     QFileSystemModel* folders_;
+    bool followCurrent_ = false;
 };
 
 }  // namespace tavel

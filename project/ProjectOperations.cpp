@@ -87,8 +87,11 @@ std::vector<std::string> OtherProjectFiles(const Workspace& workspace, const std
 std::string ReplaceProjectQuestion(const std::string& folder, const std::vector<std::string>& files) {
     std::string list;
     for (const std::string& file : files) list += (list.empty() ? "" : ", ") + file;
-    return "The folder \"" + folder + "\" already holds another project (" + list +
-           ").\n\nReplace that project's files with this one?";
+    // New Menu also asks this about the open project's own folder and the
+    // template folder, so the wording must not assume the files are another
+    // project's.
+    return "The folder \"" + folder + "\" already holds a project (" + list +
+           ").\n\nReplace these files?";
 }
 
 void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& buttons, const std::string& folder,

@@ -131,7 +131,10 @@ std::string SiteReportMessage(const SiteReport& report) {
                    "project's own files):";
         for (size_t i = 0; i < report.skipped.size() && i < kSkippedNamed; ++i) {
             const SkippedItem& item = report.skipped[i];
-            message += "\n" + item.caption + " (" + (item.link.empty() ? "no link" : "\"" + item.link + "\"") + ")";
+            // A blank caption alone would leave a line the user cannot place.
+            const bool blank = item.caption.find_first_not_of(" \t") == std::string::npos;
+            message += "\n" + (blank ? std::string("(no caption)") : item.caption) + " (" +
+                       (item.link.empty() ? "no link" : "\"" + item.link + "\"") + ")";
         }
         if (report.skipped.size() > kSkippedNamed)
             message += "\nand " + std::to_string(report.skipped.size() - kSkippedNamed) + " more.";

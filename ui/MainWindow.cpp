@@ -454,29 +454,35 @@ void MainWindow::RefreshMemos(std::string ProjectTexts::*only) {
 void MainWindow::NewMenu() {
     if (!ConfirmSaveChanges()) return;
     newMenu_->ListUserStyles();
-    if (!services_.RunDialog(*newMenu_)) return;
-    const StyleChoice style = newMenu_->SelectedStyle();
+    // No to the replace question is not the end of the command: the user
+    // goes back to the dialog, its fields as they were, to pick another name
+    // or folder. Only Close ends it.
+    std::optional<NewMenuPlan> plan;
+    while (!plan) {
+        if (!services_.RunDialog(*newMenu_)) return;
+        const StyleChoice style = newMenu_->SelectedStyle();
 
-    if (newMenu_->Chosen() == NewMenuDialog::Choice::SkinOnly) {
-        RestyleProject(workspace_, *web_, style);
-        RefreshMemos();
-        PlainMessage("Style has been modified!");
-        web_->Reload();
-        return;
-    }
-
-    const NewMenuPlan plan = PrepareNewMenu(workspace_, newMenu_->Directory(), newMenu_->MenuCaption(), style);
-    // A new menu starts empty: whatever menu the folder holds would be lost,
-    // so this asks as Save as does before replacing a project's files.
-    if (!plan.replacedFiles.empty()) {
-        const std::string folder = FolderOfPath(plan.replacedFiles.front());
-        std::vector<std::string> names;
-        for (const std::string& path : plan.replacedFiles) names.push_back(path.substr(FolderOfPath(path).size()));
-        if (services_.Ask(this, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, names)), QMessageBox::Warning,
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        if (newMenu_->Chosen() == NewMenuDialog::Choice::SkinOnly) {
+            RestyleProject(workspace_, *web_, style);
+            RefreshMemos();
+            PlainMessage("Style has been modified!");
+            web_->Reload();
             return;
+        }
+
+        plan = PrepareNewMenu(workspace_, newMenu_->Directory(), newMenu_->MenuCaption(), style);
+        // A new menu starts empty: whatever menu the folder holds would be
+        // lost, so this asks as Save as does before replacing a project's files.
+        if (!plan->replacedFiles.empty()) {
+            const std::string folder = FolderOfPath(plan->replacedFiles.front());
+            std::vector<std::string> names;
+            for (const std::string& path : plan->replacedFiles) names.push_back(path.substr(FolderOfPath(path).size()));
+            if (services_.Ask(this, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, names)),
+                              QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                plan.reset();
+        }
     }
-    CreateNewMenu(workspace_, *web_, plan);
+    CreateNewMenu(workspace_, *web_, *plan);
     ClearHistory();
     ShowProjectTitle();
     RefreshMemos();

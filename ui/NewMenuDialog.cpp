@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -176,6 +177,32 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     grid->setColumnMinimumWidth(0, 230);
     grid->setHorizontalSpacing(16);
 
+    // The folder tree opens below the Directory field it fills, inside the
+    // layout, so the dialog grows instead of the tree hiding its fields and
+    // buttons.
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders_->setRootPath(QDir::rootPath());
+    dirOut_ = new QTreeView(this);
+    dirOut_->setObjectName("DirOut");
+    dirOut_->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column) dirOut_->hideColumn(column);
+    dirOut_->header()->hide();
+    dirOut_->setMinimumHeight(200);
+    dirOut_->setToolTip("Double-click a folder or press Enter to choose it; Escape closes the tree");
+    dirOut_->hide();
+    dirOut_->installEventFilter(this);
+    dirOut_->viewport()->installEventFilter(this);
+    // The model reads folders in the background, and every folder read
+    // pushes the rows about: the folder from the Directory field is kept in
+    // view until the user starts moving about the tree.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (followCurrent_ && dirOut_->isVisible())
+            dirOut_->scrollTo(dirOut_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+    connect(dirOut_, &QTreeView::doubleClicked, this, &NewMenuDialog::ChooseFolderFromTree);
+    grid->addWidget(dirOut_, 7, 0, 1, 2);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bitBtn3);
     buttons->addStretch();
@@ -188,21 +215,6 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The folder tree lies over the upper left of the dialog while it is
-    // open, outside the layout.
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folders_->setRootPath(QDir::rootPath());
-    dirOut_ = new QTreeView(this);
-    dirOut_->setObjectName("DirOut");
-    dirOut_->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) dirOut_->hideColumn(column);
-    dirOut_->header()->hide();
-    dirOut_->setGeometry(8, 8, 300, 200);
-    dirOut_->setToolTip("Double-click a folder to choose it");
-    dirOut_->hide();
-    connect(dirOut_, &QTreeView::doubleClicked, this, &NewMenuDialog::ChooseFolderFromTree);
 
     ShowPicture(StyleAt(comboBox1_->currentIndex()));
 }
@@ -335,14 +347,48 @@ void NewMenuDialog::ToggleFolderTree() {
     if (folder.isDir()) {
         const QModelIndex index = folders_->index(folder.absoluteFilePath());
         dirOut_->setCurrentIndex(index);
-        dirOut_->scrollTo(index);
         dirOut_->expand(index);
     } else {
         services_.Message(this, "Tavel Builder", "\"" + edit2_->text() + "\" is not a folder.", QMessageBox::Warning);
     }
     dirOut_->show();
-    dirOut_->raise();
+    followCurrent_ = true;
+    // Only once the tree has its place in the grown dialog can it bring the
+    // folder into view.
+    layout()->activate();
+    dirOut_->scrollTo(dirOut_->currentIndex(), QAbstractItemView::PositionAtCenter);
     dirOut_->setFocus();
+}
+
+// In the tree, Enter and Escape belong to the tree: Enter takes the folder
+// rather than pressing Create, and Escape closes the tree rather than the
+// whole dialog.
+bool NewMenuDialog::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == dirOut_ && event->type() == QEvent::KeyPress) ||
+        (watched == dirOut_->viewport() && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel)))
+        followCurrent_ = false;
+    if (watched == dirOut_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                    ChooseFolderFromTree();
+                    return true;
+                case Qt::Key_Escape:
+                    CloseFolderTree();
+                    return true;
+                default:
+                    break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NewMenuDialog::CloseFolderTree() {
+    dirOut_->hide();
+    edit2_->setFocus();
 }
 
 void NewMenuDialog::ChooseFolderFromTree() {
@@ -351,7 +397,7 @@ void NewMenuDialog::ChooseFolderFromTree() {
     QString path = QDir::toNativeSeparators(folders_->filePath(current));
     if (!path.endsWith(QDir::separator())) path += QDir::separator();
     edit2_->setText(path);
-    dirOut_->hide();
+    CloseFolderTree();
 }
 
 }  // namespace tavel

@@ -47,7 +47,11 @@ public:
     void ToggleFolderTree();
     void ChooseFolderFromTree();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void CloseFolderTree();
     StyleChoice StyleAt(int index) const;
     void ShowPicture(const StyleChoice& style);
     void MakeOwnStyle();
@@ -67,6 +71,7 @@ private:
     QLineEdit* edit2_;
     QTreeView* dirOut_;
     QFileSystemModel* folders_;
+    bool followCurrent_ = false;
 };
 
 }  // namespace tavel

@@ -9,9 +9,11 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -126,13 +128,14 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
     buttonRow->addWidget(cancel);
     layout->addLayout(buttonRow);
 
+    // The menu goes into a page that is already there: the user picks an
+    // existing file, nothing is saved under a new name.
     pageDialog_ = new QFileDialog(this);
     pageDialog_->setObjectName("SaveDialog1");
-    pageDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    pageDialog_->setFileMode(QFileDialog::AnyFile);
-    pageDialog_->setNameFilter("Any web pages (*.htm *.html *.php *.cgi *.asp)");
-    // The page is edited, not replaced: no question about an existing file.
-    pageDialog_->setOption(QFileDialog::DontConfirmOverwrite);
+    pageDialog_->setWindowTitle("Choose page");
+    pageDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    pageDialog_->setFileMode(QFileDialog::ExistingFile);
+    pageDialog_->setNameFilters({"Web pages (*.htm *.html)", "All files (*)"});
 
     // The layout is 230 by 221 where the fonts allow, larger where they need it.
     setFixedSize(std::max(230, layout->minimumSize().width()), std::max(221, layout->sizeHint().height()));
@@ -165,7 +168,15 @@ void ToolsWindow::AddTitlesToggled() {
 }
 
 void ToolsWindow::ChoosePage() {
-    if (host_ == nullptr || !host_->Services().RunDialog(*pageDialog_)) return;
+    if (host_ == nullptr) return;
+    // The page usually lies with the project; the default project has no
+    // folder of its own to offer, and the program's working folder means
+    // nothing to the user.
+    const Workspace& work = host_->Work();
+    QString start = work.IsDefaultProject() ? QDir::homePath() : Shown(work.ProjectFolder());
+    if (!QFileInfo(start).isDir()) start = QDir::homePath();
+    pageDialog_->setDirectory(start);
+    if (!host_->Services().RunDialog(*pageDialog_)) return;
     const QStringList chosen = pageDialog_->selectedFiles();
     if (!chosen.isEmpty()) pagePath_->setText(chosen.front());
 }
@@ -174,7 +185,13 @@ void ToolsWindow::Integrate() {
     if (host_ == nullptr) return;
     std::string message;
     host_->RunToolCommand(this, [&] {
-        message = IntegrateReportMessage(IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text())));
+        const IntegrateReport report = IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()));
+        message = IntegrateReportMessage(report);
+        // Without a word the user cannot tell that anything happened.
+        if (message.empty() && report.outcome == IntegrateReport::Outcome::Integrated)
+            message = "The menu was integrated into " + report.page + ".";
+        else if (message.empty() && report.outcome == IntegrateReport::Outcome::AlreadyIntegrated)
+            message = report.page + " already loads the menu; its menu files were refreshed.";
     });
     if (!message.empty()) host_->ToolMessage(this, message);
 }

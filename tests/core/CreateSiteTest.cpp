@@ -161,6 +161,13 @@ TEST_F(CreateSiteTest, LinkNamesWriteOnlyPlainPagesOfTheProjectFolder) {
     EXPECT_EQ(message.find("Empty"), std::string::npos) << "only the first few are named";
 }
 
+TEST_F(CreateSiteTest, ItemsWithoutCaptionsAreNamedReadably) {
+    SiteReport report;
+    report.skipped = {{"", ""}, {" ", "../x.htm"}, {"Up", ""}};
+    EXPECT_EQ(SiteReportMessage(report).substr(SiteReportMessage(report).find(":\n") + 2),
+              "(no caption) (no link)\n(no caption) (\"../x.htm\")\nUp (no link)");
+}
+
 TEST_F(CreateSiteTest, PlainPageNames) {
     for (const char* name : {"a.htm", "tavelitem7.htm", "page.php", "über.htm", "x", "index.html", "temp.js.htm"})
         EXPECT_TRUE(IsPlainPageName(name)) << name;

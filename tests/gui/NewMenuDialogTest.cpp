@@ -115,16 +115,28 @@ private slots:
         QCOMPARE(Messages(), QStringList{"Menu was succesfully created!"});
 
         // The same fields again would put an empty menu over the saved one:
-        // it is asked first, and No leaves the folder alone.
+        // it is asked first, and No leaves the folder alone and goes back to
+        // the dialog as the user left it, where another name is taken.
         QFile::remove(folder + "index.htm");
         f->services.dialogs.push_back(Choose("Inferno", "BitBtn1"));
         f->services.answers.push_back(QMessageBox::No);
+        QString keptCaption, keptStyle;
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            keptCaption = Child<QLineEdit>(dialog, "Edit1")->text();
+            keptStyle = Child<QComboBox>(dialog, "ComboBox1")->currentText();
+            Child<QLineEdit>(dialog, "Edit1")->setText("Second");
+            return Choose("", "BitBtn1")(dialog);
+        });
         NewMenu();
         QCOMPARE(f->services.questions.size(), size_t(1));
         QVERIFY(f->services.questions[0].text.contains(home.path() + "/UntitledMenu1/"));
         QCOMPARE(Read(folder + "stt.css"), Provided("Hot summer.css"));
         QVERIFY(!QFile::exists(folder + "index.htm"));
-        QCOMPARE(Messages().size(), 1);
+        QCOMPARE(keptCaption, QString("UntitledMenu1"));
+        QCOMPARE(keptStyle, QString("Inferno"));
+        QCOMPARE(Read(home.path() + "/Second/stt.css"), Provided("Inferno.css"));
+        QCOMPARE(Window().windowTitle(), QString("Tavel Builder - Second"));
+        QCOMPARE(Messages().size(), 2);
     }
 
     void skinOnlyRestylesTheDefaultThenANamedProject() {
@@ -178,6 +190,38 @@ private slots:
         emit tree->doubleClicked(tree->currentIndex());
         QCOMPARE(edit2->text(), home.path() + "/Work/Menus/");
         QVERIFY(!tree->isVisible());
+
+        // The open tree takes its own room: the fields and buttons stay
+        // visible and usable beside it.
+        int closings = 0;
+        connect(&dialog, &QDialog::finished, this, [&] { ++closings; });
+        Child<QPushButton>(dialog, "Button1")->click();
+        QVERIFY(tree->isVisible());
+        QCoreApplication::sendPostedEvents();  // let the layout give the tree its place
+        for (const char* name : {"Edit1", "ComboBox1", "Edit2", "Button1", "BitBtn5", "BitBtn1", "BitBtn2"}) {
+            auto* control = Child<QWidget>(dialog, name);
+            QVERIFY2(control->isVisible(), name);
+            const QRect at(control->mapTo(&dialog, QPoint(0, 0)), control->size());
+            QVERIFY2(!at.intersects(QRect(tree->mapTo(&dialog, QPoint(0, 0)), tree->size())), name);
+            QVERIFY2(dialog.rect().contains(at), name);
+        }
+
+        // Enter in the tree takes the folder, not the Create button.
+        tree->setCurrentIndex(model->index(home.path() + "/Work"));
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(edit2->text(), home.path() + "/Work/");
+        QVERIFY(!tree->isVisible());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(closings, 0);
+
+        // Escape in the tree closes the tree alone and keeps the directory.
+        Child<QPushButton>(dialog, "Button1")->click();
+        tree->setCurrentIndex(model->index(home.path() + "/Work/Menus"));
+        QTest::keyClick(tree, Qt::Key_Escape);
+        QVERIFY(!tree->isVisible());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(closings, 0);
+        QCOMPARE(edit2->text(), home.path() + "/Work/");
 
         // A directory that is not a folder is reported; the tree still opens.
         edit2->setText(home.path() + "/nowhere");

@@ -15,6 +15,25 @@
 #include <QPushButton>
 
 using namespace tavel;
+
+namespace {
+
+// What the page chooser looked like as it opened: its name, title, modes,
+// filters and the folder it started in.
+QString DescribeChooser(const QFileDialog& chooser) {
+    return QStringList({chooser.objectName(), chooser.windowTitle(),
+                        chooser.acceptMode() == QFileDialog::AcceptOpen ? "open" : "save",
+                        chooser.fileMode() == QFileDialog::ExistingFile ? "existing" : "any",
+                        chooser.nameFilters().join(";"), QDir(chooser.directory()).canonicalPath()})
+        .join(" | ");
+}
+
+QString ExpectedChooser(const QString& folder) {
+    return "SaveDialog1 | Choose page | open | existing | Web pages (*.htm *.html);All files (*) | " +
+           QDir(folder).canonicalPath();
+}
+
+}  // namespace
 using test::ReadFile;
 using test::WriteFile;
 
@@ -55,9 +74,16 @@ private slots:
         for (const auto& e : fields) QCOMPARE(Control<QLineEdit>(e.name)->text(), QString(e.text));
         QVERIFY(Control<QCheckBox>("CheckBox2")->isChecked());
         QVERIFY(Control<QCheckBox>("CheckBox3")->isChecked());
-        auto* dialog = Control<QFileDialog>("SaveDialog1");
-        QCOMPARE(dialog->nameFilters(), QStringList{"Any web pages (*.htm *.html *.php *.cgi *.asp)"});
-        QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        // The page is chosen among existing ones, from the user's home while
+        // the default project is open.
+        QString chooser;
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            chooser = DescribeChooser(static_cast<QFileDialog&>(dialog));
+            return false;
+        });
+        Click("Button1");
+        QCOMPARE(chooser, ExpectedChooser(QDir::homePath()));
+        QCOMPARE(Control<QLineEdit>("Edit1")->text(), QString());
 
         // Nothing is cut off by the fonts at hand.
         QVERIFY(Tools().width() >= 230 && Tools().height() >= 221);
@@ -123,17 +149,30 @@ private slots:
         QCOMPARE(Messages(), QStringList{"Choose the page to integrate the menu into."});
         const QString page = projects.path() + "/mine.htm";
         WriteFile(page, "<html><head><title>Mine</title></head><body>Own text</body></html>");
+        QString chooser;
         f->services.dialogs.push_back([&](QDialog& dialog) {
+            chooser = DescribeChooser(static_cast<QFileDialog&>(dialog));
             static_cast<QFileDialog&>(dialog).selectFile(page);
             return true;
         });
         Click("Button1");
+        QCOMPARE(chooser, ExpectedChooser(folder));
         QCOMPARE(Control<QLineEdit>("Edit1")->text(), page);
         f->services.messages.clear();
         Click("Button2");
-        QCOMPARE(Messages(), QStringList());
+        QCOMPARE(Messages(), QStringList{"The menu was integrated into " + page + "."});
         QVERIFY(Tools().isVisible());
         QVERIFY(ReadFile(page).contains("src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\">Own text"));
+        QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
+
+        // A second time the page stays as it is and only its menu files are
+        // written again.
+        const QByteArray integrated = ReadFile(page);
+        WriteFile(projects.path() + "/temp.js", "old");
+        f->services.messages.clear();
+        Click("Button2");
+        QCOMPARE(Messages(), QStringList{page + " already loads the menu; its menu files were refreshed."});
+        QCOMPARE(ReadFile(page), integrated);
         QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
     }
 };

@@ -1,5 +1,6 @@
 #include "ui/ItemDialog.h"
 
+#include "ui/FixedDialog.h"
 #include "ui/LocalText.h"
 
 #include <QDialogButtonBox>
@@ -15,7 +16,7 @@ namespace tavel {
 ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm4");
     setWindowTitle("Edit Item");
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    MakeFixedTitleBar(*this);
 
     edit1_ = new QLineEdit("Item1", this);
     edit1_->setObjectName("Edit1");

@@ -3,6 +3,7 @@
 #include "menu/MenuTree.h"
 #include "ui/LocalText.h"
 
+#include <QFont>
 #include <QMimeData>
 
 namespace tavel {
@@ -47,7 +48,17 @@ QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
     const tNodeData& data = item->Data();
     switch (role) {
         case Qt::DisplayRole:
-            return Shown(data.Caption);
+            // A blank caption would make an invisible row that cannot be
+            // found to select: the row says what it is instead, set apart.
+            if (QString caption = Shown(data.Caption); !caption.trimmed().isEmpty()) return caption;
+            return QStringLiteral("(no caption)");
+        case Qt::FontRole:
+            if (!Shown(data.Caption).trimmed().isEmpty()) return {};
+            {
+                QFont italic;
+                italic.setItalic(true);
+                return italic;
+            }
         case Qt::ToolTipRole:
             if (data.Hint.empty()) return {};
             return Shown(data.Hint);

@@ -1,6 +1,7 @@
 #include "ui/UiServices.h"
 
 #include "platform/Paths.h"
+#include "ui/FixedDialog.h"
 #include "ui/PrintError.h"
 
 #include <QDesktopServices>
@@ -17,6 +18,7 @@ bool DesktopServices::RunDialog(QDialog& dialog) { return dialog.exec() == QDial
 void DesktopServices::Message(QWidget* parent, const QString& caption, const QString& text,
                               QMessageBox::Icon icon) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    MakeFixedTitleBar(box);
     box.exec();
 }
 
@@ -24,6 +26,7 @@ QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString&
                                                  QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, caption, text, buttons, parent);
+    MakeFixedTitleBar(box);
     // Enter takes the first button offered (Yes); Escape and the close box
     // the last (Cancel, or No where there is no Cancel).
     if (defaultButton != QMessageBox::NoButton)

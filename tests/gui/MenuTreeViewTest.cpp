@@ -8,6 +8,7 @@
 #include "ui/MenuTreeModel.h"
 #include "ui/MenuTreeView.h"
 
+#include <QFont>
 #include <QAbstractItemModelTester>
 #include <QMimeData>
 
@@ -79,6 +80,11 @@ private slots:
         QCOMPARE(model->index(1, 0).data().toString(), QString("Products"));
         QCOMPARE(model->index(0, 0, model->index(1, 0)).data(Qt::ToolTipRole).toString(), QString("Programs"));
         QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
+
+        // A blank caption still gives the row something to see and click.
+        tree.SetData(Find("Products"), {'M', "  ", "", ""});
+        QCOMPARE(model->index(1, 0).data().toString(), QString("(no caption)"));
+        QVERIFY(model->index(1, 0).data(Qt::FontRole).value<QFont>().italic());
     }
 
     void selectionIsTheCoresInBothDirections() {

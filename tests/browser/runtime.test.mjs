@@ -268,6 +268,10 @@ test("no value the program writes into the style slots or gap lines stops the ru
     assert.equal(seen.titles, 4, what);
     assert.deepEqual(seen, { ...base, ...expected }, what);
   }
+  // All of the worst at once, on a site page in its fixed form.
+  const worst = { ...styleLines(Array(13).fill("")), 24: slotLine(24, "\\", true), 47: 'var gaps1 ="<b>"</b>";', 48: 'var gaps2 ="<b>\\</b>";' };
+  const site = await look(project({ lines: worst, files: { "site.htm": sitePage("Styles") } }).url("site.htm"));
+  assert.deepEqual({ ...site, titleHeight: 0, itemHeight: 0 }, { ...base, titleHeight: 0, itemHeight: 0, home: '\\"Home\\' });
   // The values of the Style Master: small targets grow to 24 pixels.
   const master = await look(project({ lines: styleLines(styleMaster) }).url());
   assert.deepEqual(master.errors, []);

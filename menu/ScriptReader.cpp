@@ -12,24 +12,47 @@
 
 namespace tavel {
 
+namespace {
+
+bool Escapable(char c) { return c == '"' || c == '\\'; }
+
+}  // namespace
+
 QuotedField NextQuotedField(std::string_view line, size_t position) {
     const size_t from = position == 0 ? 0 : position - 1;
     const size_t open = from < line.size() ? line.find('"', from) : std::string_view::npos;
     if (open == std::string_view::npos) return {{}, line.size() + 1};
-    const size_t close = line.find('"', open + 1);
+    size_t close = line.find_first_of("\"\\", open + 1);
+    while (close != std::string_view::npos && line[close] == '\\') {
+        const bool escapes = close + 1 < line.size() && Escapable(line[close + 1]);
+        close = line.find_first_of("\"\\", close + (escapes ? 2 : 1));
+    }
     if (close == std::string_view::npos) return {line.substr(open + 1), line.size() + 1};
     return {line.substr(open + 1, close - open - 1), close + 2};
+}
+
+std::string FieldText(std::string_view field) {
+    std::string text;
+    text.reserve(field.size());
+    for (size_t at = field.find('\\'); at != std::string_view::npos; at = field.find('\\')) {
+        const bool escapes = at + 1 < field.size() && Escapable(field[at + 1]);
+        text += field.substr(0, escapes ? at : at + 1);
+        if (escapes) text += field[at + 1];
+        field.remove_prefix(at + (escapes ? 2 : 1));
+    }
+    text += field;
+    return text;
 }
 
 namespace {
 
 template <size_t N>
-std::array<std::string_view, N> Fields(std::string_view line) {
-    std::array<std::string_view, N> fields;
+std::array<std::string, N> Fields(std::string_view line) {
+    std::array<std::string, N> fields;
     size_t position = 1;
     for (auto& field : fields) {
         QuotedField next = NextQuotedField(line, position);
-        field = next.text;
+        field = FieldText(next.text);
         position = next.next;
     }
     return fields;
@@ -47,7 +70,7 @@ public:
         for (size_t i : TopLevelLines()) {
             if (result_.truncated) break;
             auto [caption, link] = Fields<2>(lines_[i]);
-            MenuItem* top = Append(nullptr, {kSubmenuItem, std::string(caption), kTopLevelHint, std::string(link)});
+            MenuItem* top = Append(nullptr, {kSubmenuItem, std::move(caption), kTopLevelHint, link});
             if (top == nullptr) break;
             lastTop_ = top;
             ReadSecondLevel(top, link, i);
@@ -74,13 +97,12 @@ private:
         for (uint32_t j : LaterLinesWith(link, after)) {
             auto [kind, caption, hint, sublink] = Fields<4>(lines_[j]);
             const char letter = KindLetter(kind);
-            MenuItem* item = Append(top, {letter, std::string(caption), std::string(hint), std::string(sublink)});
+            MenuItem* item = Append(top, {letter, std::move(caption), std::move(hint), sublink});
             if (item == nullptr) return;
             if (letter != kSubmenuItem) continue;
             for (uint32_t k : LaterLinesWith(sublink, j)) {
                 auto f = Fields<4>(lines_[k]);
-                if (Append(item, {KindLetter(f[0]), std::string(f[1]), std::string(f[2]), std::string(f[3])}) ==
-                    nullptr)
+                if (Append(item, {KindLetter(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3])}) == nullptr)
                     return;
             }
         }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavel {
 
 class MenuTree;
 
-// One field of a line: the text between a double quote and the next one.
+// One field of a line: the text between a double quote and the next double
+// quote that no backslash escapes, as it stands in the line.
 struct QuotedField {
     std::string_view text;
     size_t next;  // 1-based position to continue from
@@ -15,9 +17,15 @@ struct QuotedField {
 
 // Takes the next field at or after the 1-based `position`. With no quote left
 // the field is empty and the position lies beyond the line's end; with no
-// closing quote the field runs to the end of the line. No escapes exist: a
-// backslash is an ordinary character and a quote always ends a field.
+// closing quote the field runs to the end of the line. Inside a field a
+// backslash escapes a double quote or a backslash that follows it (the
+// writer's escapes); any other backslash is an ordinary character.
 QuotedField NextQuotedField(std::string_view line, size_t position);
+
+// The text a field stands for: \" is a double quote and \\ a backslash; every
+// other byte, a backslash before anything else included, is itself. Texts
+// that older versions wrote unescaped ("C:\new") so read as they were typed.
+std::string FieldText(std::string_view field);
 
 // A menu data script can name the same submenu from many entries, and every
 // naming attaches all of that submenu's later lines again; a hostile script

@@ -25,8 +25,18 @@ void ScriptWriter::Number(size_t value) {
     out_.append(buffer, result.ptr);
 }
 
+// A double quote or a backslash gets a backslash before it, so that the
+// script stays valid JavaScript and the page shows the text as typed; every
+// other byte is written as stored, so a text without them is unchanged.
 void ScriptWriter::Quoted(std::string_view field) {
     out_ += '"';
+    constexpr std::string_view kEscaped = "\"\\";
+    for (size_t at = field.find_first_of(kEscaped); at != std::string_view::npos; at = field.find_first_of(kEscaped)) {
+        out_ += field.substr(0, at);
+        out_ += '\\';
+        out_ += field[at];
+        field.remove_prefix(at + 1);
+    }
     out_ += field;
     out_ += '"';
 }

@@ -13,7 +13,8 @@ struct tNodeData;
 
 // Turns the menu tree into the menu data script: `theMenu` for the top level
 // and one array per submenu, one CR LF terminated line per entry. Field texts
-// are written exactly as stored; the page's runtime treats them as HTML.
+// are written as stored, with a backslash before each double quote and each
+// backslash; the page's runtime treats them as HTML.
 class ScriptWriter {
 public:
     explicit ScriptWriter(const MenuTree& tree);

@@ -1,14 +1,14 @@
 /* Tavel Builder menu runtime, plain JavaScript.
  *
- * buildMenu('theMenu') draws the menu declared by temp.js: the array
- * theMenu and the submenu arrays its entries name, as a bar with
- * drop-downs and fly-outs for mouse, touch and keyboard, behind a "Menu"
- * button on narrow screens.
+ * buildMenu('theMenu') draws the menu that temp.js declares (the array theMenu and the submenu
+ * arrays its entries name) as a bar with drop-downs and fly-outs for mouse, touch and keyboard,
+ * behind a "Menu" button on narrow screens. It is drawn as soon as its holder and data exist.
  *
- * Tavel Builder rewrites lines of this file by number: 12 to 26 (the style
- * values, one per line with an equals sign), 47 and 48 (the gaps) and 211
- * (the caption decoration).
+ * Tavel Builder rewrites lines by number: 12 to 26 (style values), 47 and 48 (gaps) and 211. The
+ * first two groups lie in comments that tavelValues reads as text, so no value written there can
+ * stop the script; a value the runtime cannot use gives way to its default.
  */
+function tavelStyle() {/* Style slots, read by position: the lines that hold "=".
 var titleWidth = 14;
 var titleHeight = 32;
 var charWidth = 8;
@@ -22,322 +22,343 @@ var lowerLine = "#10245e";
 var borderSize = 1;
 var marginSize = 10;
 var marginString = "";
-// In order: title padding, title height, width per caption character and
-// item height (pixels); bar, hovered title, item and hovered item colours;
-// the two bevel line colours; border width and item margin (pixels); the
-// text that leads every caption.
-
-var tavelCount = 0;
-
-function tavelArray(name) {
-  var a = typeof name == "string" && name ? window[name] : null;
-  return Array.isArray(a) ? a : null;
+In order: title padding, title height, width per caption character, item
+height (pixels); bar, hovered title, item, hovered item colours; bevel line
+colours; border width, item margin (pixels); text that leads every caption.
+*/}
+// [name, value] of each line of f's comment that holds "=": the value is what follows the first "=",
+// less a final ";", outer blanks and one pair of quotes.
+function tavelValues(f) {
+  return String(f).split(/\r\n?|\n/).slice(1).filter((l) => l.includes("=")).map((l) => {
+    const i = l.indexOf("="), v = l.slice(i + 1).replace(/;\s*$/, "").trim();
+    return [l.slice(0, i), /^(["']).*\1$/.test(v) ? v.slice(1, -1) : v];
+  });
 }
-
-function tavelText(s) { return s == null ? "" : String(s); }
-
-function tavelPlain(html) {
-  if (!/[<&]/.test(html)) return html.replace(/\s+/g, " ").trim();
-  tavelScratch = tavelScratch || document.createElement("span");
-  tavelScratch.innerHTML = html;
-  return tavelScratch.textContent.replace(/\s+/g, " ").trim();
-}
-
-// The texts around every caption, written by the page design dialog.
+// Numbers within bounds (units dropped) and colours the browser knows; an empty or odd value takes
+// the default. Targets are at least 24 pixels high.
+var tavelV = ((s) => {
+  const n = (k, d, lo, hi) => { const x = parseFloat(s[k] && s[k][1]); return isFinite(x) ? Math.min(Math.max(x, lo), hi) : d; };
+  const c = (k, d) => { const x = (s[k] ? s[k][1] : "").trim().replace(/^([\da-f]{3}){1,2}$/i, "#$&"); return CSS.supports("color", x) ? x : d; };
+  return {tw: n(0, 14, 0, 99), th: Math.max(n(1, 32, 0, 200), 24), cw: n(2, 8, 0, 50), ch: Math.max(n(3, 26, 0, 200), 24),
+    tn: c(4, "#1f3a93"), tl: c(5, "#2c4fbf"), i: c(6, "#253f8f"), il: c(7, "#b8321a"), u: c(8, "#5c7ad6"), l: c(9, "#10245e"),
+    b: n(10, 1, 0, 20), m: n(11, 10, 0, 60), ms: s[12] ? s[12][1] : ""};
+})(tavelValues(tavelStyle));
+function tavelGaps() {/* The gaps around every caption, written by the page design dialog:
 var gaps1 = "";
 var gaps2 = "";
+*/}
+var gaps1 = "", gaps2 = "", tavelCount = 0, tavelScratch = document.createElement("span");
+for (const [name, value] of tavelValues(tavelGaps)) if (/gaps[12]\s*$/.test(name)) window["gaps" + name.trim().slice(-1)] = value;
+// Until the menu is drawn the holder keeps the bar's height. The menu's rules come first in the
+// head, so that the page's own style sheet has the last word.
+var tavelReserve = "#menuHolder:empty{min-height:" + (tavelV.th + 2 * tavelV.b) + "px}";
+var tavelSheet = document.createElement("style");
+tavelSheet.textContent = tavelReserve;
+document.head.prepend(tavelSheet);
 
+var tavelText = (s) => s == null ? "" : String(s);
+var tavelAttr = (s) => s.replace(/&/g, "&amp;").replace(/"/g, "&quot;").replace(/</g, "&lt;");
+// Captions are the author's HTML, parsed alone so that a tag left open stays in its own item.
+function tavelCaption(html) {
+  if (!html.includes("<")) return html;
+  tavelScratch.innerHTML = html;
+  return tavelScratch.innerHTML;
+}
+function tavelPlain(html) {
+  if (/[<&]/.test(html)) tavelScratch.innerHTML = html, html = tavelScratch.textContent;
+  return html.replace(/\s+/g, " ").trim();
+}
 
-// Reads the arrays into a tree: bar titles ("caption", "link or array"),
-// their items and fly-outs ("kind", "caption", "hint", "link or array").
+// Reads the arrays into a tree: bar titles ("caption", "link or array"), their items and fly-outs
+// ("kind", "caption", "hint", "link or array"). A missing field is empty; an item naming a submenu
+// array that is missing or empty is plain text (link null).
 function tavelModel(name, level) {
-  level = level || 0;
-  return (tavelArray(name) || []).filter(Array.isArray).map(function (e) {
-    var f = (level ? e.slice(1, 4) : [e[0], "", e[1]]).map(tavelText);
-    var sep = level == 1 ? tavelText(e[0]) == "S" : level == 2 && f[0] == "----------";
-    return {sep: sep, caption: f[0], hint: f[1], link: f[2], kids: sep || level == 2 ? [] : tavelModel(f[2], level + 1)};
+  const list = typeof name == "string" && name && window[name];
+  return (Array.isArray(list) ? list : []).filter(Array.isArray).map((e) => {
+    const f = (level ? [e[1], e[2], e[3]] : [e[0], "", e[1]]).map(tavelText);
+    const sep = level == 1 ? tavelText(e[0]) == "S" : level == 2 && f[0] == "----------";
+    const kids = sep || level == 2 ? [] : tavelModel(f[2], level + 1);
+    return {sep, caption: f[0], hint: f[1], kids, link: !kids.length && /^myMenu\d+(_\d+)?$/.test(f[2]) ? null : f[2]};
   });
 }
 
 function tavelCss(id) {
-  var px = function (v) { return (parseFloat(v) || 0) + "px"; }, m = parseFloat(marginSize) || 0;
-  var v = {N: "#" + id, tw: px(titleWidth), th: px(titleHeight), ch: px(charHeight), b: px(borderSize), nb: px(-borderSize),
-    m: px(m), m2: px(m / 2), m4: px(m * 4), m8: px(m * 8), tn: titleNormal, tl: titleHighlighted, i: itemNormal,
-    il: itemHighlighted, u: upperLine, l: lowerLine};
-  v.bevel = "border:" + v.b + " solid;border-color:" + [upperLine, lowerLine, lowerLine, upperLine].join(" ");
-  return ("$N{position:relative;z-index:1000;line-height:normal}$N ul{list-style:none;margin:0;padding:0}" +
-    "$N a{display:block;white-space:nowrap;cursor:pointer;box-sizing:border-box}" +
+  const V = tavelV, v = {N: "#" + id, nb: -V.b, m2: V.m / 2, m4: V.m * 4, m8: V.m * 8,
+    bevel: `border:${V.b}px solid;border-color:${V.u} ${V.l} ${V.l} ${V.u}`};
+  return ("$N{position:relative;z-index:1000;line-height:normal}$N ul{list-style:none;margin:0;padding:0}$N li{position:relative}" +
+    "$N a{display:block;white-space:nowrap;cursor:pointer;box-sizing:border-box;min-width:24px}" +
     "$N a:focus-visible{outline:2px solid currentColor;outline-offset:-3px}" +
-    "$N>.tvm-bar{display:flex;flex-wrap:wrap;background:$tn;$bevel}$N>.tvm-bar>li{position:relative}" +
-    "$N>.tvm-bar>li>a{padding:0 $tw;line-height:$th;background-color:$tn}" +
+    "$N>.tvm-bar{display:flex;flex-wrap:wrap;background:$tn;$bevel}" +
+    "$N>.tvm-bar>li>a{padding:0 $twpx;line-height:$thpx;background-color:$tn}" +
     "$N>.tvm-bar>li>a:hover,$N>.tvm-bar>li.tvm-open>a{background-color:$tl}" +
     "$N li>ul{display:none;position:absolute;top:100%;inset-inline-start:0;background:$i;$bevel;box-shadow:0 3px 8px #0005}" +
-    "$N ul.tvm-scroll{overflow-y:auto}$N li li>ul{top:$nb;inset-inline-start:100%}" +
-    "$N li>ul.tvm-flip{inset-inline-start:auto;inset-inline-end:0}$N li li>ul.tvm-flip{inset-inline-end:100%}" +
-    "$N li.tvm-open>ul{display:block}$N li li>a{padding:$m2 $m;line-height:$ch;background-color:$i}" +
+    "$N ul.tvm-scroll{overflow-y:auto}$N li li>ul{top:$nbpx;inset-inline-start:100%}" +
+    "$N li.tvm-open>ul{display:block}$N li li>a{padding:$m2px $mpx;line-height:$chpx;background-color:$i}" +
     "$N li li>a:hover,$N li li>a:focus,$N li li.tvm-open>a{background-color:$il}" +
-    "$N .tvm-sub>a:after{content:'\25B8';float:right;margin-inline-start:1em}" +
-    "$N:dir(rtl) .tvm-sub>a:after{content:'\25C2';float:left}" +
-    "$N .tvm-sep{margin:3px $m;border-top:1px solid $l;border-bottom:1px solid $u}" +
-    "$N>.tvm-burger{display:none;font:inherit;padding:6px 12px;color:#fff;background:$tn;$bevel}" +
+    "$N .tvm-sub>a{padding-inline-end:calc($mpx + 1.2em)}" +
+    "$N .tvm-arr{position:absolute;top:$m2px;inset-inline-end:$m2px;line-height:$chpx}" +
+    "$N .tvm-arr:after{content:'\\25B8'}$N:dir(rtl) .tvm-arr:after{content:'\\25C2'}" +
+    "$N .tvm-sep{margin:3px $mpx;border-top:1px solid $l;border-bottom:1px solid $u}" +
+    "$N>.tvm-burger{display:none;font:inherit;line-height:$thpx;padding:0 12px;color:#fff;background:$tn;$bevel}" +
     "@media (prefers-reduced-motion:no-preference){$N li.tvm-open>ul{animation:tvm-in .12s ease-out}" +
-    "@keyframes tvm-in{from{opacity:0;transform:translateY(-3px)}}}" +
+    "@keyframes tvm-in{from{opacity:0}}}" +
     "@media (max-width:599px){$N>.tvm-burger{display:block}$N>.tvm-bar{display:none;flex-direction:column}" +
     "$N.tvm-shown>.tvm-bar{display:flex}$N li>ul{position:static;box-shadow:none;border-width:0;max-height:none}" +
-    "$N li li>a{padding-inline-start:$m4}$N li li li>a{padding-inline-start:$m8}$N a{white-space:normal}}"
-  ).replace(/\$(\w+)/g, function (_, k) { return v[k]; });
+    "$N li li>a{padding-inline-start:$m4px}$N li li li>a{padding-inline-start:$m8px}$N a{white-space:normal}" +
+    "$N .tvm-open>a>.tvm-arr{transform:rotate(90deg)}}"
+  ).replace(/\$(\w+?)(px|\b)/g, (_, k, px) => (k in v ? v[k] : V[k]) + px);
 }
 
 // The button image the style sheet gives to tables goes behind every link.
 function tavelButtonImage(id) {
-  var probe = document.createElement("table");
-  probe.style.display = "none";
-  document.body.appendChild(probe);
-  var image = getComputedStyle(probe).backgroundImage;
-  probe.parentNode.removeChild(probe);
-  if (!image || image == "none") return "";
-  return "\n#" + id + " a{background-image:" + image + ";background-size:100% 100%}";
+  const probe = document.body.appendChild(document.createElement("table"));
+  probe.hidden = true;
+  const image = getComputedStyle(probe).backgroundImage;
+  probe.remove();
+  return image && image != "none" ? `\n#${id} a{background-image:${image};background-size:100% 100%}` : "";
 }
 
-function tavelAttr(s) {
-  return s.replace(/&/g, "&amp;").replace(/"/g, "&quot;").replace(/</g, "&lt;");
+// The margin text and the gaps (line 211 puts them round a caption) are decoration, out of the
+// items' names and type-ahead.
+function tavelDeco() {
+  let d;
+  try { d = String(tavelDecorate("\x01")).split("\x01"); } catch (e) {}
+  d = d && d.length == 2 ? d : ["", ""];
+  d[0] = tavelV.ms + d[0];
+  return {len: tavelPlain(d.join("")).length, html: d.map((h) => h && `<span aria-hidden="true">${tavelCaption(h)}</span>`)};
 }
 
-// Captions are the author's HTML, parsed alone first so that a tag left
-// open stays in its own item.
-var tavelScratch = null;
-function tavelCaption(html) {
-  if (html.indexOf("<") < 0) return html;
-  tavelScratch = tavelScratch || document.createElement("span");
-  tavelScratch.innerHTML = html;
-  return tavelScratch.innerHTML;
-}
-
-// A list is written as one piece of HTML and parsed at once. Submenus stay
-// empty until first opened, or until the page is idle: a large menu then
-// costs its page little more than its bar.
-function tavelItems(items, id, level, lists) {
-  var out = [], widest = 0, cls = level ? "menu" : "menuTitle";
-  items.forEach(function (item, i) {
-    if (item.sep) return out.push('<li class="tvm-sep" aria-hidden="true"></li>');
-    var caption = tavelCaption(marginString + tavelDecorate(item.caption));
-    widest = Math.max(widest, tavelPlain(caption).length);
-    var a = '<a class="' + cls + '"' + (item.hint ? ' title="' + tavelAttr(tavelPlain(item.hint)) + '"' : "");
-    if (!item.kids.length) return out.push("<li>" + a + ' href="' + tavelAttr(item.link || "#") + '">' + caption + "</a></li>");
-    var sub = id + "-" + i;
+// A list is written as one piece of HTML and parsed at once. Submenus stay empty until first
+// opened, or until the page is idle: a large menu then costs its page little more than its bar.
+function tavelItems(items, id, level, lists, deco) {
+  let widest = 0;
+  const html = items.map((item, i) => {
+    if (item.sep) return '<li class="tvm-sep" aria-hidden="true"></li>';
+    const caption = tavelCaption(item.caption), text = tavelPlain(caption), hint = tavelPlain(item.hint);
+    const link = item.link, sub = item.kids.length && id + "-" + i;
+    widest = Math.max(widest, text.length + deco.len);
+    // A caption without text is named by its hint or link.
+    const name = text || /\balt\s*=\s*["']?[^\s"'>]/i.test(caption) || link == null ? "" : hint || !sub && link || "Item " + (i + 1);
+    const a = `<a class="${level ? "menu" : "menuTitle"}"` + (hint ? ` title="${tavelAttr(hint)}"` : "") +
+      (name ? ` aria-label="${tavelAttr(name)}"` : ""), body = deco.html[0] + caption + deco.html[1] + "</a>";
+    if (!sub) return "<li>" + a + (link == null ? "" : ` href="${tavelAttr(link || "#")}"`) + ">" + body + "</li>";
     lists[sub] = {items: item.kids, level: level + 1};
-    out.push('<li class="' + (level ? "tvm-sub" : "tvm-top") + '">' + a + ' role="button" tabindex="0" aria-expanded="false"' +
-      ' aria-controls="' + sub + '">' + caption + '</a><ul id="' + sub + '"></ul></li>');
-  });
-  return {html: out.join(""), width: widest * (parseFloat(charWidth) || 0) + 2 * (parseFloat(marginSize) || 0)};
+    return `<li class="${level ? "tvm-sub" : "tvm-top"}">${a} role="button" tabindex="0" aria-expanded="false" aria-controls="${sub}">` +
+      (level ? '<span class="tvm-arr" aria-hidden="true"></span>' : "") + body + `<ul id="${sub}"></ul></li>`;
+  }).join("");
+  return {html, width: widest * tavelV.cw + 2 * tavelV.m};
 }
 
 function tavelFill(nav, ul) {
-  var list = ul && nav.tvmLists[ul.id];
+  const list = ul && nav.tvmLists[ul.id];
   if (!list) return;
   delete nav.tvmLists[ul.id];
-  var made = tavelItems(list.items, ul.id, list.level, nav.tvmLists);
+  const made = tavelItems(list.items, ul.id, list.level, nav.tvmLists, nav.tvmDeco);
   ul.innerHTML = made.html;
   ul.style.minWidth = made.width + "px";
 }
 
-// Draws the menu of the array named `name` into #menuHolder, or at the top
-// of the page. Drawing again replaces the menu drawn before.
+// Draws the menu of the array `name` into #menuHolder, or at the top of the page; a menu without
+// items draws nothing. Drawing again replaces the menu, but the page's own call keeps an early one.
 function buildMenu(name) {
-  var holder = document.getElementById("menuHolder") || document.body;
-  var old = holder.querySelector("nav.tvm");
-  if (old) {
-    old.tvmStop.abort();
-    old.tvmStyle.parentNode.removeChild(old.tvmStyle);
-    old.parentNode.removeChild(old);
-  }
-  var id = "tvm" + ++tavelCount;
-  var nav = document.createElement("nav");
-  nav.className = "tvm";
-  nav.id = id;
+  const holder = document.getElementById("menuHolder") || document.body, old = holder.querySelector("nav.tvm");
+  if (old && old.tvmEarly == name) return old.tvmEarly = "", old;
+  if (old) old.tvmStop.abort(), old.remove();
+  const id = "tvm" + ++tavelCount, nav = document.createElement("nav"), model = tavelModel(name, 0);
+  tavelSheet.textContent = tavelReserve + tavelCss(id) + tavelButtonImage(id);
+  Object.assign(nav, {id, className: "tvm", hidden: !model.length, tvmStop: new AbortController(), tvmLists: {}, tvmDeco: tavelDeco()});
   nav.setAttribute("aria-label", "Site menu");
-  var style = document.createElement("style");
-  style.textContent = tavelCss(id) + tavelButtonImage(id);
-  // First in the head, so the page's own style sheet has the last word.
-  var head = document.head || document.documentElement;
-  head.insertBefore(style, head.firstChild);
-  nav.tvmStyle = style;
-  nav.tvmStop = new AbortController();
-  var burger = document.createElement("button");
-  burger.type = "button";
-  burger.className = "tvm-burger";
-  burger.textContent = "Menu";
-  burger.setAttribute("aria-expanded", "false");
-  burger.setAttribute("aria-controls", id + "-m");
-  nav.appendChild(burger);
-  nav.tvmLists = {};
-  nav.insertAdjacentHTML("beforeend", '<ul id="' + id + '-m" class="tvm-bar">' +
-    tavelItems(tavelModel(name), id + "-m", 0, nav.tvmLists).html + "</ul>");
+  if (model.length) {
+    nav.innerHTML = `<button type="button" class="tvm-burger" aria-expanded="false" aria-controls="${id}-m">Menu</button>` +
+      `<ul id="${id}-m" class="tvm-bar">${tavelItems(model, id + "-m", 0, nav.tvmLists, nav.tvmDeco).html}</ul>`;
+  }
   holder.insertBefore(nav, holder == document.body ? holder.firstChild : null);
-  tavelBehave(nav, burger);
-  var idle = window.requestIdleCallback || function (f) { return setTimeout(f, 1); };
+  if (model.length) tavelBehave(nav, nav.firstChild);
+  const idle = window.requestIdleCallback || ((f) => setTimeout(f, 1));
   idle(function more() {
-    Object.keys(nav.tvmLists).slice(0, 20).forEach(function (sub) { tavelFill(nav, document.getElementById(sub)); });
+    Object.keys(nav.tvmLists).slice(0, 20).forEach((sub) => tavelFill(nav, document.getElementById(sub)));
     if (Object.keys(nav.tvmLists).length && nav.isConnected) idle(more);
   });
   return nav;
 }
+// An opened list goes below its title or beside its row, to the far side when the near one lacks
+// room, never past an edge of the window, and scrolls when taller than the window. The fly-outs
+// of a scrolling list go by the window.
+function tavelPlace(li, ul, r, narrow) {
+  const s = ul.style, fly = !li.parentNode.classList.contains("tvm-bar");
+  ul.classList.remove("tvm-scroll");
+  s.maxHeight = s.position = s.left = s.top = s.right = "";
+  if (narrow || !li.classList.contains("tvm-open")) return;
+  if (li.parentNode.classList.contains("tvm-scroll")) s.position = "fixed";
+  Object.assign(s, {left: 0, top: 0, right: "auto"});
+  const o = ul.getBoundingClientRect(), it = li.getBoundingClientRect(), w = o.width, h = o.height;
+  const W = document.documentElement.clientWidth || innerWidth, H = innerHeight;
+  const near = fly ? (r ? it.left - w : it.right) : r ? it.right - w : it.left;
+  const far = fly ? (r ? it.right : it.left - w) : r ? it.left : it.right - w;
+  const fits = (x) => x >= 0 && x + w <= W, spare = (x, end) => end ? W - x - w : x;
+  const x = fits(near) || !fits(far) && spare(near, !r) >= spare(far, r) ? near : far;
+  let y = fly ? it.top - tavelV.b : it.bottom;
+  if (fly && y + h > H) y = Math.max(0, H - h);
+  if (y + h > H) {
+    ul.classList.add("tvm-scroll");
+    s.maxHeight = Math.max(H - y - (fly ? 0 : 8), 3 * tavelV.ch) + "px";
+  }
+  s.left = Math.max(0, Math.min(x, W - w)) - o.left + "px";
+  s.top = y - o.top + "px";
+}
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-// Line 211 is the caption decoration; the page design dialog may put the
-// first line of system/gaps.ini in its place.
+// Line 211, the caption decoration: the page design dialog puts the first line of gaps.ini here.
 function tavelDecorate(caption) { return gaps1 + caption + gaps2; }
 
-// The disclosure pattern for navigation: submenus open on click, tap, Enter
-// or Space, and on hover after a short delay; arrows, Home, End and a first
-// letter move within open lists.
+// The disclosure pattern for navigation: submenus open on click, tap, Enter or Space, and on hover
+// after a short pause; arrows, Home, End and a first letter move within open lists.
 function tavelBehave(nav, burger) {
-  var timer = 0, last = null, compact = window.matchMedia ? matchMedia("(max-width:599px)") : {matches: false};
-  var rtl = function () { return getComputedStyle(nav).direction == "rtl"; };
-  var toggleOf = function (li) { return li && li.querySelector(":scope>a[aria-controls]"); };
-  var isOpen = function (li) { return li.classList.contains("tvm-open"); };
-  var later = function (f, ms) { clearTimeout(timer); timer = setTimeout(f, ms); };
+  let timer, row, aimed, last;
+  const narrow = matchMedia("(max-width:599px)"), signal = nav.tvmStop.signal;
+  const rtl = () => getComputedStyle(nav).direction == "rtl";
+  const toggle = (li) => li.querySelector(":scope>a[aria-controls]");
+  const list = (li) => li.querySelector(":scope>ul");
+  const isOpen = (li) => li.classList.contains("tvm-open");
+  const inBar = (ul) => ul.classList.contains("tvm-bar");
+  const later = (f, ms) => { clearTimeout(timer); timer = f && setTimeout(f, ms); };
+  const on = (target, type, f, o) => target.addEventListener(type, f, o || {signal});
+  const each = (s, f) => nav.querySelectorAll(s).forEach(f);
 
-  function close(li) {
+  // Closing a list that holds the focus puts the focus on its toggle.
+  function close(li, keep) {
     if (!li || !isOpen(li)) return;
-    li.querySelectorAll("li.tvm-open").forEach(function (x) { close(x); });
+    li.querySelectorAll("li.tvm-open").forEach((x) => close(x, 1));
+    if (!keep && list(li).contains(document.activeElement)) toggle(li).focus({preventScroll: true});
     li.classList.remove("tvm-open");
     li.removeAttribute("data-how");
-    toggleOf(li).setAttribute("aria-expanded", "false");
+    toggle(li).setAttribute("aria-expanded", "false");
   }
-  function closeAll() { nav.querySelectorAll(":scope>ul>li.tvm-open").forEach(close); }
+  const closeAll = () => each(":scope>ul>li.tvm-open", (li) => close(li));
   function open(li, how) {
-    Array.prototype.forEach.call(li.parentNode.children, function (x) { if (x != li) close(x); });
+    for (const x of li.parentNode.children) if (x != li) close(x);
     if (!isOpen(li)) {
-      tavelFill(nav, li.querySelector(":scope>ul"));
+      tavelFill(nav, list(li));
       li.classList.add("tvm-open");
-      li.setAttribute("data-how", how);
-      toggleOf(li).setAttribute("aria-expanded", "true");
-      fit(li.querySelector(":scope>ul"));
-    } else if (how != "hover") li.setAttribute("data-how", how);
-  }
-  // Keeps an opened list in the window: flipped to the other side, and
-  // scrolling when taller than the room below it.
-  function fit(ul) {
-    ul.classList.remove("tvm-flip", "tvm-scroll");
-    ul.style.maxHeight = ul.style.position = ul.style.top = ul.style.left = "";
-    if (compact.matches) return;
-    var r = ul.getBoundingClientRect(), outer = ul.parentNode.parentNode;
-    if (rtl() ? r.left < 0 : r.right > innerWidth) ul.classList.add("tvm-flip");
-    if (r.bottom > innerHeight) {
-      ul.classList.add("tvm-scroll");
-      ul.style.maxHeight = Math.max(innerHeight - r.top - 8, 3 * (parseFloat(charHeight) || 15)) + "px";
+      toggle(li).setAttribute("aria-expanded", "true");
+      place(li);
     }
-    // A scrolling list clips what hangs out: its fly-outs go by the window.
-    if (outer.classList.contains("tvm-scroll")) {
-      r = ul.getBoundingClientRect();
-      ul.style.position = "fixed";
-      ul.style.top = Math.min(ul.parentNode.getBoundingClientRect().top, Math.max(0, innerHeight - r.height)) + "px";
-      ul.style.left = r.left + "px";
-    }
+    if (how != "hover" || !li.dataset.how) li.dataset.how = how;
   }
-  function items(ul) { return [].slice.call(ul.querySelectorAll(":scope>li>a")); }
-  function move(list, i) { var to = list[(i + list.length) % list.length]; if (to) to.focus(); }
+  const place = (li) => tavelPlace(li, list(li), rtl(), narrow.matches);
+  const items = (ul) => [...ul.querySelectorAll(":scope>li>a[href],:scope>li>a[tabindex]")];
+  const move = (all, i) => all.length && all[(i + all.length) % all.length].focus();
+  // An item's text without its decoration, for type-ahead.
+  const said = (a) => (a.getAttribute("aria-label") || [...a.childNodes].map((n) => n.ariaHidden ? "" : n.textContent).join(""))
+    .replace(/\s+/g, " ").trim().toLowerCase();
 
-  nav.addEventListener("click", function (e) {
-    var a = e.target.closest("a[aria-controls]");
-    if (!a || !nav.contains(a)) return;
+  on(nav, "click", (e) => {
+    const a = e.target.closest("a[aria-controls]"), li = a && a.parentNode;
+    if (!li || !nav.contains(a)) return;
     e.preventDefault();
-    var li = a.parentNode;
-    if (isOpen(li) && li.getAttribute("data-how") != "hover") close(li); else open(li, "click");
+    if (isOpen(li) && li.dataset.how != "hover") close(li); else open(li, "click");
   });
-  burger.addEventListener("click", function () {
-    var shown = nav.classList.toggle("tvm-shown");
-    burger.setAttribute("aria-expanded", String(shown));
+  on(burger, "click", () => {
+    const shown = nav.classList.toggle("tvm-shown");
+    burger.setAttribute("aria-expanded", shown);
     if (!shown) closeAll();
   });
-  nav.addEventListener("pointermove", function (e) { last = [e.clientX, e.clientY]; });
-  nav.addEventListener("pointerover", function (e) {
-    if (e.pointerType != "mouse" || compact.matches) return;
-    var li = e.target.closest("li");
-    if (!li || !nav.contains(li)) return;
-    var ul = li.parentNode, openSib = ul.querySelector(":scope>li.tvm-open");
-    var wait = openSib && openSib != li && aiming(openSib.querySelector(":scope>ul"), [e.clientX, e.clientY]) ? 350 : 90;
-    later(function () {
-      if (li.querySelector(":scope>ul")) open(li, "hover");
-      else if (openSib && openSib != li && openSib.getAttribute("data-how") == "hover") close(openSib);
-    }, wait);
-  });
-  nav.addEventListener("pointerleave", function (e) {
-    if (e.pointerType != "mouse" || compact.matches) return;
-    later(function () { nav.querySelectorAll("li.tvm-open[data-how=hover]").forEach(close); }, 300);
-  });
-  // Whether the pointer, moving from where it last was to p, heads into the
-  // triangle between p and the near edge of the open fly-out.
-  function aiming(ul, p) {
-    if (!ul || !last) return false;
-    var r = ul.getBoundingClientRect(), q = last;
-    var edge = rtl() ? r.right : r.left, dx = edge - p[0], mx = p[0] - q[0];
-    if (dx * mx <= 0) return false;
-    var slope = (p[1] - q[1]) / mx;
-    var top = (r.top - p[1]) / dx, bottom = (r.bottom - p[1]) / dx;
-    return slope >= Math.min(top, bottom) && slope <= Math.max(top, bottom);
-  }
 
-  // Listeners outside the menu end when it is drawn again.
-  var outside = {signal: nav.tvmStop.signal};
-  document.addEventListener("click", function (e) { if (!nav.contains(e.target)) closeAll(); }, outside);
-  nav.addEventListener("focusout", function (e) { if (e.relatedTarget && !nav.contains(e.relatedTarget)) closeAll(); });
-  document.addEventListener("keydown", function (e) {
-    if (e.key != "Escape") return;
-    var opened = nav.querySelectorAll("li.tvm-open");
-    if (!opened.length) return;
-    var li = opened[opened.length - 1];
-    close(li);
-    toggleOf(li).focus();
+  // Hover: the row under the pointer gets its turn after a short pause. While another row of its
+  // list has its list open, every move tests whether the pointer heads for that list: as long as it
+  // does, the list stays; a pause or a turn away gives the row its turn.
+  function turn(li) {
+    if (list(li)) return open(li, "hover");
+    for (const x of li.parentNode.children) if (x.dataset.how == "hover") close(x);
+  }
+  on(nav, "pointermove", (e) => {
+    if (e.pointerType != "mouse" || narrow.matches) return;
+    const p = [e.clientX, e.clientY], q = last || p, li = e.target.closest("li"), was = row, wasAimed = aimed;
+    last = p;
+    row = li;
+    aimed = false;
+    if (!li || isOpen(li)) return later();
+    const sib = li.parentNode.querySelector(":scope>li.tvm-open");
+    aimed = !!sib && heads(list(sib).getBoundingClientRect(), q, p);
+    if (aimed || li != was || wasAimed) later(() => turn(li), aimed ? 400 : 90);
+  });
+  // Whether the pointer, moving from q to p, heads into the box r (a little taller).
+  function heads(r, q, p) {
+    let lo = 0, hi = Infinity;
+    return (p[0] != q[0] || p[1] != q[1]) && [[0, r.left, r.right], [1, r.top - 8, r.bottom + 8]].every(([k, a, b]) => {
+      const d = p[k] - q[k], t1 = (a - p[k]) / d, t2 = (b - p[k]) / d;
+      if (!d) return p[k] >= a && p[k] <= b;
+      lo = Math.max(lo, Math.min(t1, t2));
+      hi = Math.min(hi, Math.max(t1, t2));
+      return lo <= hi;
+    });
+  }
+  // Lists opened by hover close when the pointer leaves the menu, unless they hold the focus.
+  on(nav, "pointerleave", (e) => {
+    if (e.pointerType != "mouse" || narrow.matches) return;
+    row = last = null;
+    later(() => each("li.tvm-open[data-how=hover]", (li) => li.contains(document.activeElement) || close(li)), 300);
+  });
+
+  on(document, "click", (e) => nav.contains(e.target) || closeAll());
+  // A list closes when the focus leaves it.
+  on(nav, "focusout", (e) => {
+    const to = e.relatedTarget;
+    if (to) each("li.tvm-open", (li) => li.contains(e.target) && !li.contains(to) && close(li, 1));
+  });
+  // A fly-out follows its row as the page or its list scrolls, and closes when the row goes out of sight.
+  on(document, "scroll", () => each("li li.tvm-open", (li) => {
+    const r = li.getBoundingClientRect(), c = li.parentNode.getBoundingClientRect(), y = (r.top + r.bottom) / 2;
+    if (y < Math.max(c.top, 0) || y > Math.min(c.bottom, innerHeight)) close(li);
+    else if (list(li).style.position == "fixed") place(li);
+  }), {capture: true, passive: true, signal});
+  on(window, "resize", () => each("li.tvm-open", place));
+  // Escape closes the list the focus is in, or else the "Menu" panel; with the focus nowhere, the
+  // list opened last. Focus elsewhere in the page keeps its key.
+  on(document, "keydown", (e) => {
+    const f = document.activeElement, mine = nav.contains(f), all = nav.querySelectorAll("li.tvm-open");
+    const li = mine ? f.closest("li.tvm-open") : all[all.length - 1];
+    if (e.key != "Escape" || !mine && f && f != document.body) return;
+    if (li) close(li), toggle(li).focus();
+    else if (mine && nav.classList.contains("tvm-shown")) burger.click(), burger.focus();
+    else return;
     e.preventDefault();
-  }, outside);
-  nav.addEventListener("keydown", function (e) {
-    var a = e.target.closest("a");
-    if (!a || !nav.contains(a)) return;
-    var li = a.parentNode, ul = li.parentNode, list = items(ul), i = list.indexOf(a);
-    var top = ul.classList.contains("tvm-bar"), sub = li.querySelector(":scope>ul");
-    var fwd = rtl() ? "ArrowLeft" : "ArrowRight", back = rtl() ? "ArrowRight" : "ArrowLeft";
-    var k = e.key, done = true;
-    if ((k == "Enter" || k == " ") && sub) { if (isOpen(li)) close(li); else open(li, "key"); }
-    else if (k == "ArrowDown" && top && sub) { open(li, "key"); move(items(sub), 0); }
-    else if (k == "ArrowDown" && !top) move(list, i + 1);
-    else if (k == "ArrowUp" && !top) { if (i == 0 && ul.parentNode.parentNode.classList.contains("tvm-bar")) toggleOf(ul.parentNode).focus(); else move(list, i - 1); }
-    else if (k == "Home") move(list, 0);
-    else if (k == "End") move(list, list.length - 1);
-    else if (k == fwd && top) move(list, i + 1);
-    else if (k == back && top) move(list, i - 1);
-    else if (k == fwd && sub) { open(li, "key"); move(items(sub), 0); }
-    else if (k == back && !top && !ul.parentNode.parentNode.classList.contains("tvm-bar")) { close(ul.parentNode); toggleOf(ul.parentNode).focus(); }
+  });
+  on(nav, "keydown", (e) => {
+    const a = e.target.closest("a"), li = a && a.parentNode;
+    if (!li || !nav.contains(a)) return;
+    const ul = li.parentNode, up = ul.parentNode, all = items(ul), i = all.indexOf(a), top = inBar(ul), sub = list(li);
+    const second = !top && inBar(up.parentNode), fwd = rtl() ? "ArrowLeft" : "ArrowRight", back = rtl() ? "ArrowRight" : "ArrowLeft";
+    const k = e.key;
+    if ((k == "Enter" || k == " ") && sub) isOpen(li) ? close(li) : open(li, "key");
+    else if (k == "ArrowDown" && top && sub) open(li, "key"), move(items(sub), 0);
+    else if (k == "ArrowDown" && !top) move(all, i + 1);
+    else if (k == "ArrowUp" && !top) i == 0 && second ? toggle(up).focus() : move(all, i - 1);
+    else if (k == "Home") move(all, 0);
+    else if (k == "End") move(all, -1);
+    else if (k == fwd && top) move(all, i + 1);
+    else if (k == back && top) move(all, i - 1);
+    else if (k == fwd && sub) open(li, "key"), move(items(sub), 0);
+    else if (k == back && !top && !second) close(up), toggle(up).focus();
     else if (k.length == 1 && /\S/.test(k) && !e.ctrlKey && !e.metaKey && !e.altKey) {
-      var c = k.toLowerCase(), n = list.length;
-      for (var j = 1; j <= n; j++) {
-        var b = list[(i + j) % n];
-        if (b.textContent.replace(/\s+/g, " ").trim().toLowerCase().indexOf(c) == 0) { b.focus(); break; }
-      }
-    } else done = false;
-    if (done) e.preventDefault();
+      const c = k.toLowerCase(), next = all.slice(i + 1).concat(all.slice(0, i + 1)).find((b) => said(b).startsWith(c));
+      if (next) next.focus();
+    } else return;
+    e.preventDefault();
   });
 }
+
+// Draws the menu as soon as its holder and its data are there, before the page's images load; the
+// page's own call on load then keeps it.
+(() => {
+  let done;
+  const watch = new MutationObserver(early);
+  function early() {
+    const m = document.body && /buildMenu\(\s*['"]([\w$]+)['"]\s*\)/.exec(document.body.getAttribute("onload"));
+    if (done || !m || !Array.isArray(window[m[1]]) || !document.getElementById("menuHolder") && document.readyState == "loading") return;
+    done = 1;
+    watch.disconnect();
+    buildMenu(m[1]).tvmEarly = m[1];
+  }
+  watch.observe(document, {childList: true, subtree: true});
+  document.addEventListener("DOMContentLoaded", early);
+})();

@@ -21,15 +21,21 @@ export async function launch() {
   });
 }
 
+// Every folder a test makes goes when its test file ends, passed or not.
+const made = [];
+process.on("exit", () => { for (const dir of made) fs.rmSync(dir, { recursive: true, force: true }); });
+
 // A copy of the template folder in a temporary folder, with the runtime's
-// lines replaced by number (from 1) and any files replaced or added.
+// lines replaced by number (from 1) and any files replaced or added. A file
+// given as a Buffer is written as its bytes, a string as Latin-1.
 export function project({ lines = {}, files = {} } = {}) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), "tavel-page-"));
+  made.push(dir);
   for (const name of fs.readdirSync(templateFolder)) fs.copyFileSync(path.join(templateFolder, name), path.join(dir, name));
   const sys = fs.readFileSync(path.join(dir, "sys.js"), "latin1").split("\r\n");
   for (const [number, text] of Object.entries(lines)) sys[Number(number) - 1] = text;
   fs.writeFileSync(path.join(dir, "sys.js"), sys.join("\r\n"), "latin1");
-  for (const [name, text] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), text, "latin1");
+  for (const [name, text] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), text, Buffer.isBuffer(text) ? undefined : "latin1");
   return { dir, url: (name = "index.htm") => pathToFileURL(path.join(dir, name)).href };
 }
 
@@ -42,24 +48,64 @@ export function slotLine(number, value, quoted) {
 }
 
 // Opens a page and collects every console error and uncaught exception.
-export async function open(browser, url, options = {}) {
+// The page's clock is Playwright's and stands still once the page has
+// loaded: hover delays and idle work happen only when a test moves it with
+// page.clock.runFor, so no check depends on how fast the machine is.
+export async function open(browser, url, options = {}, { menu = true } = {}) {
   const context = await browser.newContext(options);
   const page = await context.newPage();
   const errors = [];
   page.on("console", (m) => { if (m.type() === "error") errors.push(m.text()); });
   page.on("pageerror", (e) => errors.push(String(e)));
+  await page.clock.install();
   await page.goto(url);
-  await page.waitForSelector("nav.tvm");
+  await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
+  if (menu) await page.waitForSelector("nav.tvm", { state: "attached" });
   return { page, errors, context };
+}
+
+// The fixed text of a site page for a title, as the site tools write it; with `charset` it
+// carries the one addition a site page may have, a UTF-8 declaration after
+// <head>.
+export function sitePage(title, { charset = false } = {}) {
+  return '<link rel=stylesheet href="stt.css" type="text/css"><!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN"><html><head>' +
+    (charset ? '<meta charset="utf-8">' : "") + "<title>" + title +
+    '</title><script language="javascript" src="sys.js"></script><script language="javascript" src="temp.js"></script></head>' +
+    "<body onLoad=\"buildMenu('theMenu')\"><div id=\"menuHolder\"></div></body></html>";
+}
+
+// A menu data script from a list of entries in the writer's line forms:
+// [caption, link] for a title with no children, [caption, [entries]] for
+// one with children; below the bar [kind, caption, hint, link] or
+// [kind, caption, hint, [entries]]. Quotes and backslashes are escaped as
+// the writer escapes them.
+export function menuScript(tops) {
+  const q = (s) => '"' + String(s).replace(/[\\"]/g, (c) => "\\" + c) + '"';
+  const out = ["var theMenu = new Array();"];
+  let k = 0;
+  tops.forEach(([caption, link], t) => {
+    if (!Array.isArray(link)) return out.push(`theMenu[${t}] = new Array(${q(caption)}, ${q(link)});`);
+    const name = `myMenu${k++}`;
+    out.push(`theMenu[${t}] = new Array(${q(caption)}, "${name}");`, `var ${name} = new Array();`);
+    link.forEach(([kind, cap, hint, sub], c) => {
+      if (!Array.isArray(sub)) return out.push(`${name}[${c}] = new Array(${[kind, cap, hint, sub].map(q).join(",")});`);
+      const third = `myMenu${t}_${c}`;
+      out.push(`${name}[${c}] = new Array(${[kind, cap, hint, third].map(q).join(",")});`, `var ${third} = new Array();`);
+      sub.forEach(([, c3, h3, l3], i) => out.push(`${third}[${i}] = new Array("L",${[c3, h3, l3].map(q).join(",")});`));
+    });
+  });
+  return out.join("\r\n") + "\r\n";
 }
 
 export const sample = { tops: 4, products: 4, services: 3, about: 3, software: 4, training: 2 };
 
 // Serves a folder on a loopback port, for checks that refuse file pages.
-export function serve(dir) {
+// A path in `held` is answered (with nothing) only when its promise settles.
+export function serve(dir, held = {}) {
   const types = { ".htm": "text/html", ".js": "text/javascript", ".css": "text/css" };
-  const server = http.createServer((req, res) => {
+  const server = http.createServer(async (req, res) => {
     if (req.url === "/favicon.ico") { res.writeHead(204); res.end(); return; }
+    if (held[req.url]) { await held[req.url]; res.writeHead(404); res.end(); return; }
     const file = path.join(dir, path.basename(decodeURIComponent(new URL(req.url, "http://x").pathname)));
     fs.readFile(file, (err, data) => {
       if (err) { res.writeHead(404); res.end(); return; }

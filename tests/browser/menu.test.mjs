@@ -15,6 +15,7 @@ const expanded = (page, n) => top(page, n).locator(":scope > a").getAttribute("a
 test("the sample menu builds with its items on every level", async () => {
   const { page, errors, context } = await open(browser, templateUrl);
   // Submenus are filled when first opened or when the page is idle.
+  await page.clock.runFor(1000);
   await page.waitForFunction(() => Object.keys(document.querySelector("nav.tvm").tvmLists).length === 0);
   const counts = await page.evaluate(() => {
     const bar = document.querySelector("nav.tvm > ul");
@@ -56,41 +57,86 @@ test("hints are tooltips, links are followed, captions are the author's HTML", a
   await context.close();
 });
 
+// Time on the page moves only by page.clock.runFor: the pace of a hand is
+// the clock's time between two moves, whatever the machine's speed.
 test("hover opens after a short delay and leaving closes", async () => {
   const { page, errors, context } = await open(browser, templateUrl);
   const products = top(page, 1).locator(":scope > a");
   await products.hover();
-  await page.waitForFunction(() => document.querySelector("nav.tvm > ul > li:nth-child(2)").classList.contains("tvm-open"));
+  await page.clock.runFor(40);
+  assert.equal(await expanded(page, 1), "false", "not at once");
+  await page.clock.runFor(100);
+  assert.equal(await expanded(page, 1), "true");
   // The fly-out of Software opens on hover too.
   await top(page, 1).locator("li.tvm-sub > a").hover();
-  await page.waitForSelector("li.tvm-sub.tvm-open");
+  await page.clock.runFor(150);
   assert.equal(await top(page, 1).locator("li.tvm-sub > ul").isVisible(), true);
   await page.mouse.move(500, 380);
-  await page.waitForFunction(() => !document.querySelector("nav.tvm li.tvm-open"));
+  await page.clock.runFor(200);
+  assert.equal(await page.locator("nav.tvm li.tvm-open").count(), 2, "leaving waits a moment");
+  await page.clock.runFor(200);
+  assert.equal(await page.locator("nav.tvm li.tvm-open").count(), 0);
   assert.deepEqual(errors, []);
   await context.close();
 });
 
-test("a diagonal move toward the open fly-out keeps it open", async () => {
-  const { page, context } = await open(browser, templateUrl);
-  await top(page, 1).locator(":scope > a").hover();
+// From the lower left of Software down and right across Hardware to the
+// fly-out's lower items, in steps of `step` pixels `ms` apart.
+async function diagonal(page, step, ms) {
   const software = top(page, 1).locator("li.tvm-sub > a");
-  await software.hover();
-  await page.waitForSelector("li.tvm-sub.tvm-open");
   const from = await software.boundingBox();
   const fly = await top(page, 1).locator("li.tvm-sub > ul").boundingBox();
-  // From the lower left of Software down and right across Hardware to the
-  // fly-out's lower items, at the pace of a hand: slower than the delay that
-  // would open Hardware's own row.
   const start = { x: from.x + 10, y: from.y + from.height - 4 };
   const end = { x: fly.x + 12, y: fly.y + fly.height - 10 };
+  const steps = Math.ceil(Math.hypot(end.x - start.x, end.y - start.y) / step);
   await page.mouse.move(start.x, start.y);
-  for (let i = 1; i <= 10; i++) {
-    await page.mouse.move(start.x + ((end.x - start.x) * i) / 10, start.y + ((end.y - start.y) * i) / 10);
-    await page.waitForTimeout(40);
+  for (let i = 1; i <= steps; i++) {
+    await page.mouse.move(start.x + ((end.x - start.x) * i) / steps, start.y + ((end.y - start.y) * i) / steps);
+    await page.clock.runFor(ms);
   }
-  await page.waitForTimeout(500);
+}
+
+async function hoverSoftware(page) {
+  await top(page, 1).locator(":scope > a").hover();
+  await page.clock.runFor(150);
+  await top(page, 1).locator("li.tvm-sub > a").hover();
+  await page.clock.runFor(150);
   assert.equal(await page.locator("li.tvm-sub.tvm-open").count(), 1);
+}
+
+test("a diagonal move toward the open fly-out keeps it open, at any pace", async () => {
+  // A quick hand (about 1,000 px/s), and the slow one (about 145 px/s)
+  // that used to lose the fly-out every time.
+  for (const [step, ms] of [[10, 10], [5, 34], [2, 14]]) {
+    const { page, context } = await open(browser, templateUrl);
+    await hoverSoftware(page);
+    await diagonal(page, step, ms);
+    await page.clock.runFor(1000);
+    assert.equal(await page.locator("li.tvm-sub.tvm-open").count(), 1, `${step} px every ${ms} ms`);
+    await context.close();
+  }
+});
+
+test("a pause or a turn away on the way gives the row under the pointer its turn", async () => {
+  const { page, context } = await open(browser, templateUrl);
+  await hoverSoftware(page);
+  const hardware = await top(page, 1).locator(":scope > ul > li:nth-child(2) > a").boundingBox();
+  const software = await top(page, 1).locator("li.tvm-sub > a").boundingBox();
+  // Heading for the fly-out, then resting on Hardware.
+  await page.mouse.move(software.x + 10, software.y + software.height - 4);
+  await page.mouse.move(software.x + 40, hardware.y + 6);
+  await page.clock.runFor(300);
+  assert.equal(await page.locator("li.tvm-sub.tvm-open").count(), 1, "a short rest keeps it");
+  await page.clock.runFor(200);
+  assert.equal(await page.locator("li.tvm-sub.tvm-open").count(), 0, "a longer rest gives Hardware its turn");
+
+  await hoverSoftware(page);
+  // Straight down and then back to the left, away from the fly-out.
+  await page.mouse.move(software.x + 30, software.y + software.height - 2);
+  await page.mouse.move(software.x + 30, hardware.y + 8);
+  await page.mouse.move(software.x + 20, hardware.y + 12);
+  await page.clock.runFor(120);
+  assert.equal(await page.locator("li.tvm-sub.tvm-open").count(), 0);
   await context.close();
 });
 
@@ -99,7 +145,7 @@ test("click toggles, a click outside closes, and a tap opens without following a
   await top(page, 2).locator(":scope > a").click();
   assert.equal(await expanded(page, 2), "true");
   await page.mouse.move(500, 380);
-  await page.waitForTimeout(450);
+  await page.clock.runFor(1000);
   assert.equal(await expanded(page, 2), "true", "a menu opened by click stays when the pointer leaves");
   await top(page, 2).locator(":scope > a").click();
   assert.equal(await expanded(page, 2), "false");
@@ -161,7 +207,8 @@ test("keyboard: Enter and Space toggle, arrows, Home, End, a letter, Escape retu
 test("Escape closes a menu opened by hover and puts the focus on its toggle", async () => {
   const { page, context } = await open(browser, templateUrl);
   await top(page, 3).locator(":scope > a").hover();
-  await page.waitForFunction(() => document.querySelector("nav.tvm > ul > li:nth-child(4)").classList.contains("tvm-open"));
+  await page.clock.runFor(150);
+  assert.equal(await expanded(page, 3), "true");
   await page.keyboard.press("Escape");
   assert.equal(await expanded(page, 3), "false");
   assert.equal(await page.evaluate(() => document.activeElement.textContent.trim()), "About us");

@@ -30,8 +30,9 @@ tNodeData SubmenuRecord(std::string_view line) {
     QuotedField f2 = NextQuotedField(line, f1.next);
     QuotedField f3 = NextQuotedField(line, f2.next);
     QuotedField f4 = NextQuotedField(line, f3.next);
-    char kind = f1.text.empty() ? 'L' : f1.text[0];
-    return {kind, std::string(f2.text), std::string(f3.text), std::string(f4.text)};
+    const std::string letter = FieldText(f1.text);
+    char kind = letter.empty() ? 'L' : letter[0];
+    return {kind, FieldText(f2.text), FieldText(f3.text), FieldText(f4.text)};
 }
 
 }  // namespace
@@ -48,11 +49,11 @@ ScriptReadResult PlainLoadTreeFromScript(std::string_view script, MenuTree& tree
         if (lines[i].find("theMenu") == std::string_view::npos) continue;
         QuotedField caption = NextQuotedField(lines[i], 1);
         QuotedField link = NextQuotedField(lines[i], caption.next);
-        tNodeData top{'M', std::string(caption.text), "there is no hint here", std::string(link.text)};
+        tNodeData top{'M', FieldText(caption.text), "there is no hint here", FieldText(link.text)};
         if (!budget.Take(top)) break;
         tree.Select(lastTop = tree.AppendChild(nullptr, top));
-        if (link.text.empty()) continue;
-        const std::string prefix = std::string(link.text) + "[";
+        if (top.Link.empty()) continue;
+        const std::string prefix = top.Link + "[";
         for (size_t j = i + 1; j < count && !budget.result.truncated; ++j) {
             if (lines[j].find(prefix) == std::string_view::npos) continue;
             tNodeData record = SubmenuRecord(lines[j]);

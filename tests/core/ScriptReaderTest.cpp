@@ -12,17 +12,14 @@ using test::CrLf;
 using test::Row;
 using test::RowsOf;
 
-TEST(NextQuotedField, CutsAtQuotesWithoutEscapes) {
-    const std::string_view line = "x(\"a\\\", \"b\",c\")";  // x("a\", "b",c")
+TEST(NextQuotedField, CutsAtQuotesThatNoBackslashEscapes) {
+    const std::string_view line = R"(x("a\", "b",c"))";
     QuotedField f = NextQuotedField(line, 1);
-    EXPECT_EQ(f.text, "a\\");
-    EXPECT_EQ(f.next, 7u);
+    EXPECT_EQ(f.text, R"(a\", )");
+    EXPECT_EQ(f.next, 10u);
     f = NextQuotedField(line, f.next);  // what lies between two fields is skipped
-    EXPECT_EQ(f.text, "b");
-    EXPECT_EQ(f.next, 12u);
-    f = NextQuotedField(line, f.next);  // the last quote opens a field that runs to the end
-    EXPECT_EQ(f.text, ")");
-    EXPECT_GT(f.next, line.size());
+    EXPECT_EQ(f.text, ",c");
+    EXPECT_EQ(f.next, 15u);
     f = NextQuotedField(line, f.next);
     EXPECT_EQ(f.text, "");
     EXPECT_GT(f.next, line.size());
@@ -30,6 +27,22 @@ TEST(NextQuotedField, CutsAtQuotesWithoutEscapes) {
     EXPECT_EQ(NextQuotedField("no quotes", 1).next, 10u);
     EXPECT_EQ(NextQuotedField("\"\"", 1).text, "");
     EXPECT_EQ(NextQuotedField("\"\"", 1).next, 3u);
+    // An escaped backslash does not escape the quote after it.
+    f = NextQuotedField(R"("a\\","b")", 1);
+    EXPECT_EQ(f.text, R"(a\\)");
+    EXPECT_EQ(NextQuotedField(R"("a\\","b")", f.next).text, "b");
+    // A backslash before anything else, or at the end, is itself.
+    EXPECT_EQ(NextQuotedField(R"("C:\new","x")", 1).text, R"(C:\new)");
+    EXPECT_EQ(NextQuotedField(R"("a\)", 1).text, R"(a\)");
+}
+
+TEST(FieldText, ReadsTheWritersEscapesAndLeavesOtherBackslashes) {
+    EXPECT_EQ(FieldText(R"(Say \"hi\")"), R"(Say "hi")");
+    EXPECT_EQ(FieldText(R"(\\srv\\x)"), R"(\srv\x)");
+    EXPECT_EQ(FieldText(R"(\\\")"), R"(\")");
+    EXPECT_EQ(FieldText(R"(C:\new\)"), R"(C:\new\)");
+    EXPECT_EQ(FieldText("plain"), "plain");
+    EXPECT_EQ(FieldText(""), "");
 }
 
 std::vector<Row> Read(std::string_view script, MenuTree& tree) {
@@ -166,6 +179,32 @@ TEST(ScriptReader, StopsAtItsLimitsAndSaysSo) {
     result = LoadTreeFromScript(test::ExampleScript(), tree);
     EXPECT_FALSE(result.truncated);
     EXPECT_EQ(result.items, 10u);
+}
+
+TEST(ScriptReader, QuotesAndBackslashesComeBackAsTyped) {
+    MenuTree tree;
+    const std::vector<Row> rows{{0, 'M', R"(Say "hi")", "", ""},
+                                {1, 'M', R"(C:\new\)", R"(a "b" \ c)", ""},
+                                {2, 'L', R"(\")", R"(\\)", R"(dir\x.htm)"},
+                                {1, 'L', R"(")", "", R"(\)"},
+                                {0, 'M', R"(\)", "", R"(end\")"}};
+    test::BuildTree(tree, rows);
+    const std::string script = WriteMenuScript(tree);
+    const std::string hint = kTopLevelHint;
+    EXPECT_EQ(Read(script, tree), (std::vector<Row>{{0, 'M', R"(Say "hi")", hint, "myMenu0"},
+                                                    {1, 'M', R"(C:\new\)", R"(a "b" \ c)", "myMenu01"},
+                                                    {2, 'L', R"(\")", R"(\\)", R"(dir\x.htm)"},
+                                                    {1, 'L', R"(")", "", R"(\)"},
+                                                    {0, 'M', R"(\)", hint, R"(end\")"}}));
+    EXPECT_EQ(WriteMenuScript(tree), script);
+}
+
+TEST(ScriptReader, UnescapedBackslashesOfOlderScriptsReadAsTyped) {
+    MenuTree tree;
+    EXPECT_EQ(Read(CrLf({"var theMenu = new Array();", R"(theMenu[0] = new Array("C:\new", "a\b.htm");)"}), tree),
+              (std::vector<Row>{{0, 'M', R"(C:\new)", kTopLevelHint, R"(a\b.htm)"}}));
+    EXPECT_EQ(WriteMenuScript(tree),
+              CrLf({"var theMenu = new Array();", R"(theMenu[0] = new Array("C:\\new", "a\\b.htm");)"}));
 }
 
 TEST(ScriptReader, ReadsTheRenamedThirdLevelArrayUnderItsOwnParent) {

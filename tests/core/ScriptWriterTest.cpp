@@ -57,10 +57,23 @@ TEST(ScriptWriter, PresenceOfChildrenDecidesTheFormAndTheKindLetterIsWrittenAsHe
                     R"(myMenu02[1] = new Array("L","Deep","x","deep.html");)"}));
 }
 
-TEST(ScriptWriter, FieldsAreWrittenUnescaped) {
+// A quote or backslash written raw would end the script's string early: the
+// script would not run and the page would show no menu at all.
+TEST(ScriptWriter, QuotesAndBackslashesAreEscapedAndNothingElse) {
     EXPECT_EQ(ScriptOf({{0, 'L', R"(Say "hi" \ <b>)", "", R"(a\b".html)"}}),
               CrLf({R"(var theMenu = new Array();)",
-                    R"(theMenu[0] = new Array("Say "hi" \ <b>", "a\b".html");)"}));
+                    R"(theMenu[0] = new Array("Say \"hi\" \\ <b>", "a\\b\".html");)"}));
+    EXPECT_EQ(ScriptOf({{0, 'M', "C:\\new", "", ""},
+                        {1, 'L', "\\", R"(")", R"(\\srv\"x\")"},
+                        {1, 'M', R"(""")", "", ""},
+                        {2, 'L', "<a href='x'>&amp;</a> ' ` ${x} </script>", "\t", "\\\""}}),
+              CrLf({R"(var theMenu = new Array();)",
+                    R"(theMenu[0] = new Array("C:\\new", "myMenu0");)",
+                    R"(var myMenu0 = new Array();)",
+                    R"(myMenu0[0] = new Array("L","\\","\"","\\\\srv\\\"x\\\"");)",
+                    R"(myMenu0[1] = new Array("M","\"\"\"","","myMenu02");)",
+                    R"(var myMenu02 = new Array();)",
+                    "myMenu02[0] = new Array(\"L\",\"<a href='x'>&amp;</a> ' ` ${x} </script>\",\"\t\",\"\\\\\\\"\");"}));
 }
 
 // The reader finds a submenu's entries as the later lines that contain the

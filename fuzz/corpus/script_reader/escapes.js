@@ -1,0 +1,9 @@
+var theMenu = new Array();
+theMenu[0] = new Array("Say \"hi\"", "myMenu0");
+var myMenu0 = new Array();
+myMenu0[0] = new Array("M","C:\\new\\","a \"b\" \\ c","myMenu01");
+var myMenu01 = new Array();
+myMenu01[0] = new Array("L","\\\"","\\\\","dir\\x.htm");
+myMenu0[1] = new Array("L","\"","","\\");
+theMenu[1] = new Array("C:\new", "a\b\");
+theMenu[2] = new Array("\\", "end\\\"");

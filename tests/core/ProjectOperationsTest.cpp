@@ -221,8 +221,9 @@ TEST_F(ProjectOperationsTest, AFailedSaveAsChangesNothingAndNamesTheFile) {
     // A folder that cannot be created (its parent is missing), and a file
     // that cannot be written (a folder stands where stt.css belongs).
     fs::create_directories(disk.File("Menu1/stt.css"));
-    for (const auto& [folder, failing] : {std::pair{disk.File("missing/Menu1"), disk.File("missing/Menu1")},
+    for (const auto& [target, failing] : {std::pair{disk.File("missing/Menu1"), disk.File("missing/Menu1")},
                                           std::pair{disk.File("Menu1"), disk.File("Menu1/stt.css")}}) {
+        const std::string folder = target;  // clang 14 cannot capture a structured binding
         EXPECT_TRUE(test::Mentions(test::ThrownMessage<FileError>([&] { SaveAs(folder, "Menu1"); }), failing));
         expectNothingChanged(folder);
     }

@@ -1,3 +1,4 @@
+#include "MenuFixtures.h"
 #include "project/Preview.h"
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
@@ -10,12 +11,6 @@
 
 namespace tavel::bench {
 namespace {
-
-class NoPreview : public Preview {
-public:
-    void Navigate(const std::string&) override {}
-    void Reload() override {}
-};
 
 // `leaves` pages below 100 top-level items, each page linked by name.
 void BuildSiteMenu(MenuTree& tree, size_t leaves) {
@@ -31,11 +26,8 @@ void BuildSiteMenu(MenuTree& tree, size_t leaves) {
 // Create site into a fresh project folder on the local disk, every page
 // replaced atomically as the program writes it.
 void BM_CreateSite(benchmark::State& state, bool linkNames) {
-    std::string base = (std::filesystem::temp_directory_path() / "tavel-bench-XXXXXX").string();
-    if (::mkdtemp(base.data()) == nullptr) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
+    ScratchFolder folder;
+    const std::string& base = folder.path;
     Workspace workspace(base + "/");
     workspace.Texts() = {"", "<html></html>\r\n", "a { }\r\n", "function buildMenu(n) {}\r\n"};
     workspace.SetProject(base + "/site", "Bench");
@@ -49,7 +41,6 @@ void BM_CreateSite(benchmark::State& state, bool linkNames) {
         if (report.pagesWritten != static_cast<size_t>(state.range(0))) state.SkipWithError("pages missing");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    std::filesystem::remove_all(base);
 }
 BENCHMARK_CAPTURE(BM_CreateSite, link_names, true)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_CreateSite, digit_names, false)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,5 +1,8 @@
 #include "MenuFixtures.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace tavel::bench {
@@ -23,5 +26,14 @@ void BuildThreeLevelMenu(MenuTree& tree, size_t items) {
         }
     }
 }
+
+ScratchFolder::ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tavel-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder for the benchmark");
+    path = pattern;
+    std::filesystem::create_directory(path + "/system");
+}
+
+ScratchFolder::~ScratchFolder() { std::filesystem::remove_all(path); }
 
 }  // namespace tavel::bench

@@ -1,13 +1,32 @@
 #pragma once
 
 #include "menu/MenuTree.h"
+#include "project/Preview.h"
 
 #include <cstddef>
+#include <string>
 
 namespace tavel::bench {
 
 // A three-level menu of about `items` items: ten top-level entries, each
 // with second-level items that carry up to eight third-level children.
 void BuildThreeLevelMenu(MenuTree& tree, size_t items);
+
+// A preview that shows nothing: the benchmarks time the core alone.
+class NoPreview : public Preview {
+public:
+    void Navigate(const std::string&) override {}
+    void Reload() override {}
+};
+
+// A folder of its own below the temporary folder, with an empty "system"
+// template folder in it, removed afterwards.
+struct ScratchFolder {
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string path;
+};
 
 }  // namespace tavel::bench

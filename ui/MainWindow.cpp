@@ -288,7 +288,9 @@ void MainWindow::ShowStartupFailures() {
     QMetaObject::invokeMethod(this, [this] { ShowError(StartupFailureMessage(startupFailures_)); }, Qt::QueuedConnection);
 }
 
-void MainWindow::Run(const std::function<void()>& command) {
+void MainWindow::Run(const std::function<void()>& command) { RunOver(this, command); }
+
+void MainWindow::RunOver(QWidget* over, const std::function<void()>& command) {
     try {
         FlushMemos();
         command();
@@ -296,7 +298,7 @@ void MainWindow::Run(const std::function<void()>& command) {
         // The user said No to the command's question: nothing to report.
     } catch (const std::exception& error) {
         // FileError and PrintError name the file or printer at fault.
-        ShowError(error.what());
+        services_.Message(over, kApplicationTitle, Shown(error.what()), QMessageBox::Critical);
     }
     UpdateUndoActions();
     UpdateSaveCommand();
@@ -405,17 +407,8 @@ void MainWindow::Open() {
 }
 
 void MainWindow::RunToolCommand(QWidget* over, const std::function<void()>& command) {
-    try {
-        FlushMemos();
-        command();
-    } catch (const CommandDeclined&) {
-        // The user said No to the command's question: nothing to report.
-    } catch (const std::exception& error) {
-        services_.Message(over, kApplicationTitle, Shown(error.what()), QMessageBox::Critical);
-    }
+    RunOver(over, command);
     RefreshMemos();
-    UpdateUndoActions();
-    UpdateSaveCommand();
 }
 
 void MainWindow::ToolMessage(QWidget* over, const std::string& text) {

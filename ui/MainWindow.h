@@ -129,9 +129,12 @@ private:
     bool AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const;
     static QString RefusalText(TreeCommands::MoveRefusal refusal);
 
-    // Runs a command: user edits in the memos reach the core first, and an
-    // error that ends the command is shown and the program goes on.
+    // Runs a command: user edits in the memos reach the core first, an
+    // error that ends the command is shown over `over` (this window, or a
+    // tool window on top of it) and the program goes on, and the Undo and
+    // Save commands follow what the command did.
     void Run(const std::function<void()>& command);
+    void RunOver(QWidget* over, const std::function<void()>& command);
     void ShowError(const std::string& text);
     // Runs a step whose failure is shown here; true when it succeeded.
     bool Attempt(const std::function<void()>& step);

@@ -8,6 +8,7 @@ add_library(tavel_ui STATIC
   ui/AboutPicture.cpp
   ui/ActionTable.cpp
   ui/ItemDialog.cpp
+  ui/JpegPixmap.cpp
   ui/LinkLabel.cpp
   ui/LocalText.cpp
   ui/MainWindow.cpp

@@ -6,18 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 namespace tavel {
-// The picture is kept byte for byte: no line breaks are touched.
-std::string ReadButtonImage(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("Cannot open file \"" + path + "\". " + std::strerror(errno), path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 ButtonStyleList::ButtonStyleList() : entries_{kNone} {}
 
@@ -45,7 +34,7 @@ void ButtonStyleList::LoadSelected() {
     if (!selected_) return;
     const std::string& entry = entries_[*selected_];
     currentPath_ = JoinPath(folder_, entry + ".jpg");
-    if (FileExists(currentPath_)) picture_ = ReadButtonImage(currentPath_);
+    if (FileExists(currentPath_)) picture_ = ReadFileBytes(currentPath_);
     if (*selected_ == 0) picture_.clear();
 }
 

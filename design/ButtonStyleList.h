@@ -55,8 +55,6 @@ private:
     std::string currentPath_;
 };
 
-// A button image's bytes as they are on disk; throws FileError naming it.
-std::string ReadButtonImage(const std::string& path);
 
 inline constexpr const char* kSelectButtonImage = "Please, select button image!";
 

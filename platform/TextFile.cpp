@@ -39,7 +39,7 @@ std::string NormalizeLineBreaks(std::string_view bytes) {
     return out;
 }
 
-std::string ReadTextFile(const std::string& path) {
+std::string ReadFileBytes(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) ThrowOpenError(path, errno);
     struct stat st {};
@@ -62,8 +62,10 @@ std::string ReadTextFile(const std::string& path) {
         raw.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
-    return NormalizeLineBreaks(raw);
+    return raw;
 }
+
+std::string ReadTextFile(const std::string& path) { return NormalizeLineBreaks(ReadFileBytes(path)); }
 
 void WriteTextFile(const std::string& path, std::string_view bytes) {
     const StagedFile staged = StageFile(path, bytes, true);

@@ -10,6 +10,10 @@ namespace tavel {
 
 std::string NormalizeLineBreaks(std::string_view bytes);
 
+// A whole file's bytes as they are on disk (a picture, say); throws FileError
+// naming the file when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
 // Reads a whole file; throws FileError naming the file when it cannot.
 std::string ReadTextFile(const std::string& path);
 

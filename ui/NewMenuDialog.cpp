@@ -1,17 +1,17 @@
 #include "ui/NewMenuDialog.h"
 
-#include "design/JpegImage.h"
+#include "platform/FileError.h"
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
 #include "project/StyleFile.h"
 #include "ui/FixedDialog.h"
+#include "ui/JpegPixmap.h"
 #include "ui/LocalText.h"
 #include "ui/StyleMasterDialog.h"
 #include "ui/UiServices.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -33,17 +33,15 @@ constexpr int kPictureHeight = 60;
 constexpr int kFirstUserEntry = static_cast<int>(kStyleListHead.size());
 
 QPixmap PictureFromJpeg(const std::string& path) {
-    QFile file(Shown(path));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
+    std::string bytes;
     try {
-        const RgbImage image = DecodeJpeg(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), path);
-        const QImage picture(image.pixels.data(), image.width, image.height, image.width * 3, QImage::Format_RGB888);
-        return QPixmap::fromImage(picture.scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation));
-    } catch (const std::exception&) {
-        return {};  // a damaged picture shows as none
+        bytes = ReadFileBytes(path);
+    } catch (const FileError&) {
+        return {};  // a style without its picture shows none
     }
+    const QPixmap picture = PixmapFromJpeg(bytes, path);
+    if (picture.isNull()) return {};
+    return picture.scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // A user style has no picture of its own: a sketch of its colours stands in,

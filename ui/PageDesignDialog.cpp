@@ -1,10 +1,10 @@
 #include "ui/PageDesignDialog.h"
 
-#include "design/JpegImage.h"
 #include "platform/FileError.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
 #include "ui/FixedDialog.h"
+#include "ui/JpegPixmap.h"
 #include "ui/LinkLabel.h"
 #include "ui/LocalText.h"
 #include "ui/UiServices.h"
@@ -339,17 +339,8 @@ void PageDesignDialog::ShowButton(int row) {
     } catch (const FileError& error) {
         ShowError(error.what());
     }
-    QPixmap pixmap;
-    if (buttons_.HasPicture()) {
-        try {
-            const RgbImage image = DecodeJpeg(buttons_.Picture(), buttons_.CurrentImagePath());
-            pixmap = QPixmap::fromImage(QImage(image.pixels.data(), image.width, image.height, image.width * 3,
-                                               QImage::Format_RGB888)
-                                            .copy());
-        } catch (const ImageError&) {
-            // A picture that cannot be shown is still the file that OK copies.
-        }
-    }
+    // A picture that cannot be shown is still the file that OK copies.
+    const QPixmap pixmap = buttons_.HasPicture() ? PixmapFromJpeg(buttons_.Picture(), buttons_.CurrentImagePath()) : QPixmap();
     picture_->setPixmap(pixmap);
     // The caption is drawn as the menu draws it: light on a button, dark without.
     picture_->findChild<QLabel*>("Label3")->setStyleSheet(pixmap.isNull() ? "" : "color: white;");

@@ -41,9 +41,7 @@ TEST(AtomicFileBatchTest, CommitReplacesInOrderKeepingModesAndFollowingLinks) {
     batch.Add(folder.File("twice.htm"), "first");
     batch.Add(folder.File("twice.htm"), "second");
     EXPECT_THROW(batch.Add(folder.File("missing/x.htm"), "x"), FileError);
-    EXPECT_EQ(batch.Pending(), 3u);
     batch.Commit();
-    EXPECT_EQ(batch.Pending(), 0u);
     EXPECT_TRUE(fs::is_symlink(folder.File("link.htm")));
     EXPECT_EQ(folder.Read("real.htm"), "through the link");
     EXPECT_EQ(fs::status(folder.File("real.htm")).permissions() & fs::perms::all,

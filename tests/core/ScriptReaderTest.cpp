@@ -36,15 +36,6 @@ TEST(NextQuotedField, CutsAtQuotesThatNoBackslashEscapes) {
     EXPECT_EQ(NextQuotedField(R"("a\)", 1).text, R"(a\)");
 }
 
-TEST(FieldText, ReadsTheWritersEscapesAndLeavesOtherBackslashes) {
-    EXPECT_EQ(FieldText(R"(Say \"hi\")"), R"(Say "hi")");
-    EXPECT_EQ(FieldText(R"(\\srv\\x)"), R"(\srv\x)");
-    EXPECT_EQ(FieldText(R"(\\\")"), R"(\")");
-    EXPECT_EQ(FieldText(R"(C:\new\)"), R"(C:\new\)");
-    EXPECT_EQ(FieldText("plain"), "plain");
-    EXPECT_EQ(FieldText(""), "");
-}
-
 std::vector<Row> Read(std::string_view script, MenuTree& tree) {
     LoadTreeFromScript(script, tree);
     return RowsOf(tree);

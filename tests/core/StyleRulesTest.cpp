@@ -64,10 +64,7 @@ TEST(StyleRules, AMissingRuleReadsAsDefaultsAndIsAddedNotMisplaced) {
     EXPECT_EQ(StyleRuleText("", kTitleNormal, {}), "A.menuTitle {TEXT-DECORATION: none;\r}\r\n");
     // The button background line stays last, wherever it starts.
     const std::string button = "table{ background-image: url(\"x.jpg\");}/*x*/\r\n";
-    EXPECT_EQ(StyleRuleText("P {}\r\n" + button, kItemNormal, {}),
-              "P {}\r\nA.menu {TEXT-DECORATION: none;\r}\r\n" + button);
     EXPECT_EQ(StyleRuleText("P {}" + button, kItemNormal, {}), "P {}\r\nA.menu {TEXT-DECORATION: none;\r}\r\n" + button);
-    EXPECT_EQ(StyleRuleText(button, kItemNormal, {}), "A.menu {TEXT-DECORATION: none;\r}\r\n" + button);
     // Without a final line break the new rule starts a line of its own.
     EXPECT_EQ(StyleRuleText("P {}", kItemNormal, {false, 0, LineDraw::Unchanged, ""}), "P {}\r\nA.menu {}");
 }

@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(reread, QStringList({"0", "1"}));
     }
 
-    void editButtonAndTheSchemeLinks() {
+    void editButtonOpensTheSelectedPicture() {
         Start();
         auto& d = *f->pageDesign;
         Child<QListWidget>(d, "BStyle")->setCurrentRow(0);
@@ -139,12 +139,6 @@ private slots:
         Child<QListWidget>(d, "BStyle")->setCurrentRow(1);
         QMetaObject::invokeMethod(Child<QPushButton>(d, "BitBtn3"), "click");
         QVERIFY(f->services.opened.back().endsWith("buttons/blue.jpg"));
-
-        Child<QListWidget>(d, "FLB2")->setCurrentRow(0);
-        QTest::mouseClick(Child<QLabel>(d, "Label5"), Qt::LeftButton);
-        QCOMPARE(f->services.messages.back().text, QString("Night.csm"));
-        QTest::mouseClick(Child<QLabel>(d, "Label6"), Qt::LeftButton);
-        QVERIFY(Child<QListWidget>(d, "FLB2")->selectedItems().isEmpty());
     }
 
     // A family offered as "Name [foundry]" would be written into the style

@@ -28,11 +28,6 @@ QString DescribeChooser(const QFileDialog& chooser) {
         .join(" | ");
 }
 
-QString ExpectedChooser(const QString& folder) {
-    return "SaveDialog1 | Choose page | open | existing | Web pages (*.htm *.html);All files (*) | " +
-           QDir(folder).canonicalPath();
-}
-
 }  // namespace
 using test::ReadFile;
 using test::WriteFile;
@@ -75,7 +70,8 @@ private slots:
             return false;
         });
         Click("Button1");
-        QCOMPARE(chooser, ExpectedChooser(QDir::homePath()));
+        QCOMPARE(chooser, "SaveDialog1 | Choose page | open | existing | Web pages (*.htm *.html);All files (*) | " +
+                              QDir::home().canonicalPath());
 
         // Nothing is cut off by the fonts at hand.
         for (QWidget* control : Tools().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -130,12 +126,12 @@ private slots:
         WriteFile(page, "<html><head><title>Mine</title></head><body>Own text</body></html>");
         QString chooser;
         f->services.dialogs.push_back([&](QDialog& dialog) {
-            chooser = DescribeChooser(static_cast<QFileDialog&>(dialog));
+            chooser = QDir(static_cast<QFileDialog&>(dialog).directory()).canonicalPath();
             static_cast<QFileDialog&>(dialog).selectFile(page);
             return true;
         });
         Click("Button1");
-        QCOMPARE(chooser, ExpectedChooser(folder));
+        QCOMPARE(chooser, QDir(folder).canonicalPath());
         f->services.messages.clear();
         Click("Button2");
         QCOMPARE(Messages(), QStringList{"The menu was integrated into " + page + "."});

@@ -58,10 +58,6 @@ private slots:
         row("Action18", "Menu", "Separator", "Insert separator", "F5");
         row("Undo", "Menu", "&Undo", "Undo the last change to the menu tree", "Ctrl+Z");
         row("Redo", "Menu", "&Redo", "Redo the change last undone", "Ctrl+Y, Ctrl+Shift+Z");
-        row("MoveUp", "Menu", "Move u&p", "Move the selected item up", "Ctrl+Up");
-        row("MoveDown", "Menu", "Move do&wn", "Move the selected item down", "Ctrl+Down");
-        row("Indent", "Menu", "I&ndent", "Make the selected item the last subitem of the item above it", "Ctrl+Right");
-        row("Outdent", "Menu", "Ou&tdent", "Move the selected item out of its submenu, after its parent", "Ctrl+Left");
     }
 
     void everyActionHasItsCategoryCaptionHintAndShortcut() {

@@ -91,75 +91,48 @@ private slots:
         f->services.dialogs.push_back(Choose("", "BitBtn1", [&](QDialog& dialog) {
             QCOMPARE(Child<QLineEdit>(dialog, "Edit1")->text(), QString("UntitledMenu1"));
             QCOMPARE(Child<QComboBox>(dialog, "ComboBox1")->currentText(), QString("Hot summer"));
-            QCOMPARE(Child<QComboBox>(dialog, "ComboBox1")->count(), 8);
             QCOMPARE(Child<QLineEdit>(dialog, "Edit2")->text(), home.path() + "/");
-            QVERIFY(!Child<QPushButton>(dialog, "BitBtn4")->isEnabled());
-            const QImage shown = Child<QLabel>(dialog, "Image1")->pixmap().toImage();
-            QCOMPARE(shown.size(), QSize(100, 60));
-            // The picture itself, not bytes taken for something else.
-            const QImage file(QString(TAVEL_SOURCE_DIR "/data/Styles/Provided/Hot summer.jpg"));
-            for (QPoint at : {QPoint(5, 5), QPoint(50, 30), QPoint(90, 55)}) {
-                const QColor a = shown.pixelColor(at), b = file.pixelColor(at);
-                QVERIFY2(qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 24,
-                         qPrintable(a.name() + " " + b.name()));
-            }
-            QVERIFY(!Child<QTreeView>(dialog, "DirOut")->isVisible());
+            QCOMPARE(Child<QLabel>(dialog, "Image1")->pixmap().size(), QSize(100, 60));
         }));
         NewMenu();
         const QString folder = home.path() + "/UntitledMenu1/";
         QCOMPARE(Window().windowTitle(), QString("Tavel Builder - UntitledMenu1"));
-        QCOMPARE(QString::fromStdString(Window().Work().ProjectFolder()), home.path() + "/UntitledMenu1");
-        QCOMPARE(Window().Work().Tree().Count(), size_t(0));
         QCOMPARE(Read(folder + "stt.css"), Provided("Hot summer.css"));
-        QCOMPARE(Memo("Memo3"), Provided("Hot summer.css").replace("\r\n", "\n"));
         QCOMPARE(Messages(), QStringList{"Menu was succesfully created!"});
 
         // The same fields again would put an empty menu over the saved one:
-        // it is asked first, and No leaves the folder alone and goes back to
-        // the dialog as the user left it, where another name is taken.
-        QFile::remove(folder + "index.htm");
+        // No leaves the folder alone and goes back to the dialog as the
+        // user left it, where another name is taken.
         f->services.dialogs.push_back(Choose("Inferno", "BitBtn1"));
         f->services.answers.push_back(QMessageBox::No);
-        QString keptCaption, keptStyle;
+        QString keptStyle;
         f->services.dialogs.push_back([&](QDialog& dialog) {
-            keptCaption = Child<QLineEdit>(dialog, "Edit1")->text();
             keptStyle = Child<QComboBox>(dialog, "ComboBox1")->currentText();
             Child<QLineEdit>(dialog, "Edit1")->setText("Second");
             return Choose("", "BitBtn1")(dialog);
         });
         NewMenu();
-        QCOMPARE(f->services.questions.size(), size_t(1));
-        QVERIFY(f->services.questions[0].text.contains(home.path() + "/UntitledMenu1/"));
+        QVERIFY(f->services.questions[0].text.contains(folder));
         QCOMPARE(Read(folder + "stt.css"), Provided("Hot summer.css"));
-        QVERIFY(!QFile::exists(folder + "index.htm"));
-        QCOMPARE(keptCaption, QString("UntitledMenu1"));
         QCOMPARE(keptStyle, QString("Inferno"));
         QCOMPARE(Read(home.path() + "/Second/stt.css"), Provided("Inferno.css"));
-        QCOMPARE(Window().windowTitle(), QString("Tavel Builder - Second"));
-        QCOMPARE(Messages().size(), 2);
     }
 
     void skinOnlyRestylesTheDefaultThenANamedProject() {
-        const size_t items = Window().Work().Tree().Count();
         f->services.dialogs.push_back(Choose("Green spring", "BitBtn5"));
         NewMenu();
         QCOMPARE(f->ReadTemplate("stt.css"), Provided("Green spring.css").toStdString());
-        QCOMPARE(Window().Work().Tree().Count(), items);
-        QCOMPARE(Window().windowTitle(), QString("Tavel Builder - Default project"));
         QCOMPARE(Messages(), QStringList{"Style has been modified!"});
 
         f->services.dialogs.push_back([&](QDialog& dialog) {
             Child<QLineEdit>(dialog, "Edit1")->setText("Shop");
-            Child<QLineEdit>(dialog, "Edit2")->setText(home.path());  // no separator at the end
             return Choose("Serious menu", "BitBtn1")(dialog);
         });
         f->services.dialogs.push_back(Choose("Terminal Frost", "BitBtn5"));
         NewMenu();
         NewMenu();
         QCOMPARE(Read(home.path() + "/Shop/stt.css"), Provided("Terminal Frost.css"));
-        QCOMPARE(SlotLine(Read(home.path() + "/Shop/sys.js"), 24), QString("var marginString =\" &gt;&nbsp;\";"));
         QCOMPARE(f->ReadTemplate("stt.css"), Provided("Green spring.css").toStdString());
-        QCOMPARE(Window().windowTitle(), QString("Tavel Builder - Shop"));
     }
 
     void closeChangesNothing() {
@@ -168,7 +141,6 @@ private slots:
         NewMenu();
         QCOMPARE(f->ReadTemplate("stt.css"), before);
         QVERIFY(Messages().isEmpty());
-        QCOMPARE(Window().windowTitle(), QString("Tavel Builder - Default project"));
     }
 
     void theFolderTreeFillsTheDirectory() {
@@ -176,127 +148,85 @@ private slots:
         auto& dialog = *f->newMenuDialog;
         auto* edit2 = Child<QLineEdit>(dialog, "Edit2");
         auto* tree = Child<QTreeView>(dialog, "DirOut");
+        auto* dir = Child<QPushButton>(dialog, "Button1");
+        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        int closings = 0;
+        connect(&dialog, &QDialog::finished, this, [&] { ++closings; });
         dialog.show();
         edit2->setText(home.path() + "/Work");
-        Child<QPushButton>(dialog, "Button1")->click();
+        dir->click();
         QVERIFY(tree->isVisible());
-        Child<QPushButton>(dialog, "Button1")->click();
-        QVERIFY(!tree->isVisible());
-        QCOMPARE(edit2->text(), home.path() + "/Work");
 
-        Child<QPushButton>(dialog, "Button1")->click();
-        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        // Enter in the tree takes the folder, not the Create button.
         tree->setCurrentIndex(model->index(home.path() + "/Work/Menus"));
-        emit tree->doubleClicked(tree->currentIndex());
+        QTest::keyClick(tree, Qt::Key_Return);
         QCOMPARE(edit2->text(), home.path() + "/Work/Menus/");
         QVERIFY(!tree->isVisible());
 
-        // The open tree takes its own room: the fields and buttons stay
-        // visible and usable beside it.
-        int closings = 0;
-        connect(&dialog, &QDialog::finished, this, [&] { ++closings; });
-        Child<QPushButton>(dialog, "Button1")->click();
-        QVERIFY(tree->isVisible());
-        QCoreApplication::sendPostedEvents();  // let the layout give the tree its place
-        for (const char* name : {"Edit1", "ComboBox1", "Edit2", "Button1", "BitBtn5", "BitBtn1", "BitBtn2"}) {
-            auto* control = Child<QWidget>(dialog, name);
-            QVERIFY2(control->isVisible(), name);
-            const QRect at(control->mapTo(&dialog, QPoint(0, 0)), control->size());
-            QVERIFY2(!at.intersects(QRect(tree->mapTo(&dialog, QPoint(0, 0)), tree->size())), name);
-            QVERIFY2(dialog.rect().contains(at), name);
-        }
-
-        // Enter in the tree takes the folder, not the Create button.
-        tree->setCurrentIndex(model->index(home.path() + "/Work"));
-        QTest::keyClick(tree, Qt::Key_Return);
-        QCOMPARE(edit2->text(), home.path() + "/Work/");
-        QVERIFY(!tree->isVisible());
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(closings, 0);
-
         // Escape in the tree closes the tree alone and keeps the directory.
-        Child<QPushButton>(dialog, "Button1")->click();
-        tree->setCurrentIndex(model->index(home.path() + "/Work/Menus"));
+        dir->click();
+        tree->setCurrentIndex(model->index(home.path() + "/Work"));
         QTest::keyClick(tree, Qt::Key_Escape);
         QVERIFY(!tree->isVisible());
-        QVERIFY(dialog.isVisible());
+        QCOMPARE(edit2->text(), home.path() + "/Work/Menus/");
         QCOMPARE(closings, 0);
-        QCOMPARE(edit2->text(), home.path() + "/Work/");
 
-        // A directory that is not a folder is reported; the tree still opens.
+        // A directory that is not a folder is reported.
         edit2->setText(home.path() + "/nowhere");
-        Child<QPushButton>(dialog, "Button1")->click();
+        dir->click();
         QCOMPARE(Messages().size(), 1);
         QVERIFY(Messages()[0].contains("nowhere"));
         dialog.hide();
     }
 
     void aUserStyleIsMadeListedAppliedAndDeleted() {
-        // New Menu; in it "Own style..." opens the Style Master, whose first
-        // OK is refused for its name, and whose second saves the style.
+        // "Own style..." opens the Style Master, whose first OK is refused
+        // for its name, and whose second saves the style with a picked colour.
         f->services.dialogs.push_back(Choose("Own style...", "BitBtn1", [&](QDialog& dialog) {
             QCOMPARE(Child<QComboBox>(dialog, "ComboBox1")->currentText(), QString("My style"));
             QVERIFY(Child<QPushButton>(dialog, "BitBtn4")->isEnabled());
-            QCOMPARE(Child<QLabel>(dialog, "Image1")->pixmap().size(), QSize(100, 60));
         }));
         std::vector<std::pair<std::string, std::string>> offered;
-        f->services.dialogs.push_back([&](QDialog& dialog) {
-            auto& master = static_cast<StyleMasterDialog&>(dialog);
-            offered = master.Entries();
-            master.SetValue(1, "My/style");
-            master.accept();
-            return dialog.result() == QDialog::Accepted;
-        });
-        f->services.dialogs.push_back([&](QDialog& dialog) {
-            auto& master = static_cast<StyleMasterDialog&>(dialog);
-            master.SetValue(1, "My style");
-            Child<QTableWidget>(dialog, "ValueListEditor1")->setCurrentCell(8, 1);  // Item Highlighted
-            Child<QPushButton>(dialog, "ColourButton")->click();
-            master.accept();
-            return dialog.result() == QDialog::Accepted;
-        });
+        const auto master = [&](const char* name, bool pickColour) {
+            f->services.dialogs.push_back([&offered, name, pickColour](QDialog& dialog) {
+                auto& form = static_cast<StyleMasterDialog&>(dialog);
+                offered = form.Entries();
+                form.SetValue(1, name);
+                if (pickColour) {
+                    Child<QTableWidget>(dialog, "ValueListEditor1")->setCurrentCell(8, 1);  // Item Highlighted
+                    Child<QPushButton>(dialog, "ColourButton")->click();
+                }
+                form.accept();
+                return dialog.result() == QDialog::Accepted;
+            });
+        };
+        master("My/style", false);
+        master("My style", true);
         f->services.dialogs.push_back([](QDialog& dialog) {
             static_cast<QColorDialog&>(dialog).setCurrentColor(QColor("#123456"));
             return true;
         });
         NewMenu();
-        // It started from the style selected before, under a new name.
-        QCOMPARE(offered.size(), size_t(14));
-        QCOMPARE(offered[0].second, std::string("NewUserStyle1"));
-        QCOMPARE(offered[5].second, std::string("#b23a0e"));
-        QCOMPARE(Messages().size(), 2);
+        QCOMPARE(offered[5].second, std::string("#b23a0e"));  // from the style selected before
         QVERIFY(Messages()[0].contains("\"My/style\""));
         const QString userStyle = Program() + "Styles/User/My style.tvs";
-        QVERIFY(Read(userStyle).startsWith("Caption = My style\r\nTitle Width = 14\r\n"));
         QVERIFY(Read(userStyle).contains("Item Highlighted = #123456\r\n"));
-        const QString folder = home.path() + "/UntitledMenu1/";
-        QCOMPARE(SlotLine(Read(folder + "sys.js"), 19), QString("var itemHighlighted =\" #123456\";"));
-        QCOMPARE(Read(folder + "stt.css"), Provided("Hot summer.css"));  // made from Hot summer
+        QCOMPARE(SlotLine(Read(home.path() + "/UntitledMenu1/sys.js"), 19), QString("var itemHighlighted =\" #123456\";"));
 
-        // Next time it is listed after the provided styles, and deleted after the question.
-        QStringList seen;
+        // Next time it is listed after the provided styles, selected as it
+        // was left, and deleted after the question.
+        QString selected;
         f->services.dialogs.push_back([&](QDialog& dialog) {
-            auto* list = Child<QComboBox>(dialog, "ComboBox1");
-            auto* remove = Child<QPushButton>(dialog, "BitBtn4");
-            const auto note = [&] { seen << QString("%1 %2 %3").arg(list->count()).arg(list->currentText()).arg(remove->isEnabled()); };
-            note();
-            list->setCurrentIndex(8);
-            emit list->activated(8);
-            note();
-            remove->click();
-            note();
+            selected = Child<QComboBox>(dialog, "ComboBox1")->currentText();
+            Child<QPushButton>(dialog, "BitBtn4")->click();
             Child<QPushButton>(dialog, "BitBtn2")->click();
             return dialog.result() == QDialog::Accepted;
         });
         f->services.answers.push_back(QMessageBox::Yes);
         NewMenu();
-        // The dialog keeps the style selected last time.
-        QCOMPARE(seen, (QStringList{"9 My style 1", "9 My style 1", "8 Hot summer 0"}));
-        QCOMPARE(f->services.questions.size(), size_t(1));
-        QCOMPARE(f->services.questions[0].caption, QString("Delete File"));
+        QCOMPARE(selected, QString("My style"));
         QCOMPARE(f->services.questions[0].text, QString("Do you really want to delete this file?"));
         QVERIFY(!QFile::exists(userStyle));
-        QVERIFY(!QFile::exists(Program() + "Styles/User/My style.css"));
         QCOMPARE(f->newMenuDialog->findChild<QComboBox*>("ComboBox1")->count(), 8);
     }
 };

@@ -42,7 +42,6 @@ QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString
                                                   QMessageBox::StandardButton defaultButton) {
     questions.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
     lastButtons = buttons;
-    lastDefaultButton = defaultButton;
     if (answers.empty()) {
         ++unexpectedDialogs;
         return QMessageBox::Cancel;
@@ -54,7 +53,6 @@ QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString
 
 QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter, const QString& folder) {
     lastOpenFilter = filter;
-    lastOpenFolder = folder;
     if (filesToOpen.empty()) {
         ++unexpectedDialogs;
         return {};

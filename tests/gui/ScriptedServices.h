@@ -35,11 +35,9 @@ public:
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> questions;
     QMessageBox::StandardButtons lastButtons;
-    QMessageBox::StandardButton lastDefaultButton = QMessageBox::NoButton;
     // One path per open-file dialog; an empty one cancels it.
     std::deque<QString> filesToOpen;
     QString lastOpenFilter;
-    QString lastOpenFolder;
     std::vector<QString> opened;
     // Whether the desktop manages to open what it is given.
     bool openSucceeds = true;

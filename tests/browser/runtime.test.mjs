@@ -56,82 +56,57 @@ async function openNinth(page) {
   assert.equal(await page.locator(`${ninth} > a`).getAttribute("aria-expanded"), "true");
 }
 
-test("a fly-out's arrow is a glyph of its own, out of the item's name, mirrored right to left", async () => {
-  const p = project({ files: { "rtl.htm": rtlPage, "site.htm": sitePage("My site Products :: Software") } });
+test("a fly-out's arrow is a glyph of its own, out of the name, mirrored right to left, and the fly-out opens beside its row", async () => {
+  const p = project({ files: { "temp.js": longMenu, "rtl.htm": rtlPage, "site.htm": sitePage("Rows") } });
   for (const [file, glyph] of [["index.htm", "\u25B8"], ["rtl.htm", "\u25C2"], ["site.htm", "\u25B8"]]) {
-    const { page, errors, context } = await open(browser, p.url(file));
-    await page.click("nav.tvm > ul > li:nth-child(2) > a");
-    assert.deepEqual(await names(page, "nav.tvm > ul > li:nth-child(2) > ul > li > a"),
-      ["Software", "Hardware", "Downloads"], file);
-    const look = await page.evaluate(() => {
-      const a = document.querySelector("li.tvm-sub > a"), arrow = a.querySelector(".tvm-arr");
-      const plain = document.querySelector("li.tvm-sub + li > a").getBoundingClientRect();
-      const range = document.createRange();
+    const { page, errors, context } = await open(browser, p.url(file), { viewport: { width: 1280, height: 800 } });
+    await openNinth(page);
+    assert.deepEqual(await names(page, `${ninth} > a`), ["Row 9"], file);
+    const look = await page.evaluate((s) => {
+      const a = document.querySelector(s + " > a"), arrow = a.querySelector(".tvm-arr"), range = document.createRange();
       range.selectNodeContents(a);
       range.setStartAfter(arrow);
       const text = range.getBoundingClientRect(), own = arrow.getBoundingClientRect(), row = a.getBoundingClientRect();
       return { content: getComputedStyle(arrow, "::after").content, hidden: arrow.getAttribute("aria-hidden"), text: a.textContent,
-        row: [row.top, row.bottom, row.height], plain: plain.height, arrow: [own.left, own.right, own.top, own.bottom],
-        caption: [text.left, text.right], rtl: getComputedStyle(a).direction == "rtl" };
-    });
-    assert.equal(look.content, `"${glyph}"`, file);
-    assert.equal(look.hidden, "true");
-    assert.equal(look.text, "Software", "no text but the caption");
+        row: [row.top, row.bottom, row.height], plain: document.querySelector(s + " + li > a").getBoundingClientRect().height,
+        arrow: [own.left, own.right, own.top, own.bottom], caption: [text.left, text.right] };
+    }, ninth);
+    assert.deepEqual([look.content, look.hidden, look.text], [`"${glyph}"`, "true", "Row 9"], file);
     assert.equal(look.row[2], look.plain, "the row is as high as a row without arrow");
-    assert.ok(look.arrow[2] >= look.row[0] && look.arrow[3] <= look.row[1], `the arrow stays in its row: ${JSON.stringify(look)}`);
-    assert.ok(look.arrow[1] > look.arrow[0], "the arrow has room");
-    if (look.rtl) assert.ok(look.arrow[1] <= look.caption[0], JSON.stringify(look));
-    else assert.ok(look.arrow[0] >= look.caption[1], JSON.stringify(look));
+    assert.ok(look.arrow[2] >= look.row[0] && look.arrow[3] <= look.row[1] && look.arrow[1] > look.arrow[0], JSON.stringify(look));
+    assert.ok(file == "rtl.htm" ? look.arrow[1] <= look.caption[0] : look.arrow[0] >= look.caption[1], JSON.stringify(look));
+    const row = await box(page, ninth), fly = await box(page, `${ninth} > ul`);
+    near(fly.top, row.top - 1, `${file} top`);
+    if (file == "rtl.htm") near(fly.right, row.left, "rtl side");
+    else near(fly.left, row.right, `${file} side`);
     assert.deepEqual(errors, []);
     await context.close();
   }
 });
 
-test("a fly-out opens beside the row that opened it", async () => {
-  const p = project({ files: { "temp.js": longMenu, "rtl.htm": rtlPage, "site.htm": sitePage("Rows") } });
-  for (const file of ["index.htm", "rtl.htm", "site.htm"]) {
-    const { page, context } = await open(browser, p.url(file), { viewport: { width: 1280, height: 800 } });
-    await openNinth(page);
-    const row = await box(page, ninth), fly = await box(page, `${ninth} > ul`);
-    near(fly.top, row.top - 1, `${file} top`);
-    if (file == "rtl.htm") near(fly.right, row.left, "rtl side");
-    else near(fly.left, row.right, `${file} side`);
-    await context.close();
-  }
-});
-
-test("a fly-out follows its scrolling list and closes when its row scrolls out of sight", async () => {
-  const p = project({ files: { "temp.js": longMenu } });
-  const { page, context } = await open(browser, p.url(), { viewport: { width: 1000, height: 400 } });
-  const list = "nav.tvm > ul > li:nth-child(2) > ul";
+test("a fly-out follows its scrolling list and the page, and closes when its row scrolls out of sight", async () => {
+  const tall = template.replace("</main>", '<div style="height:3000px"></div></main>');
+  const p = project({ files: { "temp.js": longMenu, "tall.htm": tall } });
+  const { page, context } = await open(browser, p.url("tall.htm"), { viewport: { width: 1000, height: 400 } });
+  const list = "nav.tvm > ul > li:nth-child(2) > ul", fly = `${ninth} > ul`;
+  const scrolled = async (scroll, closes) => {
+    const before = (await box(page, fly)).top;
+    await page.evaluate(scroll, [list, ninth]);
+    // Scroll events come with the next frame, not with the page's timers.
+    if (closes) return page.waitForFunction((s) => document.querySelector(s).getAttribute("aria-expanded") == "false", `${ninth} > a`);
+    await page.waitForFunction(([s, top]) => document.querySelector(s).getBoundingClientRect().top != top, [fly, before]);
+    assert.ok(await page.evaluate(beside, ninth), String(scroll));
+    return (await box(page, fly)).top - before;
+  };
   await page.click("nav.tvm > ul > li:nth-child(2) > a");
   await page.evaluate(([l, s]) => { document.querySelector(l).scrollTop = document.querySelector(s).offsetTop; }, [list, ninth]);
   await openNinth(page);
   assert.ok(await page.evaluate((s) => document.querySelector(s).scrollHeight > document.querySelector(s).clientHeight, list));
-  assert.ok(await page.evaluate(beside, ninth), "before");
-  const before = (await box(page, `${ninth} > ul`)).top;
-  await page.evaluate((s) => { document.querySelector(s).scrollTop -= 40; }, list);
-  // Scroll events come with the next frame, not with the page's timers.
-  await page.waitForFunction(([s, top]) => document.querySelector(s).getBoundingClientRect().top != top, [`${ninth} > ul`, before]);
-  assert.ok(await page.evaluate(beside, ninth), "after");
-  near((await box(page, `${ninth} > ul`)).top, before + 40, "it moved down with its row");
-  await page.evaluate(([l, s]) => { document.querySelector(l).scrollTop = document.querySelector(s).offsetTop + 60; }, [list, ninth]);
-  await page.waitForFunction((s) => document.querySelector(s).getAttribute("aria-expanded") == "false", `${ninth} > a`);
-  assert.equal(await page.locator(`${ninth} > ul`).isVisible(), false);
-  await context.close();
-});
-
-test("a fly-out closes when the page scrolls its row away", async () => {
-  const tall = template.replace("</main>", '<div style="height:3000px"></div></main>');
-  const p = project({ files: { "temp.js": longMenu, "tall.htm": tall } });
-  const { page, context } = await open(browser, p.url("tall.htm"), { viewport: { width: 1000, height: 700 } });
+  near(await scrolled(([l]) => { document.querySelector(l).scrollTop -= 40; }), 40, "it moved down with its row");
+  await scrolled(() => scrollBy(0, 20));
+  await scrolled(([l, s]) => { document.querySelector(l).scrollTop = document.querySelector(s).offsetTop + 60; }, true);
   await openNinth(page);
-  const before = (await box(page, `${ninth} > ul`)).top;
-  await page.evaluate(() => scrollBy(0, 40));
-  await page.waitForFunction(([s, top]) => document.querySelector(s).getBoundingClientRect().top != top, [`${ninth} > ul`, before]);
-  assert.ok(await page.evaluate(beside, ninth), "beside its row after a small scroll");
-  await page.evaluate(() => scrollBy(0, 600));
-  await page.waitForFunction((s) => document.querySelector(s).getAttribute("aria-expanded") == "false", `${ninth} > a`);
+  await scrolled(() => scrollBy(0, 600), true);
   await context.close();
 });
 

@@ -129,37 +129,28 @@ test("with long captions in a 620 px window no list starts left of the window or
   }
 });
 
-test("a list that holds the focus stays open when the pointer leaves", async () => {
-  const { page, context } = await open(browser, project().url());
+test("a list that holds the focus stays open when the pointer leaves, and Escape in a text field is the field's", async () => {
+  const form = template.replace("</main>", '<label>Search <input id="q" value="text"></label></main>');
+  const { page, context } = await open(browser, project({ files: { "form.htm": form } }).url("form.htm"));
+  const focused = () => page.evaluate(() => document.activeElement.textContent);
   await page.hover("nav.tvm > ul > li:nth-child(2) > a");
   await page.clock.runFor(150);
-  await page.keyboard.press("Tab");
-  await page.keyboard.press("Tab");
-  await page.keyboard.press("Tab");
-  assert.equal(await page.evaluate(() => document.activeElement.textContent), "Software");
+  for (let i = 0; i < 3; i++) await page.keyboard.press("Tab");
+  assert.equal(await focused(), "Software");
   await page.mouse.move(600, 400);
   await page.clock.runFor(1000);
-  assert.equal(await page.evaluate(() => document.activeElement.textContent), "Software");
+  assert.equal(await focused(), "Software");
   assert.equal(await page.locator("nav.tvm > ul > li:nth-child(2) > a").getAttribute("aria-expanded"), "true");
   // A list that does not hold the focus closes.
   await page.hover("nav.tvm > ul > li:nth-child(4) > a");
   await page.clock.runFor(150);
   assert.equal(await page.locator("nav.tvm > ul > li:nth-child(4) > a").getAttribute("aria-expanded"), "true");
-  assert.equal(await page.evaluate(() => document.activeElement.textContent), "Products", "the focus went to the toggle of the list that closed");
-  await context.close();
-});
-
-test("Escape in a text field of the page is the field's, not the menu's", async () => {
-  const form = template.replace("</main>", '<label>Search <input id="q" value="text"></label></main>');
-  const p = project({ files: { "form.htm": form } });
-  const { page, context } = await open(browser, p.url("form.htm"));
+  assert.equal(await focused(), "Products", "the focus went to the toggle of the list that closed");
+  // About us is open by hover while the focus is in the field.
   await page.focus("#q");
-  await page.hover("nav.tvm > ul > li:nth-child(2) > a");
-  await page.clock.runFor(150);
   await page.evaluate(() => addEventListener("keydown", (e) => { window.prevented = e.defaultPrevented; }));
   await page.keyboard.press("Escape");
-  assert.equal(await page.evaluate(() => document.activeElement.id), "q");
-  assert.equal(await page.evaluate(() => window.prevented), false);
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, window.prevented]), ["q", false]);
   await context.close();
 });
 
@@ -271,37 +262,22 @@ test("gaps and margin text stay out of names and type-ahead", async () => {
   }
 });
 
-test("UTF-8 captions read right on the template page and on a site page", async () => {
-  const script = Buffer.from(menuScript([["Caf\u00e9", "cafe.htm"], ["\u00dcber uns", [["L", "Ma\u00f1ana \u2013 \u65e5\u672c", "Gr\u00fc\u00dfe", "m.htm"]]]]), "utf8");
-  const p = project({ files: { "temp.js": script, "site.htm": Buffer.from(sitePage("Caf\u00e9 :: \u00dcber uns", { charset: true }), "utf8") } });
-  for (const file of ["index.htm", "site.htm"]) {
-    const { page, context } = await open(browser, p.url(file));
-    assert.equal(await page.evaluate(() => document.characterSet), "UTF-8", file);
-    assert.deepEqual(await names(page, "nav.tvm > ul > li > a"), ["Caf\u00e9", "\u00dcber uns"]);
-    await page.click("nav.tvm > ul > li:nth-child(2) > a");
-    assert.equal(await page.locator("a.menu").textContent(), "Ma\u00f1ana \u2013 \u65e5\u672c");
-    assert.equal(await page.locator("a.menu").getAttribute("title"), "Gr\u00fc\u00dfe");
-    if (file == "site.htm") {
-      assert.equal(await page.evaluate(() => document.compatMode), "BackCompat");
-      assert.equal(await page.title(), "Caf\u00e9 :: \u00dcber uns");
-    }
-    await context.close();
-  }
-});
-
-test("quotes and backslashes in captions, hints and links, as the writer escapes them", async () => {
-  const script = menuScript([["C:\\new", "c.htm"], ['Say "hi"', [["L", 'a "b" \\ c', 'hint \\ "x"', "dir\\x.htm"]]]]);
-  assert.ok(script.includes('theMenu[0] = new Array("C:\\\\new", "c.htm");'));
-  const p = project({ files: { "temp.js": script, "site.htm": sitePage("Quotes") } });
+test("UTF-8 captions, and quotes and backslashes as the writer escapes them, read right on both pages", async () => {
+  const script = menuScript([["Caf\u00e9", "cafe.htm"], ["C:\\new", "c.htm"], ['Say "hi"', [["L", 'Ma\u00f1ana \u2013 \u65e5\u672c "b" \\ c', 'Gr\u00fc\u00dfe \\ "x"', "dir\\x.htm"]]]]);
+  assert.ok(script.includes('theMenu[1] = new Array("C:\\\\new", "c.htm");'));
+  const site = sitePage("Caf\u00e9 :: Say", { charset: true });
+  const p = project({ files: { "temp.js": Buffer.from(script, "utf8"), "site.htm": Buffer.from(site, "utf8") } });
   for (const file of ["index.htm", "site.htm"]) {
     const { page, errors, context } = await open(browser, p.url(file));
-    assert.deepEqual(errors, []);
-    assert.deepEqual(await names(page, "nav.tvm > ul > li > a"), ["C:\\new", 'Say "hi"']);
-    await page.click("nav.tvm > ul > li:nth-child(2) > a");
+    assert.equal(await page.evaluate(() => document.characterSet), "UTF-8", file);
+    assert.deepEqual(await names(page, "nav.tvm > ul > li > a"), ["Caf\u00e9", "C:\\new", 'Say "hi"']);
+    await page.click("nav.tvm > ul > li:nth-child(3) > a");
     const item = page.locator("a.menu");
-    assert.equal(await item.textContent(), 'a "b" \\ c');
-    assert.equal(await item.getAttribute("title"), 'hint \\ "x"');
+    assert.equal(await item.textContent(), 'Ma\u00f1ana \u2013 \u65e5\u672c "b" \\ c');
+    assert.equal(await item.getAttribute("title"), 'Gr\u00fc\u00dfe \\ "x"');
     assert.equal(await item.getAttribute("href"), "dir\\x.htm");
+    if (file == "site.htm") assert.deepEqual([await page.evaluate(() => document.compatMode), await page.title()], ["BackCompat", "Caf\u00e9 :: Say"]);
+    assert.deepEqual(errors, []);
     await context.close();
   }
 });
@@ -334,11 +310,6 @@ test("odd data degrades gently", async () => {
     assert.ok(!/undefined|null|myMenu/.test(html.replace(/id="[^"]*"|aria-controls="[^"]*"/g, "")), html);
     // Items whose submenu is missing are plain text, not links or toggles.
     assert.deepEqual(await page.locator("nav.tvm a:not([href]):not([role])").allTextContents(), ["Gadgets", "Ghost", "Empty"]);
-    for (const caption of ["Ghost", "Empty", "Gadgets"]) {
-      const a = page.locator("nav.tvm a", { hasText: caption });
-      assert.equal(await a.getAttribute("href"), null, caption);
-      assert.equal(await a.getAttribute("role"), null, caption);
-    }
     // The keyboard passes over them.
     await page.focus("nav.tvm > ul > li:nth-child(2) > a");
     await page.keyboard.press("ArrowRight");
@@ -364,7 +335,10 @@ test("a menu without items draws no bar and no Menu button", async () => {
 
 test("the menu is drawn before a slow image loads, in the height kept for it", async () => {
   const slow = template.replace("</main>", '<img src="slow.png" alt="A slow picture" width="200" height="100"></main>');
-  const p = project({ files: { "slow.htm": slow, "site.htm": sitePage("Early") } });
+  const pair = '<script language="javascript" src="sys.js"></script><script language="javascript" src="temp.js"></script>';
+  const twice = `<link rel=stylesheet href="stt.css" type="text/css"><link rel=stylesheet href="stt.css" type="text/css"><!DOCTYPE html>
+<html><head><title>Shop</title>${pair}${pair}</head><body onLoad="buildMenu('theMenu')" onLoad="buildMenu('theMenu')"><h1>Shop</h1></body></html>`;
+  const p = project({ files: { "slow.htm": slow, "site.htm": sitePage("Early"), "twice.htm": twice } });
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   const server = await serve(p.dir, { "/slow.png": held });
@@ -382,27 +356,17 @@ test("the menu is drawn before a slow image loads, in the height kept for it", a
   assert.deepEqual(late, { id: early.id, navs: 1, top: early.top }, "the page's own call on load keeps the menu");
   await context.close();
 
-  // The site page, in its fixed form, draws its menu once as well.
-  const site = await open(browser, server.url + "site.htm");
-  await site.page.waitForFunction(() => document.readyState == "complete");
-  assert.equal(await site.page.evaluate(() => tavelCount), 1);
-  await site.context.close();
-  server.close();
-});
-
-test("the holder keeps the bar's height before the menu is drawn", async () => {
-  for (const lines of [{}, styleLines(styleMaster)]) {
-    for (const width of [1280, 400]) {
-      const { page, context } = await open(browser, project({ lines }).url(), { viewport: { width, height: 600 } });
-      const [drawn, kept] = await page.evaluate(() => {
-        const empty = document.body.appendChild(document.createElement("div"));
-        empty.id = "menuHolder";
-        return [document.querySelector("nav.tvm").offsetHeight, empty.offsetHeight];
-      });
-      assert.equal(kept, drawn, `${width} px`);
-      await context.close();
-    }
+  // The site page in its fixed form, and a page integrated twice, which
+  // loads the scripts twice, draw one menu as well.
+  for (const file of ["site.htm", "twice.htm"]) {
+    const { page, errors, context } = await open(browser, server.url + file);
+    await page.waitForFunction(() => document.readyState == "complete");
+    const drawn = await page.evaluate(() => [document.querySelectorAll("nav.tvm").length, document.querySelector("nav.tvm").id,
+      document.querySelectorAll("nav.tvm > ul > li").length]);
+    assert.deepEqual([...drawn, errors], [1, "tvm1", 4, []], file);
+    await context.close();
   }
+  server.close();
 });
 
 async function axe(page) {
@@ -414,7 +378,7 @@ async function axe(page) {
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`);
 }
 
-test("axe finds no violation on the template page, menus closed and open, at 1280 and 400 px", async () => {
+test("the holder keeps the bar's height, and axe finds no violation with menus closed and open, at 1280 and 400 px", async () => {
   for (const lines of [{}, styleLines(styleMaster)]) {
     // Served over loopback HTTP: axe fetches style sheets, which file pages refuse.
     const server = await serve(project({ lines }).dir);
@@ -422,6 +386,15 @@ test("axe finds no violation on the template page, menus closed and open, at 128
       const { page, errors, context } = await open(browser, server.url + "index.htm",
         { viewport: { width, height: 800 }, reducedMotion: "reduce" });
       const where = `${width} px${lines[12] ? ", Style Master values" : ""}`;
+      // The holder keeps the bar's height before the menu is drawn.
+      const [drawn, kept] = await page.evaluate(() => {
+        const empty = document.body.appendChild(document.createElement("div"));
+        empty.id = "menuHolder";
+        const heights = [document.querySelector("nav.tvm").offsetHeight, empty.offsetHeight];
+        empty.remove();
+        return heights;
+      });
+      assert.equal(kept, drawn, `${where}: the holder keeps the bar's height before the menu is drawn`);
       assert.deepEqual(await axe(page), [], `${where}, closed`);
       if (width < 600) await page.click("nav.tvm > button");
       await page.click("nav.tvm > ul > li:nth-child(2) > a");
@@ -433,19 +406,6 @@ test("axe finds no violation on the template page, menus closed and open, at 128
     }
     server.close();
   }
-});
-
-test("a page integrated twice, which loads the scripts twice, draws one menu", async () => {
-  const pair = '<script language="javascript" src="sys.js"></script><script language="javascript" src="temp.js"></script>';
-  const page = `<link rel=stylesheet href="stt.css" type="text/css"><link rel=stylesheet href="stt.css" type="text/css"><!DOCTYPE html>
-<html><head><title>Shop</title>${pair}${pair}</head><body onLoad="buildMenu('theMenu')" onLoad="buildMenu('theMenu')"><h1>Shop</h1></body></html>`;
-  const p = project({ files: { "shop.htm": page } });
-  const { page: tab, errors, context } = await open(browser, p.url("shop.htm"));
-  await tab.waitForFunction(() => document.readyState == "complete");
-  assert.deepEqual(errors, []);
-  assert.equal(await tab.locator("nav.tvm").count(), 1);
-  assert.equal(await tab.locator("nav.tvm > ul > li").count(), 4);
-  await context.close();
 });
 
 test("the tests leave no page folder behind", () => {

@@ -39,6 +39,13 @@ export function project({ lines = {}, files = {} } = {}) {
   return { dir, url: (name = "index.htm") => pathToFileURL(path.join(dir, name)).href };
 }
 
+// The CRLF lines of a program file, without the empty one after the last.
+export function fileLines(file) {
+  const text = fs.readFileSync(file, "latin1").split("\r\n");
+  if (text[text.length - 1] === "") text.pop();
+  return text;
+}
+
 // A style slot rewritten the way a style file is applied: everything after
 // the first "=" of the line gives way to the value and a semicolon.
 export function slotLine(number, value, quoted) {

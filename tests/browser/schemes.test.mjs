@@ -1,12 +1,14 @@
-// Every shipped colour scheme applied to the template project as the page
-// design dialog applies it: the runtime still draws the menu, the four
-// menu-link rules are the ones in force, and the text of every link meets
-// WCAG AA contrast (4.5:1) over its bar colour and over the scheme's button.
+// Every shipped colour scheme (with its button, if it names one) and every
+// provided style, applied as the program applies them: the runtime still
+// draws the menu in the bar colour of the slots, the sheet's four menu-link
+// rules are the ones in force, and every link reads at WCAG AA (4.5:1) over
+// what lies behind it.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import path from "node:path";
-import { launch, project, serve, templateFolder } from "./harness.mjs";
+import { fileLines, launch, open, project, serve, templateFolder } from "./harness.mjs";
+import { shippedStyles, styleSlotLines, styledProject } from "./styles.mjs";
 
 const colourFolder = path.resolve(templateFolder, "../Styles/Color");
 const buttonFolder = path.resolve(templateFolder, "../buttons");
@@ -17,133 +19,92 @@ let browser;
 before(async () => { browser = await launch(); });
 after(async () => { await browser.close(); });
 
-const lines = (name) => {
-  const text = fs.readFileSync(name, "latin1").split("\r\n");
-  if (text[text.length - 1] === "") text.pop();
-  return text;
-};
-
-// The project after OK: the scheme's sheet with style.ini's lines before its
-// button line, which a project folder writes in its own form beside its copy
-// of the image (or drops, for "[none]"); the scheme's lines from line 12 on.
-function applied(scheme, withButton) {
-  const sheet = lines(path.join(colourFolder, scheme + ".css"));
+// The project after OK in the page design dialog: the scheme's sheet with
+// style.ini's lines before its button line, which a project folder writes
+// in its own form beside its copy of the image; the scheme's lines from 12 on.
+function applied(scheme) {
+  const sheet = fileLines(path.join(colourFolder, scheme + ".css"));
   const at = sheet.findIndex((l) => l.startsWith(marker));
   const buttonLine = at < 0 ? null : sheet.splice(at)[0];
-  sheet.push(...lines(path.join(templateFolder, "style.ini")));
-  const files = {};
-  let button = null;
-  if (withButton && buttonLine) {
-    button = buttonLine.slice(buttonLine.indexOf("/*") + 2, buttonLine.lastIndexOf("*/"));
-    sheet.push(`${marker}table_bgcolor.jpg");}/*${button}*/`);
-  }
-  files["stt.css"] = sheet.join("\r\n") + "\r\n";
-  const slots = {};
-  lines(path.join(colourFolder, scheme)).forEach((line, k) => { slots[12 + k] = line; });
-  const made = project({ lines: slots, files });
+  sheet.push(...fileLines(path.join(templateFolder, "style.ini")));
+  const button = buttonLine && buttonLine.slice(buttonLine.indexOf("/*") + 2, buttonLine.lastIndexOf("*/"));
+  if (button) sheet.push(`${marker}table_bgcolor.jpg");}/*${button}*/`);
+  const slots = Object.fromEntries(fileLines(path.join(colourFolder, scheme)).map((line, k) => [12 + k, line]));
+  const made = project({ lines: slots, files: { "stt.css": sheet.join("\r\n") + "\r\n" } });
   if (button) fs.copyFileSync(path.join(buttonFolder, button + ".jpg"), path.join(made.dir, "table_bgcolor.jpg"));
-  return { ...made, button, sheet: files["stt.css"] };
+  return { dir: made.dir, slots };
 }
 
-// The colour a rule of the sheet gives, by its selector literal.
-function ruleColour(sheet, selector) {
-  const start = sheet.indexOf(selector);
-  assert.ok(start >= 0, `no rule ${selector}`);
-  const body = sheet.slice(sheet.indexOf("{", start), sheet.indexOf("}", start));
-  return body.match(/color\s*:\s*(#[0-9a-fA-F]{6})/)[1].toLowerCase();
-}
-
-// In the page: the text colour of a link and its worst contrast, over the
-// first opaque background colour behind it, or over the button image in the
-// band where the text sits, as drawn (stretched to the link).
-async function measure(page, selector) {
-  return page.evaluate(async (sel) => {
-    const a = document.querySelector(sel);
-    const cs = getComputedStyle(a);
-    const rgb = (c) => c.match(/[\d.]+/g).map(Number);
-    const lum = ([r, g, b]) => {
-      const f = (v) => ((v /= 255) <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4);
-      return 0.2126 * f(r) + 0.7152 * f(g) + 0.0722 * f(b);
-    };
-    const ratio = (x, y) => (Math.max(x, y) + 0.05) / (Math.min(x, y) + 0.05);
-    const fg = rgb(cs.color);
-    const hex = "#" + fg.slice(0, 3).map((v) => v.toString(16).padStart(2, "0")).join("");
-    let el = a, bg = [255, 255, 255];
-    for (; el; el = el.parentElement) {
-      const c = rgb(getComputedStyle(el).backgroundColor);
-      if (c.length < 4 || c[3] > 0) { bg = c; break; }
-    }
-    let worst = ratio(lum(fg), lum(bg));
-    if (cs.backgroundImage !== "none") {
-      const img = new Image();
-      img.src = cs.backgroundImage.slice(5, -2);
-      await img.decode();
-      const r = a.getBoundingClientRect(), w = Math.round(r.width), h = Math.round(r.height);
-      const canvas = document.createElement("canvas");
-      canvas.width = w; canvas.height = h;
-      const ctx = canvas.getContext("2d");
-      ctx.drawImage(img, 0, 0, w, h);
-      const size = parseFloat(cs.fontSize);
-      const top = Math.max(0, Math.floor((h - size) / 2)), bottom = Math.min(h, Math.ceil((h + size) / 2));
-      const data = ctx.getImageData(0, top, w, bottom - top).data;
-      worst = Infinity;
-      for (let i = 0; i < data.length; i += 4) worst = Math.min(worst, ratio(lum(fg), lum([data[i], data[i + 1], data[i + 2]])));
-    }
-    return { colour: hex, contrast: Math.round(worst * 100) / 100 };
-  }, selector);
-}
-
-test("at least six schemes ship, a high-contrast one among them", () => {
-  assert.ok(schemes.length >= 6, schemes.join(", "));
-  assert.ok(schemes.some((s) => /contrast/i.test(s)), schemes.join(", "));
-  const runtime = lines(path.join(templateFolder, "sys.js"));
-  for (const scheme of schemes) {
-    // Each scheme line keeps the form of the runtime line it replaces.
-    lines(path.join(colourFolder, scheme)).forEach((line, k) => {
-      const own = runtime[11 + k];
-      assert.equal(line.slice(0, line.indexOf("=") + 1), own.slice(0, own.indexOf("=") + 1), `${scheme} line ${k + 1}`);
-    });
+// In the page: the text colour of a link and its worst contrast over the
+// first opaque background colour behind it and over the button image, if
+// any, in the band where the text sits, as drawn (stretched to the link).
+const measure = (page, selector) => page.evaluate(async (sel) => {
+  const a = document.querySelector(sel), cs = getComputedStyle(a);
+  const rgb = (c) => c.match(/[\d.]+/g).map(Number);
+  const lum = ([r, g, b]) => {
+    const f = (v) => ((v /= 255) <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4);
+    return 0.2126 * f(r) + 0.7152 * f(g) + 0.0722 * f(b);
+  };
+  const ratio = (c) => { const [x, y] = [lum(rgb(cs.color)), lum(c)]; return (Math.max(x, y) + 0.05) / (Math.min(x, y) + 0.05); };
+  let bg = [255, 255, 255];
+  for (let el = a; el; el = el.parentElement) {
+    const c = rgb(getComputedStyle(el).backgroundColor);
+    if (c.length < 4 || c[3] > 0) { bg = c; break; }
   }
+  let worst = ratio(bg);
+  if (cs.backgroundImage !== "none") {
+    const img = new Image();
+    img.src = cs.backgroundImage.slice(5, -2);
+    await img.decode();
+    const r = a.getBoundingClientRect(), w = Math.round(r.width), h = Math.round(r.height), size = parseFloat(cs.fontSize);
+    const ctx = Object.assign(document.createElement("canvas"), { width: w, height: h }).getContext("2d");
+    ctx.drawImage(img, 0, 0, w, h);
+    const top = Math.max(0, Math.floor((h - size) / 2)), bottom = Math.min(h, Math.ceil((h + size) / 2));
+    const data = ctx.getImageData(0, top, w, bottom - top).data;
+    for (let i = 0; i < data.length; i += 4) worst = Math.min(worst, ratio([data[i], data[i + 1], data[i + 2]]));
+  }
+  return { colour: cs.color, contrast: Math.round(worst * 100) / 100 };
+}, selector);
+
+test("at least six schemes ship, a high-contrast one among them, each line in the form of the line it replaces", () => {
+  assert.ok(schemes.length >= 6 && schemes.some((s) => /contrast/i.test(s)), schemes.join(", "));
+  const runtime = fileLines(path.join(templateFolder, "sys.js"));
+  const head = (line) => line.slice(0, line.indexOf("=") + 1);
+  for (const scheme of schemes)
+    fileLines(path.join(colourFolder, scheme)).forEach((line, k) => assert.equal(head(line), head(runtime[11 + k]), `${scheme} line ${k + 1}`));
 });
 
-for (const scheme of schemes) {
-  for (const withButton of [false, true]) {
-    test(`${scheme} ${withButton ? "with its button" : "without a button"}: the menu draws and reads at AA`, async () => {
-      const made = applied(scheme, withButton);
-      const server = await serve(made.dir);
-      const context = await browser.newContext({ viewport: { width: 1000, height: 700 } });
-      try {
-        const page = await context.newPage();
-        const errors = [];
-        page.on("console", (m) => { if (m.type() === "error") errors.push(m.text()); });
-        page.on("pageerror", (e) => errors.push(String(e)));
-        await page.goto(server.url + "index.htm");
-        await page.waitForSelector("nav.tvm");
-
-        const title = "nav.tvm > ul > li:nth-child(2) > a";
-        await page.click(title);
-        const item = "nav.tvm > ul > li.tvm-open > ul > li:not(.tvm-sep) > a";
-        await page.waitForSelector(item);
-        await page.mouse.move(0, 690);
-        const found = {};
-        const other = "nav.tvm > ul > li:nth-child(1) > a";
-        found["A.menuTitle {"] = await measure(page, other);
-        found["A.menu {"] = await measure(page, item);
-        await page.hover(other);
-        found["A.menuTitle:hover"] = await measure(page, other);
-        await page.hover(item);
-        found["A.menu:hover"] = await measure(page, item);
-        assert.deepEqual(errors, []);
-
-        for (const [selector, seen] of Object.entries(found)) {
-          assert.equal(seen.colour, ruleColour(made.sheet, selector), `${scheme}: ${selector} is not in force`);
-          assert.ok(seen.contrast >= 4.5, `${scheme}: ${selector} contrast ${seen.contrast} is below 4.5`);
-        }
-        if (withButton) assert.ok(made.button, `${scheme} names no button`);
-      } finally {
-        await context.close();
-        server.close();
-      }
+test("every scheme and provided style draws the menu with its own rules, and every link reads at AA", async () => {
+  const made = [...schemes.map((s) => [s, () => applied(s)]),
+    ...shippedStyles.map((s) => [s, () => ({ dir: styledProject(s).dir, slots: styleSlotLines(s) })])];
+  for (const [name, make] of made) {
+    const { dir, slots } = make();
+    // Served, since a page may not read the rules of a sheet from a file.
+    const server = await serve(dir);
+    const { page, errors, context } = await open(browser, server.url + "index.htm", { viewport: { width: 1000, height: 700 } });
+    const rules = await page.evaluate(() => {
+      const sheet = [...document.styleSheets].find((s) => s.href && s.href.endsWith("stt.css"));
+      return Object.fromEntries([...sheet.cssRules].filter((r) => /^a\.menu/i.test(r.selectorText)).map((r) => [r.selectorText, r.style.color]));
     });
+    assert.deepEqual(Object.keys(rules).sort(), ["a.menu", "a.menu:hover", "a.menuTitle", "a.menuTitle:hover"], name);
+    const bar = await page.locator("nav.tvm > ul").evaluate((ul) => getComputedStyle(ul).backgroundColor);
+    const hex = slots[16].match(/#([0-9a-f]{6})/i)[1];
+    assert.equal(bar, `rgb(${[0, 2, 4].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(", ")})`, name);
+
+    const title = "nav.tvm > ul > li:nth-child(1) > a", item = "nav.tvm > ul > li:nth-child(2) > ul > li:not(.tvm-sep) > a";
+    await page.click("nav.tvm > ul > li:nth-child(2) > a");
+    await page.mouse.move(0, 690);
+    const seen = { "a.menuTitle": await measure(page, title), "a.menu": await measure(page, item) };
+    await page.hover(title);
+    seen["a.menuTitle:hover"] = await measure(page, title);
+    await page.hover(item);
+    seen["a.menu:hover"] = await measure(page, item);
+    for (const [rule, { colour, contrast }] of Object.entries(seen)) {
+      assert.equal(colour, rules[rule], `${name}: ${rule} is not in force`);
+      assert.ok(contrast >= 4.5, `${name}: ${rule} contrast ${contrast} is below 4.5`);
+    }
+    assert.deepEqual(errors, [], name);
+    await context.close();
+    server.close();
   }
-}
+});

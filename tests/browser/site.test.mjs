@@ -27,77 +27,55 @@ after(async () => {
   fs.rmSync(work, { recursive: true, force: true });
 });
 
-function createSite(name, mode) {
-  const folder = path.join(work, name);
-  const said = execFileSync(tool, ["site", programFolder, folder, mode], { encoding: "utf8" });
-  return { folder, said: said.trim(), url: (file) => pathToFileURL(path.join(folder, file)).href };
+function createSite(mode) {
+  const folder = path.join(work, mode);
+  const said = execFileSync(tool, ["site", programFolder, folder, mode], { encoding: "utf8" }).trim();
+  const pages = fs.readdirSync(folder).filter((f) => f.endsWith(".htm") && f !== "index.htm").sort();
+  return { folder, said, pages, url: (file) => pathToFileURL(path.join(folder, file)).href };
 }
 
-// Every link of the menu, opened or not, as the file name it leads to.
-const menuLinks = (page) => page.evaluate(() => {
-  const nav = document.querySelector("nav.tvm");
-  // Submenus are filled when first opened or when the page is idle.
-  return [...nav.querySelectorAll("a[href]")].map((a) => a.getAttribute("href"));
-});
-const idle = (page) => page.waitForFunction(() => Object.keys(document.querySelector("nav.tvm").tvmLists).length === 0);
-const openTitle = (page, caption) => page.locator("nav.tvm > ul > li > a", { hasText: caption }).click();
+// Follows the link of a title or item of the menu by its caption, and waits
+// for the page it leads to.
+async function follow(page, caption, file) {
+  await page.locator("nav.tvm a", { hasText: caption }).click();
+  await page.waitForURL(new RegExp(`/${file}$`));
+  await page.waitForSelector("nav.tvm");
+}
 
-test("a site from the template menu: every page shows the menu, and its links reach the other pages", { skip }, async () => {
-  const site = createSite("named", "link");
+test("sites with named and digit pages: every page shows one menu, and its links reach the other pages", { skip }, async () => {
+  const named = createSite("link"), digits = createSite("digit");
   // The template's Home item links the project's own page, which the
   // project save writes; it is named as skipped.
-  assert.match(site.said, /^Site created\.\n\n1 item got no page: its link is not a plain page name/);
-  assert.match(site.said, /Home \("index\.htm"\)/);
-  const pages = fs.readdirSync(site.folder).filter((f) => f.endsWith(".htm") && f !== "index.htm").sort();
-  assert.deepEqual(pages, ["advanced.htm", "beginners.htm", "company.htm", "consulting.htm", "contact.htm",
+  assert.match(named.said, /^Site created\.\n\n1 item got no page: its link is not a plain page name[^]*Home \("index\.htm"\)/);
+  assert.deepEqual(named.pages, ["advanced.htm", "beginners.htm", "company.htm", "consulting.htm", "contact.htm",
     "converter.htm", "downloads.htm", "editor.htm", "hardware.htm", "news.htm", "support.htm", "viewer.htm"]);
-
-  for (const file of pages) {
-    const { page, errors, context } = await open(browser, site.url(file));
-    await idle(page);
-    const links = await menuLinks(page);
-    assert.equal(links.length, 13, file); // Home and the twelve pages; submenu titles have none
-    for (const link of links) assert.ok(fs.existsSync(path.join(site.folder, link)), `${file} links ${link}`);
-    assert.equal(await page.locator("nav.tvm").count(), 1, file);
-    assert.equal(await page.evaluate(() => document.characterSet), "UTF-8", file);
-    assert.deepEqual(errors, [], file);
-    await context.close();
+  assert.equal(digits.said, "Site succesfully created!");
+  for (const [site, form] of [[named, /^[a-z]+\.htm$/], [digits, /^tavelitem\d+\.htm$/]]) {
+    for (const file of site.pages) {
+      const { page, errors, context } = await open(browser, site.url(file));
+      // Submenus are filled when first opened or when the page is idle.
+      await page.waitForFunction(() => Object.keys(document.querySelector("nav.tvm").tvmLists).length === 0);
+      const seen = await page.evaluate(() => ({ navs: document.querySelectorAll("nav.tvm").length, charset: document.characterSet,
+        links: [...document.querySelectorAll("nav.tvm a[href]")].map((a) => a.getAttribute("href")) }));
+      assert.deepEqual([seen.navs, seen.charset, seen.links.length, errors], [1, "UTF-8", 13, []], file);
+      for (const link of seen.links) assert.ok(form.test(link) && fs.existsSync(path.join(site.folder, link)), `${file} links ${link}`);
+      await context.close();
+    }
   }
 
-  // Followed by hand: from one page through a submenu to another.
-  const { page, errors, context } = await open(browser, site.url("editor.htm"));
+  // Followed by hand: from one page through a submenu to another, and home.
+  const { page, errors, context } = await open(browser, named.url("editor.htm"));
   assert.equal(await page.title(), "Shop Software :: Editor");
-  await openTitle(page, "About us");
-  await page.locator("nav.tvm a", { hasText: "Contact" }).click();
-  await page.waitForURL(/\/contact\.htm$/);
-  await page.waitForSelector("nav.tvm");
+  await page.locator("nav.tvm > ul > li > a", { hasText: "About us" }).click();
+  await follow(page, "Contact", "contact.htm");
   assert.equal(await page.title(), "Shop About us :: Contact");
-  await openTitle(page, "Home");
-  await page.waitForURL(/\/index\.htm$/);
-  await page.waitForSelector("nav.tvm");
-  assert.deepEqual(errors, []);
-  await context.close();
-});
-
-test("a site with digit names: the menu's links become the digit pages", { skip }, async () => {
-  const site = createSite("digits", "digit");
-  assert.equal(site.said, "Site succesfully created!");
-  const { page, errors, context } = await open(browser, site.url("tavelitem3.htm"));
+  await page.goto(digits.url("tavelitem3.htm"));
   assert.equal(await page.title(), "Shop Software :: Editor");
-  await idle(page);
-  const links = await menuLinks(page);
-  assert.equal(links.length, 13);
-  for (const link of links) {
-    assert.match(link, /^tavelitem\d+\.htm$/);
-    assert.ok(fs.existsSync(path.join(site.folder, link)), link);
-  }
-  await openTitle(page, "Home");
-  await page.waitForURL(/\/tavelitem0\.htm$/);
-  await page.waitForSelector("nav.tvm");
+  await follow(page, "Home", "tavelitem0.htm");
   // A top-level item has no parent for the first part; the browser folds
   // the two spaces that leaves.
   assert.equal(await page.title(), "Shop :: Home");
-  assert.match(fs.readFileSync(path.join(site.folder, "tavelitem0.htm"), "utf8"), /<title>Shop  :: Home<\/title>/);
+  assert.match(fs.readFileSync(path.join(digits.folder, "tavelitem0.htm"), "utf8"), /<title>Shop  :: Home<\/title>/);
   assert.deepEqual(errors, []);
   await context.close();
 });
@@ -112,12 +90,9 @@ test("an integrated plain page shows the menu and keeps its own content", { skip
   for (const name of ["temp.js", "stt.css", "sys.js"]) assert.ok(fs.existsSync(path.join(folder, name)), name);
 
   const { page, errors, context } = await open(browser, pathToFileURL(file).href);
-  assert.equal(await page.title(), "My page");
-  assert.equal(await page.locator("#own").textContent(), "My own heading");
-  assert.equal(await page.locator("p", { hasText: "Text of my own." }).count(), 1);
-  assert.equal(await page.locator("nav.tvm").count(), 1);
-  assert.equal(await page.locator("nav.tvm > ul > li").count(), 4);
-  await openTitle(page, "Products");
+  assert.deepEqual(await page.evaluate(() => [document.title, document.querySelector("#own").textContent, document.querySelector("p").textContent,
+    document.querySelectorAll("nav.tvm").length, document.querySelectorAll("nav.tvm > ul > li").length]), ["My page", "My own heading", "Text of my own.", 1, 4]);
+  await page.locator("nav.tvm > ul > li > a", { hasText: "Products" }).click();
   assert.equal(await page.locator("nav.tvm a", { hasText: "Hardware" }).isVisible(), true);
   assert.deepEqual(errors, []);
   await context.close();

@@ -5,25 +5,19 @@
 import fs from "node:fs";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { project, slotLine, templateFolder } from "./harness.mjs";
+import { fileLines, project, slotLine, templateFolder } from "./harness.mjs";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const stylesFolder = path.resolve(here, "../../data/Styles/Provided");
 export const shippedStyles = ["Hot summer", "Green spring", "Terminal Frost", "Pink Angel", "Dark style",
   "Serious menu", "Inferno"];
 
-const lines = (file) => {
-  const text = fs.readFileSync(file, "latin1").split("\r\n");
-  if (text[text.length - 1] === "") text.pop();
-  return text;
-};
-
 // The runtime lines a style rewrites, by line number: each line with "="
 // among 12 to 26 is the next slot k, and takes the value of style-file line
 // k + 1 (what follows its first "="), quoted for slots 5 to 10 and 13.
 export function styleSlotLines(name) {
-  const style = lines(path.join(stylesFolder, `${name}.tvs`));
-  const runtime = lines(path.join(templateFolder, "sys.js"));
+  const style = fileLines(path.join(stylesFolder, `${name}.tvs`));
+  const runtime = fileLines(path.join(templateFolder, "sys.js"));
   const out = {};
   let slot = 0;
   for (let number = 12; number <= 26; number++) {

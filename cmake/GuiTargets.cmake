@@ -7,6 +7,7 @@ add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
   ui/ActionTable.cpp
+  ui/FormNames.cpp
   ui/ItemDialog.cpp
   ui/JpegPixmap.cpp
   ui/LinkLabel.cpp

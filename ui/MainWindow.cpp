@@ -109,7 +109,7 @@ void MainWindow::BuildActions() {
         addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, handler = row.handler] { runner_->Run([this, handler] { (this->*handler)(); }); });
-        actions_[static_cast<size_t>(row.command)] = action;
+        actions_.at(static_cast<size_t>(row.command)) = action;
     }
 }
 

@@ -55,7 +55,8 @@ public:
     Workspace& Work() { return workspace_; }
 
     // The commands. The action table (ActionTable.cpp) ties each one to its
-    // action's object name, caption, hint, shortcut and icon.
+    // action's object name, caption, hint, shortcut and icon; most hand the
+    // work to the part of the window it belongs to.
     void Save();
     void SaveAs();
     void Open();

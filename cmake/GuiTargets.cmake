@@ -7,17 +7,23 @@ add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
   ui/ActionTable.cpp
+  ui/BrowserTab.cpp
+  ui/CommandRunner.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
   ui/JpegPixmap.cpp
   ui/LinkLabel.cpp
   ui/LocalText.cpp
   ui/MainWindow.cpp
+  ui/MenuTreeEditor.cpp
   ui/MenuTreeModel.cpp
   ui/MenuTreeView.cpp
+  ui/NewMenuCommand.cpp
   ui/NewMenuDialog.cpp
   ui/PageDesignDialog.cpp
+  ui/ProjectFileCommands.cpp
   ui/ProjectSaveDialog.cpp
+  ui/ProjectTextTabs.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
   ui/TavelApplication.cpp

@@ -23,6 +23,8 @@ struct EditHistory::Step {
 
 struct EditHistory::Entry {
     std::string name;
+    const void* joinKey = nullptr;  // what an edit must share to join this one
+    std::string joinedName;
     std::vector<Step> steps;
     MenuItem* selectionBefore = nullptr;
     MenuItem* selectionAfter = nullptr;
@@ -40,6 +42,7 @@ void EditHistory::DropIfStale() {
     position_ = 0;
     clean_ = kNoCleanPoint;
     recording_.reset();
+    joinable_ = false;
     generation_ = tree_.Generation();
 }
 
@@ -48,6 +51,12 @@ void EditHistory::Begin(std::string name) {
     recording_ = std::make_unique<Entry>();
     recording_->name = std::move(name);
     recording_->selectionBefore = tree_.Selected();
+}
+
+void EditHistory::BeginJoining(std::string name, const void* key, std::string joinedName) {
+    Begin(std::move(name));
+    recording_->joinKey = key;
+    recording_->joinedName = std::move(joinedName);
 }
 
 MenuItem* EditHistory::Insert(MenuItem* parent, size_t row, tNodeData data) {
@@ -80,15 +89,29 @@ void EditHistory::SetData(MenuItem* item, tNodeData data) {
     if (recording_) recording_->steps.emplace_back(Step::Kind::SetData, item, nullptr, 0).otherData = std::move(before);
 }
 
+bool EditHistory::JoinsLastStep(const Entry& edit) const {
+    // Undone steps and a clean point at the last step end `joinable_`.
+    return joinable_ && edit.joinKey != nullptr && entries_[position_ - 1].joinKey == edit.joinKey;
+}
+
 void EditHistory::Commit() {
     if (!recording_) return;
-    recording_->selectionAfter = tree_.Selected();
-    // A new edit ends every undone one; a clean point among them is gone.
-    entries_.resize(position_);
-    if (clean_ != kNoCleanPoint && clean_ > position_) clean_ = kNoCleanPoint;
-    entries_.push_back(std::move(*recording_));
+    Entry& edit = *recording_;
+    edit.selectionAfter = tree_.Selected();
+    if (JoinsLastStep(edit)) {
+        Entry& last = entries_[position_ - 1];
+        for (Step& step : edit.steps) last.steps.push_back(std::move(step));
+        last.selectionAfter = edit.selectionAfter;
+        if (last.name != edit.name) last.name = edit.joinedName;
+    } else {
+        // A new edit ends every undone one; a clean point among them is gone.
+        entries_.resize(position_);
+        if (clean_ != kNoCleanPoint && clean_ > position_) clean_ = kNoCleanPoint;
+        joinable_ = edit.joinKey != nullptr;
+        entries_.push_back(std::move(edit));
+        ++position_;
+    }
     recording_.reset();
-    ++position_;
 }
 
 void EditHistory::Apply(Step& step, bool forward) {
@@ -127,6 +150,9 @@ size_t EditHistory::UndoCount() const { return Stale() ? 0 : position_; }
 void EditHistory::Undo() {
     DropIfStale();
     if (position_ == 0) return;
+    // Undone, the step is no longer the last one done (and Redo can only
+    // follow an undo, so it needs no such line).
+    joinable_ = false;
     Entry& entry = entries_[--position_];
     for (auto step = entry.steps.rbegin(); step != entry.steps.rend(); ++step) Apply(*step, false);
     tree_.Select(entry.selectionBefore);
@@ -145,12 +171,14 @@ void EditHistory::Clear() {
     position_ = 0;
     clean_ = 0;
     recording_.reset();
+    joinable_ = false;
     generation_ = tree_.Generation();
 }
 
 void EditHistory::SetClean() {
     DropIfStale();
     clean_ = position_;
+    joinable_ = false;
 }
 
 void EditHistory::ForgetClean() {

@@ -32,6 +32,12 @@ public:
     // Records one edit. The primitives below change the tree and remember how
     // to go back; an edit that is never committed cannot be undone.
     void Begin(std::string name);
+    // Records an edit that joins the step before it, so that one Undo takes
+    // back both, when that step was begun here with the same `key` and the
+    // history has done nothing since: no other edit, undo, redo, save or
+    // clear. The joined step keeps its name when both names agree and is
+    // called `joinedName` when they differ.
+    void BeginJoining(std::string name, const void* key, std::string joinedName);
     MenuItem* Insert(MenuItem* parent, size_t row, tNodeData data);
     void Remove(MenuItem* item);
     void Move(MenuItem* item, MenuItem* parent, size_t row);
@@ -50,7 +56,8 @@ public:
 
     // Forgets every edit: the tree as it stands is where the history starts.
     void Clear();
-    // The tree as it stands is what the files hold.
+    // The tree as it stands is what the files hold. The next edit starts a
+    // step of its own, so that undo can always come back to this point.
     void SetClean();
     // No position matches the files any more (the tree changed unrecorded).
     void ForgetClean();
@@ -66,6 +73,7 @@ private:
     void DropIfStale();
     bool Stale() const;
     void Apply(Step& step, bool forward);
+    bool JoinsLastStep(const Entry& edit) const;
 
     MenuTree& tree_;
     std::vector<Entry> entries_;
@@ -73,6 +81,8 @@ private:
     static constexpr size_t kNoCleanPoint = static_cast<size_t>(-1);
     size_t clean_ = 0;
     size_t generation_;
+    // The step before `position_` may be joined: nothing has happened since.
+    bool joinable_ = false;
     std::unique_ptr<Entry> recording_;
 };
 

@@ -16,7 +16,8 @@ constexpr const char* kAddSubitemName = "Add subitem";
 constexpr const char* kEditItemName = "Edit item";
 constexpr const char* kSeparatorName = "Separator";
 constexpr const char* kDeleteName = "Delete";
-constexpr const char* kDragName = "Move";
+// A drag, and keyboard moves of more than one kind joined in one step.
+constexpr const char* kMoveName = "Move";
 constexpr const char* kMoveUpName = "Move up";
 constexpr const char* kMoveDownName = "Move down";
 constexpr const char* kIndentName = "Indent";
@@ -122,20 +123,27 @@ TreeCommands::MoveRefusal TreeCommands::CheckMove(const MovePlace& place) const 
     return MoveRefusal::None;
 }
 
-void TreeCommands::MoveSelected(const MovePlace& place, const char* name) {
+void TreeCommands::MoveSelected(const MovePlace& place, const char* name) { Move(place, name, false); }
+
+void TreeCommands::Move(const MovePlace& place, const char* name, bool fromKeyboard) {
     if (CheckMove(place) != MoveRefusal::None) return;
     MenuTree& tree = workspace_.Tree();
     EditHistory& history = workspace_.History();
     MenuItem* moving = tree.Selected();
-    history.Begin(name);
+    // Keyboard moves of one item in a row are one step: a user steering an
+    // item to its place takes the whole way back with one Undo.
+    if (fromKeyboard)
+        history.BeginJoining(name, moving, kMoveName);
+    else
+        history.Begin(name);
     history.Move(moving, place.parent, place.row);
     Committed();
     if (MenuItem* parent = moving->Parent()) tree.SetExpanded(parent, true);
 }
 
-TreeCommands::MoveRefusal TreeCommands::TryMove(const MovePlace& place, const char* name) {
+TreeCommands::MoveRefusal TreeCommands::KeyboardMove(const MovePlace& place, const char* name) {
     const MoveRefusal refusal = CheckMove(place);
-    if (refusal == MoveRefusal::None) MoveSelected(place, name);
+    if (refusal == MoveRefusal::None) Move(place, name, true);
     return refusal;
 }
 
@@ -162,14 +170,14 @@ void TreeCommands::Drop(MenuItem* target, bool afterTarget) {
         // Leaving a place before the target in the same list shifts it up.
         if (moving->Parent() == place.parent && moving->Row() < place.row) --place.row;
     }
-    MoveSelected(place, kDragName);
+    MoveSelected(place, kMoveName);
 }
 
 TreeCommands::MoveRefusal TreeCommands::MoveUp() {
     const MenuItem* moving = workspace_.Tree().Selected();
     if (moving == nullptr) return MoveRefusal::NothingSelected;
     if (moving->Row() == 0) return MoveRefusal::NoPlace;
-    return TryMove({moving->Parent(), moving->Row() - 1}, kMoveUpName);
+    return KeyboardMove({moving->Parent(), moving->Row() - 1}, kMoveUpName);
 }
 
 TreeCommands::MoveRefusal TreeCommands::MoveDown() {
@@ -177,7 +185,7 @@ TreeCommands::MoveRefusal TreeCommands::MoveDown() {
     const MenuItem* moving = tree.Selected();
     if (moving == nullptr) return MoveRefusal::NothingSelected;
     if (moving->Row() + 1 >= tree.ChildCount(moving->Parent())) return MoveRefusal::NoPlace;
-    return TryMove({moving->Parent(), moving->Row() + 1}, kMoveDownName);
+    return KeyboardMove({moving->Parent(), moving->Row() + 1}, kMoveDownName);
 }
 
 TreeCommands::MoveRefusal TreeCommands::Indent() {
@@ -186,7 +194,7 @@ TreeCommands::MoveRefusal TreeCommands::Indent() {
     if (moving == nullptr) return MoveRefusal::NothingSelected;
     if (moving->Row() == 0) return MoveRefusal::NoPlace;
     MenuItem* previous = tree.Child(moving->Parent(), moving->Row() - 1);
-    return TryMove({previous, previous->ChildCount()}, kIndentName);
+    return KeyboardMove({previous, previous->ChildCount()}, kIndentName);
 }
 
 TreeCommands::MoveRefusal TreeCommands::Outdent() {
@@ -194,7 +202,7 @@ TreeCommands::MoveRefusal TreeCommands::Outdent() {
     if (moving == nullptr) return MoveRefusal::NothingSelected;
     MenuItem* parent = moving->Parent();
     if (parent == nullptr) return MoveRefusal::NoPlace;
-    return TryMove({parent->Parent(), parent->Row() + 1}, kOutdentName);
+    return KeyboardMove({parent->Parent(), parent->Row() + 1}, kOutdentName);
 }
 
 bool TreeCommands::CanUndo() const { return workspace_.History().CanUndo(); }

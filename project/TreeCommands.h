@@ -56,8 +56,8 @@ public:
         size_t row = 0;
     };
     enum class MoveRefusal { None, NothingSelected, NoPlace, IntoItself, TooDeep };
-    // The one move of the selected item, which drag and drop, the keyboard
-    // moves and undo all go through. Refused: a place inside the item's own
+    // Whether the selected item may move to `place`; drag and drop and the
+    // keyboard moves both ask it. Refused: a place inside the item's own
     // subtree, and a place where the subtree would reach below the third
     // level (a move within the same list never changes levels).
     MoveRefusal CheckMove(const MovePlace& place) const;
@@ -76,7 +76,10 @@ public:
 
     // The keyboard moves. Each answers None when it moved the item, or why
     // not; at the edge of a list (nothing above, nothing to indent under)
-    // the answer is NoPlace and nothing happens.
+    // the answer is NoPlace and nothing happens. Moves of the same item in a
+    // row, with no other edit, undo, redo or save between them, are one
+    // undo step, named after the move when all were of one kind and "Move"
+    // when not.
     MoveRefusal MoveUp();
     MoveRefusal MoveDown();
     // Makes the item the last child of the sibling before it.
@@ -95,7 +98,8 @@ public:
 
 private:
     void SetAllExpanded(bool expanded);
-    MoveRefusal TryMove(const MovePlace& place, const char* name);
+    void Move(const MovePlace& place, const char* name, bool fromKeyboard);
+    MoveRefusal KeyboardMove(const MovePlace& place, const char* name);
     void Committed();
 
     Workspace& workspace_;

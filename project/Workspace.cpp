@@ -20,21 +20,34 @@ void Workspace::MarkModified() {
     modified_ = true;
     saveEnabled_ = true;
     history_.ForgetClean();
+    EditStateChanged();
 }
 
 void Workspace::MarkSaved() {
     modified_ = false;
     history_.SetClean();
+    EditStateChanged();
+}
+
+void Workspace::SetSaveEnabled(bool enabled) {
+    saveEnabled_ = enabled;
+    EditStateChanged();
 }
 
 void Workspace::FollowHistory() {
     modified_ = !history_.AtCleanPoint();
     saveEnabled_ = true;
+    EditStateChanged();
 }
 
 void Workspace::ClearHistory() {
     history_.Clear();
     if (modified_) history_.ForgetClean();
+    EditStateChanged();
+}
+
+void Workspace::EditStateChanged() {
+    if (editStateListener_) editStateListener_();
 }
 
 ScriptReadResult Workspace::RebuildTreeFromScript(const std::string& path, const ScriptReadLimits& limits) {

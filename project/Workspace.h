@@ -5,6 +5,7 @@
 #include "menu/ScriptReader.h"
 #include "project/EditHistory.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,7 +44,11 @@ public:
     // The files now hold the tree: this is also the history's clean point,
     // so undoing back to here clears the modified flag again.
     void MarkSaved();
-    void SetSaveEnabled(bool enabled) { saveEnabled_ = enabled; }
+    void SetSaveEnabled(bool enabled);
+    // Told whenever the modified flag, the Save command's state or what Undo
+    // and Redo would do may have changed, so that a window shows them as
+    // they are without looking again after every command.
+    void SetEditStateListener(std::function<void()> listener) { editStateListener_ = std::move(listener); }
 
     // The undo history of the tree edits. After the history moves (an edit
     // recorded, undone or redone) FollowHistory sets the modified flag from
@@ -91,6 +96,8 @@ public:
     std::string ProjectFilePath(std::string_view name) const;
 
 private:
+    void EditStateChanged();
+
     std::string programFolder_;
     std::string projectFolder_;
     std::string projectName_;
@@ -103,6 +110,7 @@ private:
     size_t partlyReadItems_ = 0;
     Prompts* prompts_ = nullptr;
     ButtonStyleList buttonStyles_;
+    std::function<void()> editStateListener_;
 };
 
 }  // namespace tavel

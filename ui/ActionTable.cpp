@@ -5,39 +5,44 @@
 namespace tavel {
 namespace {
 
+using C = Command;
+
 constexpr ActionSpec kActions[] = {
-    {"Action1", "File", "&New Menu", nullptr, "Create new menu or load skin", "Ctrl+N", "new-menu", &MainWindow::NewMenu},
-    {"Action2", "File", "&Save", nullptr, "Save project in current file", "Ctrl+S", "save", &MainWindow::Save},
-    {"Action3", "File", "Sav&e as...", nullptr, "Save as another file", "Ctrl+Alt+S", "save-as", &MainWindow::SaveAs},
-    {"Action4", "File", "&Open", nullptr, "Open an existing file", "Ctrl+O", "open", &MainWindow::Open},
-    {"Action5", "File", "&Print", nullptr, "Print tree report", "Ctrl+P", "print", &MainWindow::PrintTreeReport},
-    {"Action6", "File", "E&xit", nullptr, "Quit", "F10", "exit", &MainWindow::Exit},
-    {"Action7", "Menu", "Add &item", nullptr, "Add next item to the tree", "F2", "add-item", &MainWindow::AddItem},
-    {"Action8", "Menu", "A&dd subitem", nullptr, "Add subitem to the tree", "F3", "add-subitem", &MainWindow::AddSubitem},
-    {"Action9", "Menu", "Edit ite&m", nullptr, "Edit selected item", "F4", "edit-item", &MainWindow::EditItem},
-    {"Action10", "Menu", "De&lete", nullptr, "Delete selected item", "Ctrl+Alt+D", "delete", &MainWindow::DeleteItem},
-    {"Action11", "HTML", "See c&ode", nullptr, "See database code", "Ctrl+C", "see-code", &MainWindow::SeeCode},
-    {"Action12", "HTML", "Page Desi&gn", nullptr, "Set up page design", "Ctrl+D", "page-design", &MainWindow::PageDesign},
-    {"Action13", "HTML", "&Tools", nullptr, "Program tools", "Ctrl+T", "tools", &MainWindow::ToggleTools},
-    {"Action14", "???", "&Help", nullptr, "Help context", "F1", "help", &MainWindow::ShowHelp},
-    {"Action16", "???", "Abo&ut Tavel", nullptr, "Information", "Ctrl+H", "about", &MainWindow::ShowAbout},
-    {"Action17", "HTML", "Generate code", "G&enerate code", "Generate database code", "Ctrl+Alt+N", "generate", &MainWindow::GenerateCode},
-    {"Action18", "Menu", "Separator", nullptr, "Insert separator", "F5", "separator", &MainWindow::AddSeparator},
+    {C::NewMenu, "Action1", "File", "&New Menu", nullptr, "Create new menu or load skin", "Ctrl+N", "new-menu", &MainWindow::NewMenu},
+    {C::Save, "Action2", "File", "&Save", nullptr, "Save project in current file", "Ctrl+S", "save", &MainWindow::Save},
+    {C::SaveAs, "Action3", "File", "Sav&e as...", nullptr, "Save as another file", "Ctrl+Alt+S", "save-as", &MainWindow::SaveAs},
+    {C::Open, "Action4", "File", "&Open", nullptr, "Open an existing file", "Ctrl+O", "open", &MainWindow::Open},
+    {C::Print, "Action5", "File", "&Print", nullptr, "Print tree report", "Ctrl+P", "print", &MainWindow::PrintTreeReport},
+    {C::Exit, "Action6", "File", "E&xit", nullptr, "Quit", "F10", "exit", &MainWindow::Exit},
+    {C::AddItem, "Action7", "Menu", "Add &item", nullptr, "Add next item to the tree", "F2", "add-item", &MainWindow::AddItem},
+    {C::AddSubitem, "Action8", "Menu", "A&dd subitem", nullptr, "Add subitem to the tree", "F3", "add-subitem", &MainWindow::AddSubitem},
+    {C::EditItem, "Action9", "Menu", "Edit ite&m", nullptr, "Edit selected item", "F4", "edit-item", &MainWindow::EditItem},
+    {C::Delete, "Action10", "Menu", "De&lete", nullptr, "Delete selected item", "Ctrl+Alt+D", "delete", &MainWindow::DeleteItem},
+    {C::SeeCode, "Action11", "HTML", "See c&ode", nullptr, "See database code", "Ctrl+C", "see-code", &MainWindow::SeeCode},
+    {C::PageDesign, "Action12", "HTML", "Page Desi&gn", nullptr, "Set up page design", "Ctrl+D", "page-design", &MainWindow::PageDesign},
+    {C::Tools, "Action13", "HTML", "&Tools", nullptr, "Program tools", "Ctrl+T", "tools", &MainWindow::ToggleTools},
+    {C::Help, "Action14", "???", "&Help", nullptr, "Help context", "F1", "help", &MainWindow::ShowHelp},
+    {C::About, "Action16", "???", "Abo&ut Tavel", nullptr, "Information", "Ctrl+H", "about", &MainWindow::ShowAbout},
+    {C::GenerateCode, "Action17", "HTML", "Generate code", "G&enerate code", "Generate database code", "Ctrl+Alt+N", "generate", &MainWindow::GenerateCode},
+    {C::Separator, "Action18", "Menu", "Separator", nullptr, "Insert separator", "F5", "separator", &MainWindow::AddSeparator},
     // Undo and redo of the tree edits; their captions name the edit.
-    {"Undo", "Menu", "&Undo", nullptr, "Undo the last change to the menu tree", "Ctrl+Z", "undo", &MainWindow::Undo},
-    {"Redo", "Menu", "&Redo", nullptr, "Redo the change last undone", "Ctrl+Y; Ctrl+Shift+Z", "redo", &MainWindow::Redo},
+    {C::Undo, "Undo", "Menu", "&Undo", nullptr, "Undo the last change to the menu tree", "Ctrl+Z", "undo", &MainWindow::Undo},
+    {C::Redo, "Redo", "Menu", "&Redo", nullptr, "Redo the change last undone", "Ctrl+Y; Ctrl+Shift+Z", "redo", &MainWindow::Redo},
     // Restructuring the tree from the keyboard.
-    {"MoveUp", "Menu", "Move u&p", nullptr, "Move the selected item up", "Ctrl+Up", "move-up", &MainWindow::MoveItemUp},
-    {"MoveDown", "Menu", "Move do&wn", nullptr, "Move the selected item down", "Ctrl+Down", "move-down", &MainWindow::MoveItemDown},
-    {"Indent", "Menu", "I&ndent", nullptr, "Make the selected item the last subitem of the item above it", "Ctrl+Right", "indent", &MainWindow::IndentItem},
-    {"Outdent", "Menu", "Ou&tdent", nullptr, "Move the selected item out of its submenu, after its parent", "Ctrl+Left", "outdent", &MainWindow::OutdentItem},
+    {C::MoveUp, "MoveUp", "Menu", "Move u&p", nullptr, "Move the selected item up", "Ctrl+Up", "move-up", &MainWindow::MoveItemUp},
+    {C::MoveDown, "MoveDown", "Menu", "Move do&wn", nullptr, "Move the selected item down", "Ctrl+Down", "move-down", &MainWindow::MoveItemDown},
+    {C::Indent, "Indent", "Menu", "I&ndent", nullptr, "Make the selected item the last subitem of the item above it", "Ctrl+Right", "indent", &MainWindow::IndentItem},
+    {C::Outdent, "Outdent", "Menu", "Ou&tdent", nullptr, "Move the selected item out of its submenu, after its parent", "Ctrl+Left", "outdent", &MainWindow::OutdentItem},
 };
 
-constexpr const char* kFileMenu[] = {"Action1", "Action2", "Action3", "Action4", "Action5", "-", "Action6"};
-constexpr const char* kMenuMenu[] = {"Undo",   "Redo",     "-",      "Action7", "Action8", "Action9", "Action18",
-                                     "Action10", "-",      "MoveUp", "MoveDown", "Indent",  "Outdent"};
-constexpr const char* kHtmlMenu[] = {"Action17", "Action11", "Action12", "Action13"};
-constexpr const char* kHelpMenu[] = {"Action14", "-", "Action16"};
+constexpr LayoutEntry kFileMenu[] = {C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine, C::Exit};
+constexpr LayoutEntry kMenuMenu[] = {
+    C::Undo, C::Redo, kLine,
+    C::AddItem, C::AddSubitem, C::EditItem, C::Separator, C::Delete, kLine,
+    C::MoveUp, C::MoveDown, C::Indent, C::Outdent,
+};
+constexpr LayoutEntry kHtmlMenu[] = {C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools};
+constexpr LayoutEntry kHelpMenu[] = {C::Help, kLine, C::About};
 
 constexpr MenuSpec kMenus[] = {
     {"&File", kFileMenu},
@@ -46,15 +51,18 @@ constexpr MenuSpec kMenus[] = {
     {"???", kHelpMenu},
 };
 
-constexpr const char* kToolbar[] = {"Action1",  "Action2",  "Action3",  "Action4",  "Action5",  "-",
-                                    "Action7",  "Action8",  "Action9",  "Action18", "Action10", "-",
-                                    "Undo",     "Redo",     "-",        "Action17", "Action11", "Action12",
-                                    "Action13", "-",        "Action14", "Action16"};
+constexpr LayoutEntry kToolbar[] = {
+    C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine,
+    C::AddItem, C::AddSubitem, C::EditItem, C::Separator, C::Delete, kLine,
+    C::Undo, C::Redo, kLine,
+    C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools, kLine,
+    C::Help, C::About,
+};
 
 }  // namespace
 
 std::span<const ActionSpec> MainActions() { return kActions; }
 std::span<const MenuSpec> MainMenus() { return kMenus; }
-std::span<const char* const> MainToolbar() { return kToolbar; }
+std::span<const LayoutEntry> MainToolbar() { return kToolbar; }
 
 }  // namespace tavel

@@ -1,14 +1,25 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <span>
 
 namespace tavel {
 
 class MainWindow;
 
-// One command of the main window, as the menu bar, the toolbar and the
-// shortcut all reach it.
+// The main window's commands, one action each. The window keeps the actions
+// in this order and reaches each one through its command.
+enum class Command {
+    NewMenu, Save, SaveAs, Open, Print, Exit,
+    AddItem, AddSubitem, EditItem, Delete, Separator, Undo, Redo, MoveUp, MoveDown, Indent, Outdent,
+    GenerateCode, SeeCode, PageDesign, Tools, Help, About,  // About stays last: it gives the count
+};
+inline constexpr size_t kCommandCount = static_cast<size_t>(Command::About) + 1;
+
+// One command, as the menu bar, the toolbar and the shortcut all reach it.
 struct ActionSpec {
+    Command command;
     const char* name;         // object name
     const char* category;
     const char* caption;
@@ -16,19 +27,20 @@ struct ActionSpec {
     const char* hint;
     const char* shortcut;     // portable text, "; " between several, empty for none
     const char* icon;         // resource name under :/icons/
-    // What the command runs; null while the command is not available yet,
-    // which leaves it visible in its places but disabled.
     void (MainWindow::*handler)();
 };
 
 std::span<const ActionSpec> MainActions();
 
-// Menu bar and toolbar layouts: action names in order, "-" for a separator.
+// Menu bar and toolbar layouts: commands in order, with kLine for a
+// separator line between groups.
+using LayoutEntry = std::optional<Command>;
+inline constexpr std::nullopt_t kLine = std::nullopt;
 struct MenuSpec {
     const char* title;
-    std::span<const char* const> entries;
+    std::span<const LayoutEntry> entries;
 };
 std::span<const MenuSpec> MainMenus();
-std::span<const char* const> MainToolbar();
+std::span<const LayoutEntry> MainToolbar();
 
 }  // namespace tavel

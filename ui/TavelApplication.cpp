@@ -1,6 +1,7 @@
 #include "ui/TavelApplication.h"
 
 #include "project/CommandDeclined.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/LocalText.h"
 #include "ui/UiServices.h"
 
@@ -14,7 +15,7 @@ namespace tavel {
 
 TavelApplication::TavelApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InitResources();
-    setApplicationName("Tavel Builder");
+    setApplicationName(kApplicationTitle);
     setApplicationVersion("2.1");
     setDesktopFileName("tavel-builder");
     setWindowIcon(QIcon(":/icons/tavel.svg"));
@@ -31,7 +32,7 @@ bool TavelApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const CommandDeclined&) {
         // The user said No to a question; there is nothing to report.
     } catch (const std::exception& error) {
-        if (services_ != nullptr) services_->Message(window_, "Tavel Builder", Shown(error.what()), QMessageBox::Critical);
+        if (services_ != nullptr) services_->Message(window_, kApplicationTitle, Shown(error.what()), QMessageBox::Critical);
     }
     return false;
 }

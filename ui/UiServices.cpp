@@ -1,6 +1,7 @@
 #include "ui/UiServices.h"
 
 #include "platform/Paths.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
 #include "ui/PrintError.h"
 
@@ -59,7 +60,7 @@ std::unique_ptr<QPrinter> DesktopServices::DefaultPrinter() {
 
 void OpenOrSayWhyNot(UiServices& services, QWidget* parent, const QString& target) {
     if (services.OpenWithSystem(target)) return;
-    services.Message(parent, "Tavel Builder",
+    services.Message(parent, kApplicationTitle,
                      QString("The system could not open \"%1\": no program here opens it, or it does not exist.")
                          .arg(target),
                      QMessageBox::Warning);

@@ -6,7 +6,6 @@
 namespace tavel {
 
 WebPreview::WebPreview(QWidget* parent) : QWebEngineView(parent) {
-    setObjectName("Web");
     connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
         if (loadedOnce_) return;
         loadedOnce_ = true;

@@ -6,7 +6,7 @@
 
 namespace tavel {
 
-// The preview browser `Web`: the core's Preview on a QWebEngineView.
+// The preview browser: the core's Preview on a QWebEngineView.
 class WebPreview : public QWebEngineView, public Preview {
     Q_OBJECT
 

@@ -92,7 +92,11 @@ TEST_F(EditHistoryTest, AThousandRandomEditsUndoneGiveTheOriginalScript) {
             case 8: commands.Indent(); break;
             case 9: commands.Outdent(); break;
         }
-        if (workspace.History().UndoCount() != undoable) scripts.push_back(WriteMenuScript(tree));
+        // A keyboard move joined to the one before changes that step's end.
+        if (workspace.History().UndoCount() != undoable)
+            scripts.push_back(WriteMenuScript(tree));
+        else
+            scripts.back() = WriteMenuScript(tree);
     }
     ASSERT_GT(scripts.size(), 700u);  // most edits took
     const std::string last = scripts.back();
@@ -127,6 +131,65 @@ TEST_F(EditHistoryTest, TheModifiedFlagFollowsTheHistoryFromTheLastSave) {
     workspace.MarkModified();
     commands.Undo();
     EXPECT_TRUE(workspace.Modified());
+}
+
+// Keyboard moves of one item in a row are one undo step; anything the
+// history does in between, or a move of another item, starts the next.
+TEST_F(EditHistoryTest, KeyboardMovesOfOneItemInARowAreOneStep) {
+    const struct {
+        const char* name;
+        std::function<void()> between;
+        size_t steps;
+        const char* lastName;
+    } cases[] = {
+        {"in a row", [] {}, 1, "Move up"},
+        {"mixed kinds", [&] { commands.MoveDown(); commands.MoveUp(); }, 1, "Move"},
+        {"edit between", [&] { commands.AddSeparator(); }, 3, "Move up"},
+        {"undo between", [&] { workspace.MarkSaved(); commands.MoveUp(); commands.Undo(); }, 2, "Move up"},
+        {"redo between", [&] { commands.Undo(); commands.Redo(); }, 2, "Move up"},
+        {"save between", [&] { workspace.MarkSaved(); }, 2, "Move up"},
+        {"other item between", [&] { tree.Select(Find("Home")); commands.MoveDown(); tree.Select(Find("About")); }, 3, "Move up"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        workspace.ClearHistory();
+        const std::string start = WriteMenuScript(tree);
+        tree.Select(Find("About"));
+        commands.MoveUp();
+        c.between();
+        commands.MoveUp();
+        EXPECT_EQ(workspace.History().UndoCount(), c.steps);
+        EXPECT_EQ(workspace.History().UndoName(), c.lastName);
+        while (commands.CanUndo()) commands.Undo();
+        EXPECT_EQ(WriteMenuScript(tree), start);
+        EXPECT_EQ(tree.Selected(), Find("About"));
+    }
+}
+
+// A move joined after a save would hide the saved state inside one step:
+// the save starts a new step, and undoing it comes back clean.
+TEST_F(EditHistoryTest, UndoAfterSavingBetweenMovesComesBackToTheSavedTree) {
+    tree.Select(Find("About"));
+    commands.MoveUp();
+    workspace.MarkSaved();
+    commands.MoveUp();
+    EXPECT_TRUE(workspace.Modified());
+    commands.Undo();
+    EXPECT_FALSE(workspace.Modified());
+}
+
+TEST_F(EditHistoryTest, TheWindowIsToldOfEveryChangeToWhatUndoOffers) {
+    std::vector<std::string> told;
+    workspace.SetEditStateListener([&] {
+        told.push_back(workspace.History().UndoName() + (workspace.Modified() ? " *" : ""));
+    });
+    tree.Select(Find("Home"));
+    commands.AddSeparator();
+    commands.Undo();
+    commands.Redo();
+    workspace.MarkSaved();
+    workspace.ClearHistory();
+    EXPECT_EQ(told, (std::vector<std::string>{"Separator *", "", "Separator *", "Separator", ""}));
 }
 
 TEST_F(EditHistoryTest, ATreeEmptiedOrReloadedStartsANewHistory) {

@@ -65,7 +65,7 @@ class NewMenuDialogTest : public QObject {
     QString Program() const { return f->ProgramFolder(); }
     QString Provided(const QString& name) const { return Read(QString(TAVEL_SOURCE_DIR "/data/Styles/Provided/") + name); }
     QString Memo(const char* name) { return Window().findChild<QPlainTextEdit*>(name)->toPlainText(); }
-    void NewMenu() { Window().Action("Action1")->trigger(); }
+    void NewMenu() { test::Child<QAction>(Window(), "Action1")->trigger(); }
     QStringList Messages() const { return f->services.MessageTexts(); }
     static QString SlotLine(const QString& runtime, int line) { return runtime.split("\r\n").at(line - 1); }
 

@@ -60,7 +60,7 @@ class PageDesignDialogTest : public QObject {
         test::WriteFile(f->folder.path() + "/Styles/Color/Night.csm.css", "A.menu {\r\n  color : #000;\r\n}\r\n");
         f->StartWith(test::ExampleMenuScript(), "<html><body>page</body></html>\r\n", kSheet, Runtime());
     }
-    void PageDesign() { f->mainWindow->Action("Action12")->trigger(); }
+    void PageDesign() { test::Child<QAction>(*f->mainWindow, "Action12")->trigger(); }
 
 private slots:
     void init() { f = std::make_unique<test::GuiFixture>(); }

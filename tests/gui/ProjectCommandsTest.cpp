@@ -36,7 +36,7 @@ class ProjectCommandsTest : public QObject {
     }
     MainWindow& W() { return *f->mainWindow; }
     Workspace& Work() { return W().Work(); }
-    void Trigger(const char* action) { W().Action(action)->trigger(); }
+    void Trigger(const char* action) { test::Child<QAction>(W(), action)->trigger(); }
     void Edit() { TreeCommands(Work()).AddSeparator(); }  // a tree edit, as F5 makes it
     // The Save dialog's answer: the folder opened in its list, the name, OK or Cancel.
     void AnswerSaveDialog(const QString& name, bool ok) {
@@ -57,7 +57,7 @@ class ProjectCommandsTest : public QObject {
         WriteFile(Project(name) + "/stt.css", "B {}\r\n");
         WriteFile(Project(name) + "/sys.js", "// runtime\r\n");
     }
-    bool SaveEnabled() { return W().Action("Action2")->isEnabled(); }
+    bool SaveEnabled() { return test::Child<QAction>(W(), "Action2")->isEnabled(); }
     QString Title() { return W().windowTitle(); }
     const test::ScriptedServices::Shown& LastQuestion() { return f->services.questions.back(); }
 
@@ -86,7 +86,7 @@ private slots:
         Trigger("Action2");
         QCOMPARE(Title(), QString("Tavel Builder - Menu1"));
         QVERIFY(!SaveEnabled());
-        QCOMPARE(W().Action("Action2")->statusTip(), QString("Project has not been modified!"));
+        QCOMPARE(test::Child<QAction>(W(), "Action2")->statusTip(), QString("Project has not been modified!"));
 
         // Now Save writes in place: no dialog is scripted, none may show.
         Trigger("Action18");

@@ -44,7 +44,7 @@ class ToolsWindowTest : public QObject {
     void Click(const char* name) { Control<QAbstractButton>(name)->click(); }
     QStringList Messages() { return f->services.MessageTexts(); }
     void ShowTools() {
-        f->mainWindow->Action("Action13")->trigger();
+        test::Child<QAction>(*f->mainWindow, "Action13")->trigger();
         QVERIFY(Tools().isVisible());
     }
 

@@ -1,0 +1,158 @@
+#include "ui/MenuTreeEditor.h"
+
+#include "menu/TreeMessages.h"
+#include "project/Workspace.h"
+#include "ui/CommandRunner.h"
+#include "ui/FormNames.h"
+#include "ui/ItemDialog.h"
+#include "ui/LocalText.h"
+#include "ui/MenuTreeModel.h"
+#include "ui/MenuTreeView.h"
+#include "ui/UiServices.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace tavel {
+
+MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window)
+    : workspace_(workspace), commands_(workspace), services_(services), runner_(runner), window_(window) {
+    model_ = new MenuTreeModel(workspace_.Tree());
+    MenuTreeView::DropRules rules{
+        [this](const MenuItem* target, bool after, QString* why) { return AcceptsDrop(target, after, why); },
+        [this](MenuItem* target, bool after) { runner_.Run([&] { commands_.Drop(target, after); }); },
+        [this](MenuItem* item) { workspace_.Tree().Select(item); },
+        [this](MenuItem* item, bool open) { workspace_.Tree().SetExpanded(item, open); },
+    };
+    view_ = new MenuTreeView(*model_, std::move(rules));
+    view_->setToolTip("Menu tree");
+    view_->setStatusTip("Menu tree");
+    view_->setMinimumWidth(120);
+    QPalette palette = view_->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    view_->setPalette(palette);
+    connect(view_, &MenuTreeView::ItemDoubleClicked, this, [this] { runner_.Run([this] { EditItem(); }); });
+    connect(view_, &MenuTreeView::DropRefusalShown, this, [this](const QString& reason) {
+        if (reason.isEmpty())
+            window_.statusBar()->clearMessage();
+        else
+            window_.statusBar()->showMessage(reason);
+    });
+
+    popup_ = new QMenu(&window);
+    QAction* expandAll = popup_->addAction("Expand all", this, [this] { commands_.ExpandAll(); });
+    QAction* collapseAll = popup_->addAction("Collapse all", this, [this] { commands_.CollapseAll(); });
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { popup_->popup(view_->viewport()->mapToGlobal(pos)); });
+
+    SetFormNames({
+        {view_, "Tree"},
+        {popup_, "PopupMenu1"},
+        {expandAll, "Expandall1"},
+        {collapseAll, "Collapseall1"},
+    });
+}
+
+MenuTreeEditor::~MenuTreeEditor() {
+    // The model goes before the workspace whose tree it watches.
+    delete view_;
+    delete model_;
+}
+
+void MenuTreeEditor::OfferInPopup(std::initializer_list<QAction*> actions) {
+    popup_->addSeparator();
+    for (QAction* action : actions) popup_->addAction(action);
+}
+
+bool MenuTreeEditor::RunItemDialog() {
+    itemDialog_->SetEightBitScript(!IsUtf8(workspace_.Texts().script));
+    return services_.RunDialog(*itemDialog_);
+}
+
+void MenuTreeEditor::AddItem() {
+    if (!RunItemDialog()) return;
+    TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
+    if (outcome.needsSubmenu) {
+        runner_.PlainMessage(treemessage::kNoUpperMenu);
+        AddSubitem();
+    }
+}
+
+void MenuTreeEditor::AddSubitem() {
+    switch (commands_.CheckAddSubitem()) {
+        case TreeCommands::SubitemRefusal::NoSelection:
+            runner_.PlainMessage(treemessage::kEmptyItem);
+            return;
+        case TreeCommands::SubitemRefusal::TooDeep:
+            services_.Message(&window_, treemessage::kWarningCaption, treemessage::kTooDeep, QMessageBox::Warning);
+            return;
+        case TreeCommands::SubitemRefusal::None:
+            break;
+    }
+    if (!RunItemDialog()) return;
+    commands_.AddSubitem(itemDialog_->Texts());
+}
+
+void MenuTreeEditor::EditItem() {
+    if (!commands_.CanEdit()) return;
+    itemDialog_->SetTexts(commands_.SelectedTexts());
+    if (RunItemDialog()) {
+        const ItemTexts texts = itemDialog_->Texts();
+        commands_.FinishEdit(&texts);
+    } else {
+        commands_.FinishEdit(nullptr);
+    }
+}
+
+void MenuTreeEditor::DeleteItem() { commands_.DeleteSelected(); }
+
+void MenuTreeEditor::AddSeparator() { commands_.AddSeparator(); }
+
+// The selection comes back with the tree; its item is brought into view,
+// submenus opened, so the user sees what was undone.
+void MenuTreeEditor::Undo() {
+    commands_.Undo();
+    ShowCurrentItem();
+}
+
+void MenuTreeEditor::Redo() {
+    commands_.Redo();
+    ShowCurrentItem();
+}
+
+void MenuTreeEditor::ShowCurrentItem() { view_->scrollTo(view_->currentIndex()); }
+
+QString MenuTreeEditor::RefusalText(TreeCommands::MoveRefusal refusal) {
+    switch (refusal) {
+        case TreeCommands::MoveRefusal::TooDeep:
+            return treemessage::kMoveTooDeep;
+        case TreeCommands::MoveRefusal::IntoItself:
+            return treemessage::kMoveIntoItself;
+        default:
+            return {};
+    }
+}
+
+bool MenuTreeEditor::AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const {
+    const TreeCommands::MoveRefusal refusal = commands_.CheckDrop(target, afterTarget);
+    if (why != nullptr) *why = RefusalText(refusal);
+    return refusal == TreeCommands::MoveRefusal::None;
+}
+
+void MenuTreeEditor::Move(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
+    const QString why = RefusalText((commands_.*move)());
+    if (!why.isEmpty()) window_.statusBar()->showMessage(why, 5000);
+    // The tree keeps the keyboard, so moves can follow one another.
+    view_->setFocus();
+    ShowCurrentItem();
+}
+
+void MenuTreeEditor::MoveUp() { Move(&TreeCommands::MoveUp); }
+void MenuTreeEditor::MoveDown() { Move(&TreeCommands::MoveDown); }
+void MenuTreeEditor::Indent() { Move(&TreeCommands::Indent); }
+void MenuTreeEditor::Outdent() { Move(&TreeCommands::Outdent); }
+
+}  // namespace tavel

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "project/TreeCommands.h"
+
+#include <QObject>
+
+#include <initializer_list>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace tavel {
+
+class CommandRunner;
+class ItemDialog;
+class MenuItem;
+class MenuTreeModel;
+class MenuTreeView;
+class UiServices;
+class Workspace;
+
+// The menu tree as the user edits it: the view over the core's tree with
+// its right-click menu, and the tree commands with the Edit Item dialog and
+// their messages. Drops and double-clicks run as the window's commands do;
+// a refused move says why in the window's status bar.
+class MenuTreeEditor : public QObject {
+    Q_OBJECT
+
+public:
+    MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window);
+    ~MenuTreeEditor() override;
+
+    MenuTreeView& View() { return *view_; }
+    void SetItemDialog(ItemDialog* itemDialog) { itemDialog_ = itemDialog; }
+    // The right-click menu offers these after its own entries.
+    void OfferInPopup(std::initializer_list<QAction*> actions);
+
+    void AddItem();
+    void AddSubitem();
+    void EditItem();
+    void DeleteItem();
+    void AddSeparator();
+    void Undo();
+    void Redo();
+    void MoveUp();
+    void MoveDown();
+    void Indent();
+    void Outdent();
+
+private:
+    // The Edit Item dialog, told first which encoding the script is in.
+    bool RunItemDialog();
+    void Move(TreeCommands::MoveRefusal (TreeCommands::*move)());
+    bool AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const;
+    static QString RefusalText(TreeCommands::MoveRefusal refusal);
+    void ShowCurrentItem();
+
+    Workspace& workspace_;
+    TreeCommands commands_;
+    UiServices& services_;
+    CommandRunner& runner_;
+    QMainWindow& window_;
+    ItemDialog* itemDialog_ = nullptr;
+    MenuTreeModel* model_ = nullptr;
+    MenuTreeView* view_ = nullptr;
+    QMenu* popup_ = nullptr;
+};
+
+}  // namespace tavel

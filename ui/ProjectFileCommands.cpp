@@ -1,0 +1,106 @@
+#include "ui/ProjectFileCommands.h"
+
+#include "platform/Paths.h"
+#include "project/ProgramFolder.h"
+#include "project/ProjectOperations.h"
+#include "project/Workspace.h"
+#include "ui/ApplicationTitle.h"
+#include "ui/CommandRunner.h"
+#include "ui/LocalText.h"
+#include "ui/ProjectSaveDialog.h"
+#include "ui/ProjectTextTabs.h"
+#include "ui/UiServices.h"
+
+#include <QDir>
+#include <QWidget>
+
+namespace tavel {
+
+ProjectFileCommands::ProjectFileCommands(Workspace& workspace, Preview& preview, UiServices& services,
+                                         CommandRunner& runner, ProjectTextTabs& texts, QWidget& window)
+    : workspace_(workspace), preview_(preview), services_(services), runner_(runner), texts_(texts), window_(window) {
+    workspace_.SetPrompts(this);
+}
+
+ProjectFileCommands::~ProjectFileCommands() { workspace_.SetPrompts(nullptr); }
+
+void ProjectFileCommands::Save() {
+    const bool saved = workspace_.IsDefaultProject() ? RunSaveAs() : SaveToProjectFolder();
+    // When nothing was saved the changes are still there, and so is Save.
+    if (saved) workspace_.SetSaveEnabled(false);
+}
+
+void ProjectFileCommands::SaveAs() { RunSaveAs(); }
+
+void ProjectFileCommands::Open() {
+    if (!ConfirmSaveChanges()) return;
+    const QString chosen = services_.ChooseFileToOpen(&window_, "Java Script File (*.js)", Shown(StartFolderForOpen()));
+    if (chosen.isEmpty()) return;
+    const OpenResult result = OpenProject(workspace_, preview_, Bytes(chosen));
+    ShowProjectTitle();
+    texts_.Refresh();
+    for (const std::string& warning : result.warnings) runner_.Message(&window_, Shown(warning), QMessageBox::Warning);
+}
+
+bool ProjectFileCommands::ConfirmSaveChanges() { return AskToSaveChanges(kConfirmationCaption, QMessageBox::NoIcon); }
+
+bool ProjectFileCommands::ConfirmClose() { return AskToSaveChanges(kCloseCaption, QMessageBox::Warning); }
+
+bool ProjectFileCommands::AskToSaveChanges(const char* caption, QMessageBox::Icon icon) {
+    const std::optional<std::string> question = SaveChangesQuestion(workspace_);
+    if (!question) return true;
+    const QMessageBox::StandardButton pressed = services_.Ask(
+        &window_, caption, Shown(*question), icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const SaveAnswer answer = pressed == QMessageBox::Yes  ? SaveAnswer::Yes
+                              : pressed == QMessageBox::No ? SaveAnswer::No
+                                                           : SaveAnswer::Cancel;
+    switch (StepAfterAnswer(workspace_, answer)) {
+        case SaveChangesStep::GoOn:
+            return true;
+        case SaveChangesStep::SaveProjectFolder:
+            return SaveToProjectFolder();
+        case SaveChangesStep::SaveAs:
+            return RunSaveAs();
+        case SaveChangesStep::Stop:
+            break;
+    }
+    return false;
+}
+
+bool ProjectFileCommands::SaveToProjectFolder() {
+    // The script is generated anew even when a write then fails.
+    ProjectTextTabs::RefreshOnExit refresh(texts_, {&ProjectTexts::script});
+    return runner_.Attempt([this] { SaveProjectTexts(workspace_, preview_, workspace_.ProjectFolder()); });
+}
+
+bool ProjectFileCommands::RunSaveAs() {
+    if (!services_.RunDialog(*saveDialog_)) return false;
+    const std::string name = Bytes(saveDialog_->ProjectName());
+    const std::string folder = SaveAsFolder(Bytes(saveDialog_->CurrentFolder()), name);
+    const std::vector<std::string> others = OtherProjectFiles(workspace_, folder);
+    if (!others.empty() &&
+        services_.Ask(&window_, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, others)),
+                      QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    if (!runner_.Attempt([&] { SaveProjectAs(workspace_, preview_, workspace_.ButtonStyles(), folder, name); }))
+        return false;
+    ShowProjectTitle();
+    texts_.Refresh();
+    return true;
+}
+
+// Open starts where the user works: in the folder holding the open project,
+// or in the home folder while the default project is open.
+std::string ProjectFileCommands::StartFolderForOpen() const {
+    if (workspace_.IsDefaultProject()) return Bytes(QDir::homePath());
+    return FolderOfPath(JoinPath(workspace_.ProjectFolder(), projectfile::kScript));
+}
+
+void ProjectFileCommands::ShowProjectTitle() { window_.setWindowTitle(Shown(ProjectTitle(workspace_.ProjectName()))); }
+
+bool ProjectFileCommands::ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) {
+    return services_.Ask(&window_, kApplicationTitle, Shown(PartlyReadQuestion(path, itemsRead)), QMessageBox::Warning,
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace tavel

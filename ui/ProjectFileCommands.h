@@ -1,0 +1,59 @@
+#pragma once
+
+#include "project/Prompts.h"
+
+#include <QMessageBox>
+
+#include <string>
+
+namespace tavel {
+
+class CommandRunner;
+class Preview;
+class ProjectSaveDialog;
+class ProjectTextTabs;
+class UiServices;
+class Workspace;
+
+// Open, Save and Save as, and the question before unsaved tree changes are
+// dropped (by Open, New Menu and closing the window). It also answers the
+// core's question before a menu data script read only in part is written
+// over, and keeps the window's title on the open project.
+class ProjectFileCommands : private Prompts {
+public:
+    ProjectFileCommands(Workspace& workspace, Preview& preview, UiServices& services, CommandRunner& runner,
+                        ProjectTextTabs& texts, QWidget& window);
+    ~ProjectFileCommands() override;
+
+    void SetSaveDialog(ProjectSaveDialog* saveDialog) { saveDialog_ = saveDialog; }
+
+    void Save();
+    void SaveAs();
+    void Open();
+
+    // Ask before unsaved tree changes are dropped and save when told to.
+    // False when the calling command must end: Cancel, or a Yes whose save
+    // was cancelled or failed. True to go on.
+    bool ConfirmSaveChanges();
+    bool ConfirmClose();
+
+    void ShowProjectTitle();
+
+private:
+    bool AskToSaveChanges(const char* caption, QMessageBox::Icon icon);
+    bool SaveToProjectFolder();
+    // Save as with its dialog; true when the project was saved.
+    bool RunSaveAs();
+    std::string StartFolderForOpen() const;
+    bool ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) override;
+
+    Workspace& workspace_;
+    Preview& preview_;
+    UiServices& services_;
+    CommandRunner& runner_;
+    ProjectTextTabs& texts_;
+    QWidget& window_;
+    ProjectSaveDialog* saveDialog_ = nullptr;
+};
+
+}  // namespace tavel

@@ -1,0 +1,82 @@
+#include "ui/ProjectTextTabs.h"
+
+#include "ui/FormNames.h"
+#include "ui/LocalText.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tavel {
+
+ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
+    : QObject(&pages), texts_(texts), pages_(pages) {
+    QPlainTextEdit* script = AddEditor(&ProjectTexts::script);
+    script->setLineWrapMode(QPlainTextEdit::NoWrap);
+    script->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    script->setStyleSheet("QPlainTextEdit { background: #000080; color: #ffff00; font-weight: bold; }");
+    pages.addTab(script, "Database");
+    QPlainTextEdit* page = AddEditor(&ProjectTexts::page);
+    pages.addTab(page, "index.htm");
+
+    auto* styleTab = new QWidget;
+    auto* styleLayout = new QVBoxLayout(styleTab);
+    styleLayout->setContentsMargins(0, 0, 0, 0);
+    QPlainTextEdit* styleSheet = AddEditor(&ProjectTexts::styleSheet);
+    styleLayout->addWidget(styleSheet);
+    QPlainTextEdit* runtime = AddEditor(&ProjectTexts::runtime);
+    runtime->setParent(styleTab);
+    runtime->hide();
+    pages.addTab(styleTab, "Style.css");
+
+    SetFormNames({
+        {script, "Memo1"},
+        {page, "Memo2"},
+        {styleSheet, "Memo3"},
+        {runtime, "Memo4"},
+    });
+}
+
+QPlainTextEdit* ProjectTextTabs::AddEditor(Text text) {
+    auto* editor = new QPlainTextEdit;
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const size_t index = editors_.size();
+    editors_.push_back({editor, text});
+    connect(editor, &QPlainTextEdit::textChanged, this, [this, index] {
+        if (!refreshing_) editors_[index].edited = true;
+    });
+    return editor;
+}
+
+void ProjectTextTabs::Flush() {
+    for (Editor& editor : editors_) {
+        if (!editor.edited) continue;
+        std::string& text = texts_.*editor.text;
+        text = ProjectText(editor.editor->toPlainText(), text);
+        editor.edited = false;
+    }
+}
+
+void ProjectTextTabs::Show(Editor& editor) {
+    refreshing_ = true;
+    editor.editor->setPlainText(EditorText(texts_.*editor.text));
+    editor.edited = false;
+    refreshing_ = false;
+}
+
+void ProjectTextTabs::Refresh() {
+    for (Editor& editor : editors_) Show(editor);
+}
+
+void ProjectTextTabs::Refresh(const std::vector<Text>& only) {
+    for (Editor& editor : editors_)
+        if (std::find(only.begin(), only.end(), editor.text) != only.end()) Show(editor);
+}
+
+void ProjectTextTabs::ShowScript() { pages_.setCurrentWidget(editors_.front().editor); }
+
+}  // namespace tavel

@@ -7,6 +7,7 @@ add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
   ui/ActionTable.cpp
+  ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
   ui/JpegPixmap.cpp
@@ -20,6 +21,7 @@ add_library(tavel_ui STATIC
   ui/ProjectSaveDialog.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
+  ui/StylePicture.cpp
   ui/TavelApplication.cpp
   ui/ToolsWindow.cpp
   ui/TreeReportPrinter.cpp

@@ -7,6 +7,7 @@ add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
   ui/ActionTable.cpp
+  ui/ButtonStylePage.cpp
   ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
@@ -19,9 +20,11 @@ add_library(tavel_ui STATIC
   ui/NewMenuDialog.cpp
   ui/PageDesignDialog.cpp
   ui/ProjectSaveDialog.cpp
+  ui/SchemeAndGapsPage.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
   ui/StylePicture.cpp
+  ui/StyleRulesPage.cpp
   ui/TavelApplication.cpp
   ui/ToolsWindow.cpp
   ui/TreeReportPrinter.cpp

@@ -30,7 +30,7 @@ constexpr int kFirstUserEntry = static_cast<int>(kStyleListHead.size());
 
 NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, QWidget* parent)
     : QDialog(parent), workspace_(workspace), services_(services) {
-    MakeFixedDialog(*this, "TForm2", "New Menu");
+    MakeFixedDialog(*this, "New Menu");
 
     captionEdit_ = new QLineEdit("UntitledMenu1", this);
     styleList_ = new QComboBox(this);
@@ -130,6 +130,7 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     stylePicture_->setPixmap(StylePicture(workspace_, SelectedStyle()));
 
     SetFormNames({
+        {this, "TForm2"},
         {captionEdit_, "Edit1"},
         {styleList_, "ComboBox1"},
         {deleteStyleButton_, "BitBtn4"},

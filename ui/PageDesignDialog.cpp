@@ -38,7 +38,7 @@ QStringList FontFamilyNames() {
 
 PageDesignDialog::PageDesignDialog(Workspace& workspace, UiServices& services, QWidget* parent)
     : QDialog(parent), services_(services), buttons_(workspace.ButtonStyles()) {
-    MakeFixedDialog(*this, "TForm5", "Project properties");
+    MakeFixedDialog(*this, "Project properties");
 
     buttonsPage_ = new ButtonStylePage(buttons_, services_, [this](const std::string& text) { ShowError(text); });
     designPage_ = new SchemeAndGapsPage(services_);
@@ -70,6 +70,7 @@ PageDesignDialog::PageDesignDialog(Workspace& workspace, UiServices& services, Q
     FillLists(workspace);
 
     SetFormNames({
+        {this, "TForm5"},
         {tabs, "PageControl1"},
         {buttonsPage_, "TabSheet1"},
         {designPage_, "TabSheet2"},

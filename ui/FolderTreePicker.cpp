@@ -17,11 +17,14 @@ FolderTreePicker::FolderTreePicker(QWidget* parent) : QTreeView(parent) {
     header()->hide();
     setMinimumHeight(200);
     setToolTip("Double-click a folder or press Enter to choose it; Escape closes the tree");
-    // The model reads folders in the background, and every folder read
-    // pushes the rows about.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+    // The model reads folders in the background: rows arrive and are sorted
+    // after the folder is shown, and each time they push it about.
+    const auto follow = [this] {
         if (followCurrent_ && isVisible()) scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
+    };
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(folders_, &QFileSystemModel::rowsInserted, this, follow);
+    connect(folders_, &QFileSystemModel::layoutChanged, this, follow);
     connect(this, &QTreeView::doubleClicked, this, &FolderTreePicker::folderChosen);
 }
 

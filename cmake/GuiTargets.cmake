@@ -8,7 +8,9 @@ add_library(tavel_ui STATIC
   ui/AboutPicture.cpp
   ui/ActionTable.cpp
   ui/BrowserTab.cpp
+  ui/ButtonStylePage.cpp
   ui/CommandRunner.cpp
+  ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
   ui/JpegPixmap.cpp
@@ -24,8 +26,11 @@ add_library(tavel_ui STATIC
   ui/ProjectFileCommands.cpp
   ui/ProjectSaveDialog.cpp
   ui/ProjectTextTabs.cpp
+  ui/SchemeAndGapsPage.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
+  ui/StylePicture.cpp
+  ui/StyleRulesPage.cpp
   ui/TavelApplication.cpp
   ui/ToolsWindow.cpp
   ui/TreeReportPrinter.cpp

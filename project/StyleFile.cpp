@@ -46,7 +46,7 @@ std::string StyleLineName(std::string_view line) { return std::string(line.subst
 
 bool IsQuotedSlot(size_t slot) { return (slot >= 5 && slot <= 10) || slot == 13; }
 
-bool IsColourLine(size_t line) { return line >= 6 && line <= 11; }
+bool IsColourLine(size_t line) { return line >= styleline::kTitleNormal && line <= styleline::kLowerLine; }
 
 const std::array<std::string_view, kStyleFileLines>& DefaultStyleLines() {
     static constexpr std::array<std::string_view, kStyleFileLines> lines = {
@@ -133,6 +133,13 @@ std::string StyleNameProblem(std::string_view name) {
             return shown + " is the name of a style that comes with the program; choose another name.";
     }
     return {};
+}
+
+std::string StyleEntriesProblem(const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::string problem = StyleNameProblem(entries.empty() ? std::string() : entries.front().second);
+    for (size_t line = styleline::kCaption + 1; line <= entries.size() && problem.empty(); ++line)
+        problem = StyleValueProblem(line, entries[line - 1].second);
+    return problem;
 }
 
 std::string StyleFileText(const std::vector<std::pair<std::string, std::string>>& entries) {

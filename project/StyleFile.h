@@ -19,6 +19,18 @@ inline constexpr size_t kStyleSlots = 13;
 inline constexpr size_t kFirstSlotLine = 12;
 inline constexpr size_t kLastSlotLine = 26;
 
+// Lines of a style file (1-based) by what they hold. The six colours run
+// from kTitleNormal to kLowerLine in this order.
+namespace styleline {
+inline constexpr size_t kCaption = 1;
+inline constexpr size_t kTitleNormal = 6;       // the menu bar
+inline constexpr size_t kTitleHighlighted = 7;  // the title under the pointer
+inline constexpr size_t kItemNormal = 8;        // an open list
+inline constexpr size_t kItemHighlighted = 9;   // the item under the pointer
+inline constexpr size_t kUpperLine = 10;        // the light edge of a bevel
+inline constexpr size_t kLowerLine = 11;        // the dark edge of a bevel
+}  // namespace styleline
+
 // The value of a style-file line: everything after its first "=", as it
 // stands, blanks included; a line without "=" is its own value.
 std::string StyleLineValue(std::string_view line);
@@ -28,7 +40,7 @@ std::string StyleLineName(std::string_view line);
 // Slots 5 to 10 and 13 (colours and the caption lead) are strings in the
 // runtime; the others are numbers.
 bool IsQuotedSlot(size_t slot);
-// Slots 5 to 10, by the style-file line (1-based) that feeds them.
+// Whether a style-file line holds one of the six colours.
 bool IsColourLine(size_t line);
 
 // The fixed head of the style list: "Own style..." (the Style Master), then
@@ -79,6 +91,12 @@ std::string StyleValueProblem(size_t line, std::string_view value);
 // Why `name` cannot name a user style's file, or empty when it can. Names
 // of the list's head are refused too, so every entry stays one style.
 std::string StyleNameProblem(std::string_view name);
+
+// Why the Style Master's entries (name, value), the caption first and then
+// the values in file order, cannot be saved as a style, or empty when they
+// can: the caption's problem, else that of the first value with one. Checked
+// before anything is written, so a refused style changes nothing.
+std::string StyleEntriesProblem(const std::vector<std::pair<std::string, std::string>>& entries);
 
 // The style file text for a list of (name, value) entries, as the Style
 // Master saves it: "name = value" per line, CR LF after each.

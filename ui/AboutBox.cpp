@@ -1,7 +1,9 @@
 #include "ui/AboutBox.h"
 
 #include "ui/AboutPicture.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
+#include "ui/FormNames.h"
 #include "ui/UiServices.h"
 
 #include <QEvent>
@@ -15,61 +17,65 @@
 namespace tavel {
 
 AboutBox::AboutBox(UiServices& services, QWidget* parent) : QDialog(parent), services_(services) {
-    MakeFixedDialog(*this, "TForm7", "About Tavel Builder");
+    MakeFixedDialog(*this, QString("About ") + kApplicationTitle);
     setFixedSize(365, 213);
 
-    auto* image = new QLabel(this);
-    image->setObjectName("Image1");
-    image->setFixedSize(185, 200);
-    image->setPixmap(AboutPicture(QSize(185, 200)));
+    auto* picture = new QLabel(this);
+    picture->setFixedSize(185, 200);
+    picture->setPixmap(AboutPicture(QSize(185, 200)));
 
     QFont big = font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
-    auto* label1 = new QLabel("Tavel", this);
-    label1->setObjectName("Label1");
-    label1->setFont(big);
-    auto* label2 = new QLabel("Builder", this);
-    label2->setObjectName("Label2");
-    label2->setFont(big);
-    auto* label4 = new QLabel("Version 2.1 (Build 1.648)", this);
-    label4->setObjectName("Label4");
+    auto* firstWord = new QLabel("Tavel", this);
+    firstWord->setFont(big);
+    auto* secondWord = new QLabel("Builder", this);
+    secondWord->setFont(big);
+    auto* version = new QLabel("Version 2.1 (Build 1.648)", this);
 
-    label7_ = new QLabel(kMakerAddress, this);
-    label7_->setObjectName("Label7");
-    label7_->setStyleSheet("color: blue;");
-    label7_->setCursor(Qt::PointingHandCursor);
-    label7_->installEventFilter(this);
+    makerAddress_ = new QLabel(kMakerAddress, this);
+    makerAddress_->setStyleSheet("color: blue;");
+    makerAddress_->setCursor(Qt::PointingHandCursor);
+    makerAddress_->installEventFilter(this);
 
     auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OKButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(label1);
-    right->addWidget(label2);
+    right->addWidget(firstWord);
+    right->addWidget(secondWord);
     right->addSpacing(8);
-    right->addWidget(label4);
-    right->addWidget(label7_);
+    right->addWidget(version);
+    right->addWidget(makerAddress_);
     right->addStretch();
     right->addWidget(ok, 0, Qt::AlignRight);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 8, 6);
     layout->setSpacing(10);
-    layout->addWidget(image);
+    layout->addWidget(picture);
     layout->addLayout(right);
 
     // Centred on the screen rather than on the main window.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+
+    SetFormNames({
+        {this, "TForm7"},
+        {picture, "Image1"},
+        {firstWord, "Label1"},
+        {secondWord, "Label2"},
+        {version, "Label4"},
+        {makerAddress_, "Label7"},
+        {ok, "OKButton"},
+    });
 }
 
-void AboutBox::OpenMakerAddress() { OpenOrSayWhyNot(services_, this, label7_->text()); }
+void AboutBox::OpenMakerAddress() { OpenOrSayWhyNot(services_, this, makerAddress_->text()); }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label7_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == makerAddress_ && event->type() == QEvent::MouseButtonRelease) {
         OpenMakerAddress();
         return true;
     }

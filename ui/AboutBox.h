@@ -25,7 +25,7 @@ protected:
 
 private:
     UiServices& services_;
-    QLabel* label7_;
+    QLabel* makerAddress_;
 };
 
 }  // namespace tavel

@@ -12,8 +12,7 @@ inline void MakeFixedTitleBar(QWidget& dialog) {
 }
 
 // A dialog with a fixed border and the given caption, centred on its parent.
-inline void MakeFixedDialog(QDialog& dialog, const char* objectName, const char* caption) {
-    dialog.setObjectName(objectName);
+inline void MakeFixedDialog(QDialog& dialog, const QString& caption) {
     dialog.setWindowTitle(caption);
     MakeFixedTitleBar(dialog);
 }

@@ -1,6 +1,7 @@
 #include "ui/ItemDialog.h"
 
 #include "ui/FixedDialog.h"
+#include "ui/FormNames.h"
 #include "ui/LocalText.h"
 
 #include <QDialogButtonBox>
@@ -14,30 +15,23 @@
 namespace tavel {
 
 ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("TForm4");
-    setWindowTitle("Edit Item");
-    MakeFixedTitleBar(*this);
+    MakeFixedDialog(*this, "Edit Item");
 
-    edit1_ = new QLineEdit("Item1", this);
-    edit1_->setObjectName("Edit1");
-    edit2_ = new QLineEdit("Hint about item1", this);
-    edit2_->setObjectName("Edit2");
-    edit3_ = new QLineEdit("index.html", this);
-    edit3_->setObjectName("Edit3");
-    for (QLineEdit* edit : {edit1_, edit2_, edit3_}) edit->setMinimumWidth(280);
+    captionEdit_ = new QLineEdit("Item1", this);
+    hintEdit_ = new QLineEdit("Hint about item1", this);
+    linkEdit_ = new QLineEdit("index.html", this);
+    for (QLineEdit* edit : {captionEdit_, hintEdit_, linkEdit_}) edit->setMinimumWidth(280);
     shownFrom_ = {"Item1", "Hint about item1", "index.html"};
 
     auto* form = new QFormLayout;
-    form->addRow("Caption", edit1_);
-    form->addRow("Hint", edit2_);
-    form->addRow("Link", edit3_);
+    form->addRow("Caption", captionEdit_);
+    form->addRow("Hint", hintEdit_);
+    form->addRow("Link", linkEdit_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setObjectName("OKBtn");
     ok_->setDefault(true);  // Enter confirms wherever the focus is
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName("CancelBtn");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -48,9 +42,18 @@ ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
 
     // OK first, so it holds the focus when the dialog opens.
     setTabOrder(ok_, cancel);
-    setTabOrder(cancel, edit1_);
-    setTabOrder(edit1_, edit2_);
-    setTabOrder(edit2_, edit3_);
+    setTabOrder(cancel, captionEdit_);
+    setTabOrder(captionEdit_, hintEdit_);
+    setTabOrder(hintEdit_, linkEdit_);
+
+    SetFormNames({
+        {this, "TForm4"},
+        {captionEdit_, "Edit1"},
+        {hintEdit_, "Edit2"},
+        {linkEdit_, "Edit3"},
+        {ok_, "OKBtn"},
+        {cancel, "CancelBtn"},
+    });
 }
 
 void ItemDialog::showEvent(QShowEvent* event) {
@@ -73,15 +76,15 @@ std::string FieldBytes(const QLineEdit* edit, const std::string& shownFrom, bool
 }  // namespace
 
 ItemTexts ItemDialog::Texts() const {
-    return {FieldBytes(edit1_, shownFrom_.caption, eightBitScript_), FieldBytes(edit2_, shownFrom_.hint, eightBitScript_),
-            FieldBytes(edit3_, shownFrom_.link, eightBitScript_)};
+    return {FieldBytes(captionEdit_, shownFrom_.caption, eightBitScript_), FieldBytes(hintEdit_, shownFrom_.hint, eightBitScript_),
+            FieldBytes(linkEdit_, shownFrom_.link, eightBitScript_)};
 }
 
 void ItemDialog::SetTexts(const ItemTexts& texts) {
     shownFrom_ = texts;
-    edit1_->setText(Shown(texts.caption));
-    edit2_->setText(Shown(texts.hint));
-    edit3_->setText(Shown(texts.link));
+    captionEdit_->setText(Shown(texts.caption));
+    hintEdit_->setText(Shown(texts.hint));
+    linkEdit_->setText(Shown(texts.link));
 }
 
 }  // namespace tavel

@@ -24,17 +24,17 @@ public:
     // two encodings.
     void SetEightBitScript(bool eightBit) { eightBitScript_ = eightBit; }
 
-    QLineEdit* Edit1() const { return edit1_; }
-    QLineEdit* Edit2() const { return edit2_; }
-    QLineEdit* Edit3() const { return edit3_; }
+    QLineEdit* CaptionEdit() const { return captionEdit_; }
+    QLineEdit* HintEdit() const { return hintEdit_; }
+    QLineEdit* LinkEdit() const { return linkEdit_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLineEdit* edit1_;
-    QLineEdit* edit2_;
-    QLineEdit* edit3_;
+    QLineEdit* captionEdit_;
+    QLineEdit* hintEdit_;
+    QLineEdit* linkEdit_;
     QPushButton* ok_;
     // The bytes last put into the fields: a field left as it was shown gives
     // them back unchanged, and an edited one is written in their encoding.

@@ -5,17 +5,15 @@
 #include <QDialog>
 
 #include <string>
-#include <vector>
 
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeView;
 
 namespace tavel {
 
+class FolderTreePicker;
 class StyleMasterDialog;
 class UiServices;
 
@@ -40,23 +38,19 @@ public:
     std::string MenuCaption() const;
     std::string Directory() const;
 
+private:
     // The list's selection: shows the style's picture, enables deleting a
     // user style, and for "Own style..." opens the Style Master.
     void SelectEntry(int index);
     void DeleteSelectedUserStyle();
     void ToggleFolderTree();
     void ChooseFolderFromTree();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void CloseFolderTree();
     StyleChoice StyleAt(int index) const;
-    void ShowPicture(const StyleChoice& style);
     void MakeOwnStyle();
     void Select(int index);
     std::string FreshStyleName() const;
+    void ShowError(const std::exception& error);
 
     const Workspace& workspace_;
     UiServices& services_;
@@ -64,14 +58,12 @@ private:
     Choice choice_ = Choice::Create;
     int lastStyle_ = 1;
 
-    QLineEdit* edit1_;
-    QComboBox* comboBox1_;
-    QLabel* image1_;
-    QPushButton* bitBtn4_;
-    QLineEdit* edit2_;
-    QTreeView* dirOut_;
-    QFileSystemModel* folders_;
-    bool followCurrent_ = false;
+    QLineEdit* captionEdit_;
+    QComboBox* styleList_;
+    QLabel* stylePicture_;
+    QPushButton* deleteStyleButton_;
+    QLineEdit* directoryEdit_;
+    FolderTreePicker* folderTree_;
 };
 
 }  // namespace tavel

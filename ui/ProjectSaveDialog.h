@@ -27,7 +27,7 @@ public:
     // Makes `folder` the opened folder of the list.
     void OpenFolder(const QString& folder);
 
-    QLineEdit* Edit1() const { return edit1_; }
+    QLineEdit* ProjectNameEdit() const { return projectNameEdit_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,11 +37,11 @@ private:
     void FillDrives();
     void ShowDriveOf(const QString& folder);
 
-    QLineEdit* edit1_;
-    QComboBox* drives_;
+    QLineEdit* projectNameEdit_;
+    QComboBox* driveList_;
     QLabel* folderLabel_;
-    QListView* dir_;
-    QFileSystemModel* model_;
+    QListView* folderList_;
+    QFileSystemModel* folders_;
     QPushButton* ok_;
     QString folder_;
 };

@@ -2,6 +2,7 @@
 
 #include "project/StyleFile.h"
 #include "ui/FixedDialog.h"
+#include "ui/FormNames.h"
 #include "ui/LocalText.h"
 #include "ui/UiServices.h"
 
@@ -17,10 +18,9 @@
 namespace tavel {
 
 StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QDialog(parent), services_(services) {
-    MakeFixedDialog(*this, "TForm3", "Style Master");
+    MakeFixedDialog(*this, "Style Master");
 
     list_ = new QTableWidget(static_cast<int>(kStyleFileLines), 2, this);
-    list_->setObjectName("ValueListEditor1");
     list_->setHorizontalHeaderLabels({"Simple Element", "Value"});
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setStretchLastSection(true);
@@ -39,14 +39,11 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
     });
 
     colourButton_ = new QPushButton("&Colour...", this);
-    colourButton_->setObjectName("ColourButton");
     colourButton_->setToolTip("Pick the colour of the selected entry");
     colourButton_->setAutoDefault(false);
     connect(colourButton_, &QPushButton::clicked, this, &StyleMasterDialog::PickColour);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -59,6 +56,14 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
     layout->addLayout(row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     list_->setCurrentCell(0, 1);
+
+    SetFormNames({
+        {this, "TForm3"},
+        {list_, "ValueListEditor1"},
+        {colourButton_, "ColourButton"},
+        {buttons->button(QDialogButtonBox::Ok), "OKBtn"},
+        {buttons->button(QDialogButtonBox::Cancel), "CancelBtn"},
+    });
 }
 
 void StyleMasterDialog::SetLines(const std::vector<std::string>& lines) {
@@ -86,7 +91,7 @@ void StyleMasterDialog::PickColour() {
     const int row = list_->currentRow();
     if (!IsColourLine(static_cast<size_t>(row) + 1)) return;
     QColorDialog dialog(QColor(list_->item(row, 1)->text()), this);
-    dialog.setObjectName("ColorDialog1");
+    SetFormNames({{&dialog, "ColorDialog1"}});
     dialog.setWindowTitle("Colour of " + list_->item(row, 0)->text());
     if (!services_.RunDialog(dialog)) return;
     list_->item(row, 1)->setText(dialog.currentColor().name());

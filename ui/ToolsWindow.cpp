@@ -3,6 +3,7 @@
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 #include "tools/PageIntegration.h"
+#include "ui/FormNames.h"
 #include "ui/LocalText.h"
 #include "ui/MainWindow.h"
 #include "ui/UiServices.h"
@@ -35,25 +36,17 @@ namespace {
 constexpr int kProgressDelayMs = 400;
 constexpr qint64 kProgressStepMs = 40;
 
-QLabel* BoldLabel(const char* name, const QString& text) {
+QLabel* BoldLabel(const QString& text) {
     auto* label = new QLabel(text);
-    label->setObjectName(name);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
     return label;
 }
 
-QLineEdit* Field(const char* name, const QString& text) {
-    auto* edit = new QLineEdit(text);
-    edit->setObjectName(name);
-    return edit;
-}
-
 }  // namespace
 
 ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
-    setObjectName("TForm8");
     setWindowTitle("Program Tools");
     setModal(false);
 
@@ -61,56 +54,53 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(4);
 
-    layout->addWidget(BoldLabel("Label1", "Integrate"));
+    auto* integrateHeading = BoldLabel("Integrate");
+    layout->addWidget(integrateHeading);
     auto* pageRow = new QHBoxLayout;
-    pagePath_ = Field("Edit1", "");
+    pagePath_ = new QLineEdit;
     pagePath_->setToolTip("The page to put the menu into");
     pageRow->addWidget(pagePath_, 1);
     // A small button beside the field, as wide as its three dots need.
     auto* choose = new QToolButton;
-    choose->setObjectName("Button1");
     choose->setText("...");
     choose->setToolTip("Choose the page");
     connect(choose, &QToolButton::clicked, this, &ToolsWindow::ChoosePage);
     pageRow->addWidget(choose);
     layout->addLayout(pageRow);
-    layout->addWidget(Button("Button2", "Integrate", &ToolsWindow::Integrate), 0, Qt::AlignRight);
+    QPushButton* integrate = Button("Integrate", &ToolsWindow::Integrate);
+    layout->addWidget(integrate, 0, Qt::AlignRight);
 
     auto* bevel = new QFrame;
-    bevel->setObjectName("Bevel1");
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
     layout->addWidget(bevel);
 
-    layout->addWidget(BoldLabel("Label2", "Create site from map"));
+    auto* siteHeading = BoldLabel("Create site from map");
+    layout->addWidget(siteHeading);
     auto* nameRow = new QHBoxLayout;
     auto* nameLabel = new QLabel("Site name");
-    nameLabel->setObjectName("Label3");
-    siteName_ = Field("Edit2", "");
+    siteName_ = new QLineEdit;
     nameLabel->setBuddy(siteName_);
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(siteName_, 1);
     layout->addLayout(nameRow);
 
     linkNames_ = new QCheckBox("Link names\\digit names");
-    linkNames_->setObjectName("CheckBox2");
     linkNames_->setChecked(true);
     linkNames_->setToolTip("Checked: each page is named by its item's link. Clear: pages get digit names, "
                            "which become the items' links.");
     layout->addWidget(linkNames_);
     addTitles_ = new QCheckBox("Add titles");
-    addTitles_->setObjectName("CheckBox3");
     addTitles_->setChecked(true);
     connect(addTitles_, &QCheckBox::clicked, this, &ToolsWindow::AddTitlesToggled);
     layout->addWidget(addTitles_);
 
     titleFormat_ = new QLabel("Title format");
-    titleFormat_->setObjectName("Label4");
     layout->addWidget(titleFormat_);
     auto* formatRow = new QHBoxLayout;
-    firstPart_ = Field("Edit3", "Title");
-    separator_ = Field("Edit4", " :: ");
-    secondPart_ = Field("Edit5", "Item");
+    firstPart_ = new QLineEdit("Title");
+    separator_ = new QLineEdit(" :: ");
+    secondPart_ = new QLineEdit("Item");
     firstPart_->setToolTip("\"Title\" stands for the parent item's caption");
     separator_->setToolTip("Between the two parts");
     secondPart_->setToolTip("\"Item\" stands for the item's own caption");
@@ -121,9 +111,10 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
 
     layout->addStretch(1);
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(Button("Button3", "Create", &ToolsWindow::CreateSite));
+    QPushButton* create = Button("Create", &ToolsWindow::CreateSite);
+    buttonRow->addWidget(create);
     buttonRow->addStretch(1);
-    QPushButton* cancel = Button("BitBtn1", "Cancel", &ToolsWindow::Cancel);
+    QPushButton* cancel = Button("Cancel", &ToolsWindow::Cancel);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     buttonRow->addWidget(cancel);
     layout->addLayout(buttonRow);
@@ -131,7 +122,6 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
     // The menu goes into a page that is already there: the user picks an
     // existing file, nothing is saved under a new name.
     pageDialog_ = new QFileDialog(this);
-    pageDialog_->setObjectName("SaveDialog1");
     pageDialog_->setWindowTitle("Choose page");
     pageDialog_->setAcceptMode(QFileDialog::AcceptOpen);
     pageDialog_->setFileMode(QFileDialog::ExistingFile);
@@ -139,11 +129,31 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
 
     // The layout is 230 by 221 where the fonts allow, larger where they need it.
     setFixedSize(std::max(230, layout->minimumSize().width()), std::max(221, layout->sizeHint().height()));
+
+    SetFormNames({
+        {this, "TForm8"},
+        {integrateHeading, "Label1"},
+        {pagePath_, "Edit1"},
+        {choose, "Button1"},
+        {integrate, "Button2"},
+        {bevel, "Bevel1"},
+        {siteHeading, "Label2"},
+        {nameLabel, "Label3"},
+        {siteName_, "Edit2"},
+        {linkNames_, "CheckBox2"},
+        {addTitles_, "CheckBox3"},
+        {titleFormat_, "Label4"},
+        {firstPart_, "Edit3"},
+        {separator_, "Edit4"},
+        {secondPart_, "Edit5"},
+        {create, "Button3"},
+        {cancel, "BitBtn1"},
+        {pageDialog_, "SaveDialog1"},
+    });
 }
 
-QPushButton* ToolsWindow::Button(const char* name, const QString& caption, void (ToolsWindow::*handler)()) {
+QPushButton* ToolsWindow::Button(const QString& caption, void (ToolsWindow::*handler)()) {
     auto* button = new QPushButton(caption);
-    button->setObjectName(name);
     // Enter in a field must not run a tool.
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, handler);
@@ -206,7 +216,7 @@ void ToolsWindow::CreateSite() {
     std::optional<SiteReport> report;
     host_->RunToolCommand(this, [&] {
         QProgressDialog progress("Creating the site's pages...", "Cancel", 0, 0, this);
-        progress.setObjectName("SiteProgress");
+        SetFormNames({{&progress, "SiteProgress"}});
         progress.setWindowTitle("Create site");
         progress.setWindowModality(Qt::ApplicationModal);
         progress.setMinimumDuration(kProgressDelayMs);

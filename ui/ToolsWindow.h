@@ -39,7 +39,7 @@ protected:
     void reject() override;
 
 private:
-    QPushButton* Button(const char* name, const QString& caption, void (ToolsWindow::*handler)());
+    QPushButton* Button(const QString& caption, void (ToolsWindow::*handler)());
 
     MainWindow* host_ = nullptr;
     QLineEdit* pagePath_ = nullptr;

@@ -133,5 +133,32 @@ TEST(StyleFile, AStyleNameMustBeAFileNameAndNotAShippedOne) {
     for (const char* bad : {"  ", "a/b", "..", "hot SUMMER", "Own style..."}) EXPECT_NE(StyleNameProblem(bad), "") << bad;
 }
 
+// The caption is checked before the values, and the values in file order up
+// to the last line; the first problem found is the one reported.
+TEST(StyleFile, TheStyleMasterEntriesReportTheCaptionsProblemThenTheFirstValues) {
+    struct Case {
+        std::vector<std::pair<size_t, std::string>> typed;  // line, value
+        std::string reported;                               // a part of the problem, empty for none
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{{1, "a/b"}}, "\"a/b\""},
+        {{{2, "9px"}}, "\"Title Width\""},
+        {{{14, "a\""}}, "\"Margin String\""},
+        {{{1, "a/b"}, {2, "9px"}}, "\"a/b\""},
+        {{{13, "x"}, {14, "a\""}}, "\"Margin Size\""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::pair<std::string, std::string>> entries;
+        for (std::string_view line : DefaultStyleLines()) entries.emplace_back(StyleLineName(line), StyleLineValue(line));
+        for (const auto& [line, value] : c.typed) entries[line - 1].second = value;
+        const std::string problem = StyleEntriesProblem(entries);
+        if (c.reported.empty())
+            EXPECT_EQ(problem, "");
+        else
+            EXPECT_TRUE(test::Mentions(problem, c.reported)) << problem;
+    }
+}
+
 }  // namespace
 }  // namespace tavel

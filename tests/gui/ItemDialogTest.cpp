@@ -14,16 +14,16 @@ private slots:
     void offersItsFirstTextsAndFocusesOk() {
         ItemDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("Edit Item"));
-        QCOMPARE(dialog.Edit1()->text(), QString("Item1"));
-        QCOMPARE(dialog.Edit2()->text(), QString("Hint about item1"));
-        QCOMPARE(dialog.Edit3()->text(), QString("index.html"));
+        QCOMPARE(dialog.CaptionEdit()->text(), QString("Item1"));
+        QCOMPARE(dialog.HintEdit()->text(), QString("Hint about item1"));
+        QCOMPARE(dialog.LinkEdit()->text(), QString("index.html"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* ok = dialog.findChild<QPushButton*>("OKBtn");
         auto* cancel = dialog.findChild<QPushButton*>("CancelBtn");
         QCOMPARE(QApplication::focusWidget(), ok);
         // OK, Cancel, Caption, Hint, Link, and round again.
-        const QList<QWidget*> order = {cancel, dialog.Edit1(), dialog.Edit2(), dialog.Edit3(), ok};
+        const QList<QWidget*> order = {cancel, dialog.CaptionEdit(), dialog.HintEdit(), dialog.LinkEdit(), ok};
         for (QWidget* expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);
@@ -34,8 +34,8 @@ private slots:
         ItemDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.Edit2()->setFocus();
-        QTest::keyClick(dialog.Edit2(), Qt::Key_Return);
+        dialog.HintEdit()->setFocus();
+        QTest::keyClick(dialog.HintEdit(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         dialog.show();
@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(texts.caption.c_str()), QString("Café"));
         QCOMPARE(texts.hint, std::string());
         QCOMPARE(texts.link, std::string("a\"b.html"));
-        QCOMPARE(dialog.Edit1()->text(), QString("Café"));
+        QCOMPARE(dialog.CaptionEdit()->text(), QString("Café"));
     }
 
     // Typed text follows the encoding of the field's old bytes where they
@@ -77,7 +77,7 @@ private slots:
         ItemDialog dialog;
         dialog.SetTexts({shownFrom.toStdString(), "", ""});
         dialog.SetEightBitScript(eightBitScript);
-        dialog.Edit1()->setText(typed);
+        dialog.CaptionEdit()->setText(typed);
         QCOMPARE(QByteArray::fromStdString(dialog.Texts().caption), written);
     }
 };

@@ -36,13 +36,13 @@ QStringList offerMismatches;
 Answer AnswerItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
     return [=](QDialog& dialog) {
         auto& form = static_cast<ItemDialog&>(dialog);
-        const QStringList offered = {form.Edit1()->text(), form.Edit2()->text(), form.Edit3()->text()};
+        const QStringList offered = {form.CaptionEdit()->text(), form.HintEdit()->text(), form.LinkEdit()->text()};
         if (!expectOffered.isEmpty() && offered != expectOffered)
             offerMismatches.push_back("offered " + offered.join(" / ") + ", expected " + expectOffered.join(" / "));
         if (!fill.isEmpty()) {
-            form.Edit1()->setText(fill[0]);
-            form.Edit2()->setText(fill[1]);
-            form.Edit3()->setText(fill[2]);
+            form.CaptionEdit()->setText(fill[0]);
+            form.HintEdit()->setText(fill[1]);
+            form.LinkEdit()->setText(fill[2]);
         }
         return ok;
     };

@@ -45,7 +45,7 @@ class ProjectCommandsTest : public QObject {
             auto& save = static_cast<ProjectSaveDialog&>(dialog);
             if (save.objectName() != "TForm6") return false;
             save.OpenFolder(folder);
-            save.Edit1()->setText(name);
+            save.ProjectNameEdit()->setText(name);
             return ok;
         });
     }
@@ -219,7 +219,7 @@ private slots:
         dialog.OpenFolder(folders->path());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(QApplication::focusWidget(), dialog.Edit1());
+        QCOMPARE(QApplication::focusWidget(), dialog.ProjectNameEdit());
 
         // Enter on a folder in the list opens it and does not press OK.
         auto* list = dialog.findChild<QListView*>("dir");
@@ -235,7 +235,7 @@ private slots:
         // A highlighted folder is not the folder: ".." is only highlighted.
         list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
         QCOMPARE(dialog.CurrentFolder(), Project("Inner"));
-        QTest::keyClick(dialog.Edit1(), Qt::Key_Return);
+        QTest::keyClick(dialog.ProjectNameEdit(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 };

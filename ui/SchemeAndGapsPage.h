@@ -1,0 +1,43 @@
+#pragma once
+
+#include "design/PageDesignSettings.h"
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+
+namespace tavel {
+
+class UiServices;
+
+// The "Design" tab of Page Design: the colour schemes, one of which the next
+// OK applies, and the texts set around each menu item's caption.
+class SchemeAndGapsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SchemeAndGapsPage(UiServices& services);
+
+    void ListSchemes(const std::vector<std::string>& schemes);
+    void ReadInto(PageDesignSettings& settings) const;
+    void Show(const PageDesignSettings& settings);
+    // "Default": no colour scheme is applied by the next OK.
+    void ClearScheme();
+
+private:
+    void ApplyLinkClicked();
+
+    UiServices& services_;
+    QListWidget* schemeList_;
+    QCheckBox* leftUse_;
+    QComboBox* leftText_;
+    QCheckBox* rightUse_;
+    QComboBox* rightText_;
+};
+
+}  // namespace tavel

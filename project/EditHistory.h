@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/NodeData.h"
+#include "menu/MenuItemData.h"
 
 #include <cstddef>
 #include <memory>
@@ -32,10 +32,10 @@ public:
     // Records one edit. The primitives below change the tree and remember how
     // to go back; an edit that is never committed cannot be undone.
     void Begin(std::string name);
-    MenuItem* Insert(MenuItem* parent, size_t row, tNodeData data);
+    MenuItem* Insert(MenuItem* parent, size_t row, MenuItemData data);
     void Remove(MenuItem* item);
     void Move(MenuItem* item, MenuItem* parent, size_t row);
-    void SetData(MenuItem* item, tNodeData data);
+    void SetData(MenuItem* item, MenuItemData data);
     void Commit();
 
     bool CanUndo() const;

@@ -140,7 +140,7 @@ TEST_F(EditHistoryTest, ATreeEmptiedOrReloadedStartsANewHistory) {
 TEST_F(EditHistoryTest, KeyboardMovesRefuseAFourthLevelAndTheEdgesOfAList) {
     tree.Select(Find("Hardware"));
     EXPECT_EQ(commands.Indent(), Refusal::None);  // under the separator before it
-    EXPECT_EQ(Find("Hardware")->Parent()->Data().Kind, 'S');
+    EXPECT_EQ(Find("Hardware")->Parent()->Data().kind, MenuItemKind::Separator);
     EXPECT_EQ(tree.Selected(), Find("Hardware"));
 
     const size_t undoable = workspace.History().UndoCount();

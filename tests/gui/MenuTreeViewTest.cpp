@@ -25,7 +25,7 @@ class MenuTreeViewTest : public QObject {
     MenuItem* Find(const std::string& caption) {
         MenuTree& tree = workspace->Tree();
         for (size_t i = 0; i < tree.Count(); ++i)
-            if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+            if (tree.ItemAt(i)->Data().caption == caption) return tree.ItemAt(i);
         return nullptr;
     }
 
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
 
         // A blank caption still gives the row something to see and click.
-        tree.SetData(Find("Products"), {'M', "  ", "", ""});
+        tree.SetData(Find("Products"), {MenuItemKind::Submenu, "  ", "", ""});
         QCOMPARE(model->index(1, 0).data().toString(), QString("(no caption)"));
         QVERIFY(model->index(1, 0).data(Qt::FontRole).value<QFont>().italic());
     }

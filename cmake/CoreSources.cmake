@@ -27,7 +27,7 @@ set(TAVEL_CORE_SOURCES
   project/PageDesign.cpp
   project/ProjectOperations.cpp
   project/StartupLoad.cpp
-  project/ExternalPage.cpp
+  project/ExternalBrowserTarget.cpp
   project/StyleFile.cpp
   project/NewMenu.cpp
   tools/SitePages.cpp

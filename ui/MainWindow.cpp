@@ -7,7 +7,7 @@
 #include "menu/TreeReport.h"
 #include "ui/ItemDialog.h"
 #include "project/CommandDeclined.h"
-#include "project/ExternalPage.h"
+#include "project/ExternalBrowserTarget.h"
 #include "platform/Paths.h"
 #include "project/NewMenu.h"
 #include "project/ProgramFolder.h"

@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 #include "menu/TreeReport.h"
-#include "project/ExternalPage.h"
+#include "project/ExternalBrowserTarget.h"
 #include "project/Workspace.h"
 
 #include <gtest/gtest.h>

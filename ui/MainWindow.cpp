@@ -3,7 +3,7 @@
 #include "project/GenerateCode.h"
 #include "project/PageDesign.h"
 #include "ui/PageDesignDialog.h"
-#include "menu/TreeMessages.h"
+#include "project/TreeMessages.h"
 #include "menu/TreeReport.h"
 #include "ui/ItemDialog.h"
 #include "project/CommandDeclined.h"

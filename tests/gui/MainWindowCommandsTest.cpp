@@ -2,7 +2,7 @@
 // would, with the modal questions answered by a script.
 #include "GuiFixture.h"
 #include "menu/MenuTree.h"
-#include "menu/TreeMessages.h"
+#include "project/TreeMessages.h"
 #include "ui/ItemDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/MenuTreeModel.h"

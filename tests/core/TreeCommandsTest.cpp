@@ -11,6 +11,7 @@ namespace {
 using enum MenuItemKind;
 
 using Refusal = TreeCommands::SubitemRefusal;
+using MoveRefusal = TreeCommands::MoveRefusal;
 
 class TreeCommandsTest : public ::testing::Test {
 protected:
@@ -208,6 +209,23 @@ TEST_F(TreeCommandsTest, DropBelowTheLastItemOfAListPutsTheItemLastThere) {
     // Already last at the top: taken, and still last.
     commands.Drop(nullptr, true);
     EXPECT_EQ(tree.Top(tree.TopCount() - 1), Find("Home"));
+}
+
+TEST_F(TreeCommandsTest, KeyboardMovesRefuseAFourthLevelAndTheEdgesOfAList) {
+    LoadExample();
+    tree.Select(Find("Hardware"));
+    EXPECT_EQ(commands.Indent(), MoveRefusal::None);  // under the separator before it
+    EXPECT_EQ(Find("Hardware")->Parent()->Data().kind, Separator);
+    EXPECT_EQ(tree.Selected(), Find("Hardware"));
+
+    const size_t undoable = workspace.History().UndoCount();
+    tree.Select(Find("Viewer"));
+    EXPECT_EQ(commands.Indent(), MoveRefusal::TooDeep);
+    tree.Select(Find("Home"));
+    EXPECT_EQ(commands.MoveUp(), MoveRefusal::NoPlace);
+    tree.Select(nullptr);
+    EXPECT_EQ(commands.MoveUp(), MoveRefusal::NothingSelected);
+    EXPECT_EQ(workspace.History().UndoCount(), undoable);
 }
 
 TEST_F(TreeCommandsTest, AddSubitemOpensItsParentSoTheNewItemShows) {

@@ -16,9 +16,10 @@ namespace {
 void BuildSiteMenu(MenuTree& tree, size_t leaves) {
     const size_t tops = 100;
     for (size_t t = 0; t < tops; ++t) {
-        MenuItem* top = tree.AppendChild(nullptr, {kSubmenuItem, "Section " + std::to_string(t), "", ""});
+        MenuItem* top = tree.AppendChild(nullptr, {MenuItemKind::Submenu, "Section " + std::to_string(t), "", ""});
         for (size_t c = t; c < leaves; c += tops) {
-            tree.AppendChild(top, {kPlainItem, "Page " + std::to_string(c), "A page", "page" + std::to_string(c) + ".htm"});
+            tree.AppendChild(top, {MenuItemKind::Plain, "Page " + std::to_string(c), "A page",
+                                   "page" + std::to_string(c) + ".htm"});
         }
     }
 }

@@ -14,14 +14,15 @@ void BuildThreeLevelMenu(MenuTree& tree, size_t items) {
     const size_t perTop = (items + tops - 1) / tops;
     size_t made = 0;
     for (size_t t = 0; t < tops && made < items; ++t) {
-        MenuItem* top = tree.AppendChild(nullptr, {'M', "Section " + std::to_string(t), "", ""});
+        MenuItem* top = tree.AppendChild(nullptr, {MenuItemKind::Submenu, "Section " + std::to_string(t), "", ""});
         const size_t end = std::min(items, made + perTop);
         ++made;
         while (made < end) {
-            MenuItem* second = tree.AppendChild(top, {'M', "Group " + std::to_string(made), "Group hint", "group.html"});
+            MenuItem* second = tree.AppendChild(
+                top, {MenuItemKind::Submenu, "Group " + std::to_string(made), "Group hint", "group.html"});
             ++made;
             for (int c = 0; c < 8 && made < end; ++c, ++made)
-                tree.AppendChild(second, {'L', "Page " + std::to_string(made), "Page hint",
+                tree.AppendChild(second, {MenuItemKind::Plain, "Page " + std::to_string(made), "Page hint",
                                           "page" + std::to_string(made) + ".html"});
         }
     }

@@ -1,3 +1,2 @@
-# Copies the shipped data files beside the executable, less the sources of
-# the tools that made them.
-file(COPY ${SOURCE}/ DESTINATION ${DESTINATION} PATTERN "*.cpp" EXCLUDE)
+# Copies the shipped data files beside the executable.
+file(COPY ${SOURCE}/ DESTINATION ${DESTINATION})

@@ -6,6 +6,7 @@ set(TAVEL_CORE_SOURCES
   platform/TextLines.cpp
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
+  platform/FolderListing.cpp
   menu/MenuTree.cpp
   menu/ScriptWriter.cpp
   menu/ScriptReader.cpp
@@ -16,7 +17,6 @@ set(TAVEL_CORE_SOURCES
   design/ButtonLine.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
-  design/FolderListing.cpp
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp
@@ -27,7 +27,7 @@ set(TAVEL_CORE_SOURCES
   project/PageDesign.cpp
   project/ProjectOperations.cpp
   project/StartupLoad.cpp
-  project/ExternalPage.cpp
+  project/ExternalBrowserTarget.cpp
   project/StyleFile.cpp
   project/NewMenu.cpp
   tools/SitePages.cpp

@@ -1,8 +1,8 @@
 #include "design/ButtonStyleList.h"
 
 #include "design/ButtonLine.h"
-#include "design/FolderListing.h"
 #include "platform/FileError.h"
+#include "platform/FolderListing.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 

@@ -1,6 +1,6 @@
 #include "design/ColourSchemeList.h"
 
-#include "design/FolderListing.h"
+#include "platform/FolderListing.h"
 
 namespace tavel {
 

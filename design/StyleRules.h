@@ -18,7 +18,8 @@ struct StyleRuleSettings {
     bool operator==(const StyleRuleSettings&) const = default;
 };
 
-// The rules, in the order they are always read and written.
+// The four menu-link rules, by the text that starts each; kRuleSelectors
+// gives the order in which they are read and written.
 namespace selector {
 inline constexpr std::string_view kTitleNormal = "A.menuTitle {";
 inline constexpr std::string_view kTitleHover = "A.menuTitle:hover";

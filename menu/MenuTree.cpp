@@ -50,11 +50,11 @@ void MenuTree::Renumber(MenuItem* parent, size_t from) {
     for (size_t i = from; i < list.size(); ++i) list[i]->row_ = i;
 }
 
-MenuItem* MenuTree::AppendChild(MenuItem* parent, tNodeData data) {
+MenuItem* MenuTree::AppendChild(MenuItem* parent, MenuItemData data) {
     return Insert(parent, ChildCount(parent), NewItem(std::move(data)));
 }
 
-MenuItem* MenuTree::AppendSibling(const MenuItem* item, tNodeData data) {
+MenuItem* MenuTree::AppendSibling(const MenuItem* item, MenuItemData data) {
     return AppendChild(item != nullptr ? item->Parent() : nullptr, std::move(data));
 }
 
@@ -118,7 +118,7 @@ std::unique_ptr<MenuItem> MenuTree::Take(MenuItem* item) {
     return taken;
 }
 
-std::unique_ptr<MenuItem> MenuTree::NewItem(tNodeData data) {
+std::unique_ptr<MenuItem> MenuTree::NewItem(MenuItemData data) {
     auto item = std::make_unique<MenuItem>();
     item->data_ = std::move(data);
     return item;
@@ -148,13 +148,8 @@ void MenuTree::Clear() {
     observer_->SelectionChanged(nullptr);
 }
 
-void MenuTree::SetData(MenuItem* item, tNodeData data) {
+void MenuTree::SetData(MenuItem* item, MenuItemData data) {
     item->data_ = std::move(data);
-    observer_->DataChanged(item);
-}
-
-void MenuTree::SetKind(MenuItem* item, char kind) {
-    item->data_.Kind = kind;
     observer_->DataChanged(item);
 }
 

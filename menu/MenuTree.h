@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/NodeData.h"
+#include "menu/MenuItemData.h"
 
 #include <cstddef>
 #include <memory>
@@ -12,7 +12,7 @@ class MenuTreeObserver;
 
 class MenuItem {
 public:
-    const tNodeData& Data() const { return data_; }
+    const MenuItemData& Data() const { return data_; }
 
     // Null for a top-level item.
     MenuItem* Parent() const { return parent_ != nullptr && parent_->parent_ != nullptr ? parent_ : nullptr; }
@@ -28,7 +28,7 @@ public:
 private:
     friend class MenuTree;
 
-    tNodeData data_;
+    MenuItemData data_;
     MenuItem* parent_ = nullptr;
     std::vector<std::unique_ptr<MenuItem>> children_;
     size_t row_ = 0;
@@ -70,8 +70,8 @@ public:
 
     // Adds an item as the last child of `item`'s parent, or at the end of the
     // top level when `item` is top-level or null.
-    MenuItem* AppendSibling(const MenuItem* item, tNodeData data);
-    MenuItem* AppendChild(MenuItem* parent, tNodeData data);
+    MenuItem* AppendSibling(const MenuItem* item, MenuItemData data);
+    MenuItem* AppendChild(MenuItem* parent, MenuItemData data);
     // Moves `item` with its subtree to stand immediately before `target`,
     // under the target's parent. Nothing moves when the target is the item
     // itself or one of its descendants.
@@ -90,14 +90,13 @@ public:
     // Puts a subtree that Take handed out (or a new item) at `row` among the
     // children of `parent`, the top level for null.
     MenuItem* Insert(MenuItem* parent, size_t row, std::unique_ptr<MenuItem> item);
-    static std::unique_ptr<MenuItem> NewItem(tNodeData data);
+    static std::unique_ptr<MenuItem> NewItem(MenuItemData data);
     void Clear();
     // Counts the times the tree was emptied wholesale (Clear, BulkLoad), so
     // that whoever keeps pointers into it can tell they went stale.
     size_t Generation() const { return generation_; }
 
-    void SetData(MenuItem* item, tNodeData data);
-    void SetKind(MenuItem* item, char kind);
+    void SetData(MenuItem* item, MenuItemData data);
 
     static int ItemLevel(const MenuItem* item);
     // Levels below the item: 0 for an item without children.

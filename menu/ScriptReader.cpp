@@ -70,7 +70,7 @@ public:
         for (size_t i : TopLevelLines()) {
             if (result_.truncated) break;
             auto [caption, link] = Fields<2>(lines_[i]);
-            MenuItem* top = Append(nullptr, {kSubmenuItem, std::move(caption), kTopLevelHint, link});
+            MenuItem* top = Append(nullptr, {MenuItemKind::Submenu, std::move(caption), kTopLevelHint, link});
             if (top == nullptr) break;
             lastTop_ = top;
             ReadSecondLevel(top, link, i);
@@ -95,21 +95,30 @@ private:
 
     void ReadSecondLevel(MenuItem* top, std::string_view link, size_t after) {
         for (uint32_t j : LaterLinesWith(link, after)) {
-            auto [kind, caption, hint, sublink] = Fields<4>(lines_[j]);
-            const char letter = KindLetter(kind);
-            MenuItem* item = Append(top, {letter, std::move(caption), std::move(hint), sublink});
+            auto [letter, caption, hint, sublink] = Fields<4>(lines_[j]);
+            const MenuItemKind kind = KindOfLetter(letter);
+            MenuItem* item = Append(top, {kind, std::move(caption), std::move(hint), sublink});
             if (item == nullptr) return;
-            if (letter != kSubmenuItem) continue;
+            if (kind != MenuItemKind::Submenu) continue;
             for (uint32_t k : LaterLinesWith(sublink, j)) {
                 auto f = Fields<4>(lines_[k]);
-                if (Append(item, {KindLetter(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3])}) == nullptr)
+                if (Append(item, {KindOfLetter(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3])}) == nullptr)
                     return;
             }
         }
     }
 
-    // A submenu entry without a kind letter is a plain item.
-    static char KindLetter(std::string_view field) { return field.empty() ? kPlainItem : field.front(); }
+    // The kind a submenu entry's first field gives its item, by the field's
+    // first letter. Any other letter, or none, makes a plain item: it opens no
+    // submenu here and the page's runtime draws it as an entry.
+    static MenuItemKind KindOfLetter(std::string_view field) {
+        if (field.empty()) return MenuItemKind::Plain;
+        switch (field.front()) {
+            case 'M': return MenuItemKind::Submenu;
+            case 'S': return MenuItemKind::Separator;
+            default: return MenuItemKind::Plain;
+        }
+    }
 
     // The lines after `after` that hold the name followed by "[". An empty
     // name would be "[" alone, which every entry line holds: it names nothing.
@@ -126,8 +135,8 @@ private:
         return {first, all->end()};
     }
 
-    MenuItem* Append(MenuItem* parent, tNodeData data) {
-        const size_t bytes = data.Caption.size() + data.Hint.size() + data.Link.size();
+    MenuItem* Append(MenuItem* parent, MenuItemData data) {
+        const size_t bytes = data.caption.size() + data.hint.size() + data.link.size();
         if (result_.items >= limits_.maxItems || bytes > limits_.maxBytes - bytes_) {
             result_.truncated = true;
             return nullptr;

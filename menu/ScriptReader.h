@@ -23,8 +23,8 @@ struct QuotedField {
 QuotedField NextQuotedField(std::string_view line, size_t position);
 
 // The text a field stands for: \" is a double quote and \\ a backslash; every
-// other byte, a backslash before anything else included, is itself. Texts
-// that older versions wrote unescaped ("C:\new") so read as they were typed.
+// other byte, a backslash before anything else included, is itself, so that
+// a script written without escapes (by hand: "C:\new") reads as it was typed.
 std::string FieldText(std::string_view field);
 
 // A menu data script can name the same submenu from many entries, and every

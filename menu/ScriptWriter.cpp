@@ -11,8 +11,18 @@ namespace {
 constexpr std::string_view kHeader = "var theMenu = new Array();\r\n";
 constexpr std::string_view kSubmenuPrefix = "myMenu";
 
+// The letter that stands for the kind in an entry's first field.
+char KindLetter(MenuItemKind kind) {
+    switch (kind) {
+        case MenuItemKind::Plain: return 'L';
+        case MenuItemKind::Submenu: return 'M';
+        case MenuItemKind::Separator: return 'S';
+    }
+    return 'L';  // every kind is listed above
+}
+
 bool CountsAsSubmenu(const MenuItem* top) {
-    return top->Data().Kind != kSeparatorItem && top->HasChildren();
+    return top->Data().kind != MenuItemKind::Separator && top->HasChildren();
 }
 
 }  // namespace
@@ -83,20 +93,20 @@ void ScriptWriter::WriteTopLevel() {
     size_t k = 0;
     for (size_t row = 0; row < tree_.TopCount(); ++row, ++absolute_) {
         const MenuItem* top = tree_.Top(row);
-        const tNodeData& data = top->Data();
+        const MenuItemData& data = top->Data();
         // A top-level separator has no place in the bar; what hangs below it
         // goes with it.
-        if (data.Kind == kSeparatorItem) {
+        if (data.kind == MenuItemKind::Separator) {
             Skip(top);
             continue;
         }
         out_ += "theMenu[";
         Number(t);
         out_ += "] = new Array(";
-        Quoted(data.Caption);
+        Quoted(data.caption);
         out_ += ", ";
         if (!top->HasChildren()) {
-            Quoted(data.Link);
+            Quoted(data.link);
             out_ += ");\r\n";
         } else {
             const std::string array = std::string(kSubmenuPrefix) + std::to_string(k);
@@ -116,17 +126,17 @@ void ScriptWriter::Declare(std::string_view array) {
     out_ += " = new Array();\r\n";
 }
 
-void ScriptWriter::Entry(std::string_view array, size_t index, char kind, const tNodeData& data,
+void ScriptWriter::Entry(std::string_view array, size_t index, MenuItemKind kind, const MenuItemData& data,
                          std::string_view last) {
     out_ += array;
     out_ += '[';
     Number(index);
     out_ += "] = new Array(\"";
-    out_ += kind;
+    out_ += KindLetter(kind);
     out_ += "\",";
-    Quoted(data.Caption);
+    Quoted(data.caption);
     out_ += ',';
-    Quoted(data.Hint);
+    Quoted(data.hint);
     out_ += ',';
     Quoted(last);
     out_ += ");\r\n";
@@ -135,13 +145,13 @@ void ScriptWriter::Entry(std::string_view array, size_t index, char kind, const 
 void ScriptWriter::WriteSecondLevel(const MenuItem* top, size_t t, std::string_view array) {
     for (size_t c = 0; c < top->ChildCount(); ++c) {
         const MenuItem* item = top->Child(c);
-        const tNodeData& data = item->Data();
+        const MenuItemData& data = item->Data();
         const size_t a = ++absolute_;
         if (!item->HasChildren()) {
-            Entry(array, c, data.Kind, data, data.Link);
+            Entry(array, c, data.kind, data, data.link);
         } else {
             const std::string name = ThirdLevelName(t, a);
-            Entry(array, c, data.Kind, data, name);
+            Entry(array, c, data.kind, data, name);
             WriteThirdLevel(item, name);
         }
     }
@@ -167,7 +177,7 @@ void ScriptWriter::WriteThirdLevel(const MenuItem* item, std::string_view name) 
         }
         const MenuItem* child = parent->Child(next++);
         ++absolute_;
-        if (!pastLast) Entry(name, absolute_ - first, kPlainItem, child->Data(), child->Data().Link);
+        if (!pastLast) Entry(name, absolute_ - first, MenuItemKind::Plain, child->Data(), child->Data().link);
         if (child == last) pastLast = true;
         if (child->HasChildren()) pending.emplace_back(child, 0);
     }

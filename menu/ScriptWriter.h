@@ -1,5 +1,7 @@
 #pragma once
 
+#include "menu/MenuItemData.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,7 +11,6 @@ namespace tavel {
 
 class MenuItem;
 class MenuTree;
-struct tNodeData;
 
 // Turns the menu tree into the menu data script: `theMenu` for the top level
 // and one array per submenu, one CR LF terminated line per entry. Field texts
@@ -36,7 +37,8 @@ private:
     // «var NAME = new Array();»
     void Declare(std::string_view array);
     // «NAME[i] = new Array("kind","caption","hint","last");»
-    void Entry(std::string_view array, size_t index, char kind, const tNodeData& data, std::string_view last);
+    void Entry(std::string_view array, size_t index, MenuItemKind kind, const MenuItemData& data,
+               std::string_view last);
     void Number(size_t value);
     void Quoted(std::string_view field);
 

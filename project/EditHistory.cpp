@@ -15,7 +15,7 @@ struct EditHistory::Step {
     size_t row = 0;
     MenuItem* otherParent = nullptr;
     size_t otherRow = 0;
-    tNodeData otherData;                // SetData: the record to swap in next
+    MenuItemData otherData;                // SetData: the record to swap in next
     std::unique_ptr<MenuItem> held;     // the subtree while it is out of the tree
 
     Step(Kind k, MenuItem* i, MenuItem* p, size_t r) : kind(k), item(i), parent(p), row(r) {}
@@ -59,7 +59,7 @@ void EditHistory::BeginJoining(std::string name, const void* key, std::string jo
     recording_->joinedName = std::move(joinedName);
 }
 
-MenuItem* EditHistory::Insert(MenuItem* parent, size_t row, tNodeData data) {
+MenuItem* EditHistory::Insert(MenuItem* parent, size_t row, MenuItemData data) {
     MenuItem* item = tree_.Insert(parent, row, MenuTree::NewItem(std::move(data)));
     if (recording_) recording_->steps.emplace_back(Step::Kind::Insert, item, parent, item->Row());
     return item;
@@ -83,8 +83,8 @@ void EditHistory::Move(MenuItem* item, MenuItem* parent, size_t row) {
     step.otherRow = fromRow;
 }
 
-void EditHistory::SetData(MenuItem* item, tNodeData data) {
-    tNodeData before = item->Data();
+void EditHistory::SetData(MenuItem* item, MenuItemData data) {
+    MenuItemData before = item->Data();
     tree_.SetData(item, std::move(data));
     if (recording_) recording_->steps.emplace_back(Step::Kind::SetData, item, nullptr, 0).otherData = std::move(before);
 }
@@ -133,7 +133,7 @@ void EditHistory::Apply(Step& step, bool forward) {
             break;
         }
         case Step::Kind::SetData: {
-            tNodeData current = step.item->Data();
+            MenuItemData current = step.item->Data();
             tree_.SetData(step.item, std::move(step.otherData));
             step.otherData = std::move(current);
             break;

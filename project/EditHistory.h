@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/NodeData.h"
+#include "menu/MenuItemData.h"
 
 #include <cstddef>
 #include <memory>
@@ -38,10 +38,10 @@ public:
     // clear. The joined step keeps its name when both names agree and is
     // called `joinedName` when they differ.
     void BeginJoining(std::string name, const void* key, std::string joinedName);
-    MenuItem* Insert(MenuItem* parent, size_t row, tNodeData data);
+    MenuItem* Insert(MenuItem* parent, size_t row, MenuItemData data);
     void Remove(MenuItem* item);
     void Move(MenuItem* item, MenuItem* parent, size_t row);
-    void SetData(MenuItem* item, tNodeData data);
+    void SetData(MenuItem* item, MenuItemData data);
     void Commit();
 
     bool CanUndo() const;

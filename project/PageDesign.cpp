@@ -39,7 +39,8 @@ void ApplyPageDesign(Workspace& workspace, Preview& preview, const PageDesignSet
     // folder's sheet reaches the buttons folder itself.
     const bool copyImage = !workspace.IsDefaultProject() && settings.button && *settings.button != ButtonStyleList::kNone;
     std::string picture;
-    if (copyImage) picture = ReadFileBytes(JoinPath(workspace.ProgramPath("buttons"), *settings.button + ".jpg"));
+    if (copyImage)
+        picture = ReadFileBytes(JoinPath(workspace.ProgramPath(programpath::kButtons), *settings.button + ".jpg"));
 
     ProjectTexts& texts = workspace.Texts();
     const ButtonLineForm form = workspace.IsDefaultProject() ? ButtonLineForm::DefaultProject : ButtonLineForm::ProjectFolder;

@@ -5,15 +5,16 @@
 
 namespace tavel {
 
-// Fixed paths below the program folder, written as the program has always
-// spelled them; ResolveProgramPath maps them onto the disk.
+// Fixed paths below the program folder, written alike on every platform with
+// "\" between components; ResolveProgramPath maps them onto the disk, matching
+// each component without regard to letter case.
 namespace programpath {
 inline constexpr std::string_view kTemplateScript = "system\\temp.js";
 inline constexpr std::string_view kTemplatePage = "system\\index.htm";
 inline constexpr std::string_view kTemplateStyleSheet = "system\\stt.css";
 inline constexpr std::string_view kTemplateRuntime = "system\\sys.js";
 inline constexpr std::string_view kGaps = "system\\gaps.ini";
-inline constexpr std::string_view kStyleLines = "System\\style.ini";
+inline constexpr std::string_view kStyleLines = "system\\style.ini";
 inline constexpr std::string_view kProvidedStyles = "Styles\\Provided\\";
 inline constexpr std::string_view kUserStyles = "Styles\\User\\";
 inline constexpr std::string_view kColourSchemes = "Styles\\Color\\";

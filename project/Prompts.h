@@ -16,10 +16,6 @@ public:
     virtual bool ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) = 0;
 };
 
-}  // namespace tavel
-
-namespace tavel {
-
 // The words of that question: the file, and what a write would lose.
 inline std::string PartlyReadQuestion(const std::string& path, size_t itemsRead) {
     return "The menu tree holds only the first " + std::to_string(itemsRead) + " items of \"" + path +

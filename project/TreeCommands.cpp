@@ -6,8 +6,8 @@
 namespace tavel {
 namespace {
 
-tNodeData RecordOf(char kind, const ItemTexts& texts) {
-    return tNodeData{kind, texts.caption, texts.hint, texts.link};
+MenuItemData RecordOf(MenuItemKind kind, const ItemTexts& texts) {
+    return MenuItemData{kind, texts.caption, texts.hint, texts.link};
 }
 
 // The names the history gives the edits, as Undo and Redo show them.
@@ -33,7 +33,7 @@ TreeCommands::AddItemOutcome TreeCommands::AddItem(const ItemTexts& texts) {
     AddItemOutcome outcome;
     MenuItem* parent = tree.Selected() != nullptr ? tree.Selected()->Parent() : nullptr;
     history.Begin(kAddItemName);
-    outcome.item = history.Insert(parent, tree.ChildCount(parent), RecordOf(kPlainItem, texts));
+    outcome.item = history.Insert(parent, tree.ChildCount(parent), RecordOf(MenuItemKind::Plain, texts));
     if (MenuTree::ItemLevel(outcome.item) == 0) {
         tree.Select(outcome.item);
         outcome.needsSubmenu = true;
@@ -55,9 +55,9 @@ MenuItem* TreeCommands::AddSubitem(const ItemTexts& texts) {
     EditHistory& history = workspace_.History();
     MenuItem* parent = tree.Selected();
     history.Begin(kAddSubitemName);
-    MenuItem* child = history.Insert(parent, parent->ChildCount(), RecordOf(kPlainItem, texts));
-    tNodeData record = parent->Data();
-    record.Kind = kSubmenuItem;
+    MenuItem* child = history.Insert(parent, parent->ChildCount(), RecordOf(MenuItemKind::Plain, texts));
+    MenuItemData record = parent->Data();
+    record.kind = MenuItemKind::Submenu;
     history.SetData(parent, std::move(record));
     Committed();
     // A new child of a closed item would not be seen.
@@ -70,8 +70,8 @@ bool TreeCommands::CanEdit() const { return workspace_.Tree().Selected() != null
 ItemTexts TreeCommands::SelectedTexts() const {
     const MenuItem* selected = workspace_.Tree().Selected();
     if (selected == nullptr) return {};
-    const tNodeData& data = selected->Data();
-    return {data.Caption, data.Hint, data.Link};
+    const MenuItemData& data = selected->Data();
+    return {data.caption, data.hint, data.link};
 }
 
 void TreeCommands::FinishEdit(const ItemTexts* accepted) {
@@ -84,7 +84,7 @@ void TreeCommands::FinishEdit(const ItemTexts* accepted) {
     history.Begin(kEditItemName);
     if (accepted != nullptr) {
         // The kind stays: a separator keeps "S" whatever caption it gets.
-        history.SetData(selected, RecordOf(selected->Data().Kind, *accepted));
+        history.SetData(selected, RecordOf(selected->Data().kind, *accepted));
     }
     Committed();
 }
@@ -94,7 +94,7 @@ void TreeCommands::AddSeparator() {
     EditHistory& history = workspace_.History();
     MenuItem* parent = tree.Selected() != nullptr ? tree.Selected()->Parent() : nullptr;
     history.Begin(kSeparatorName);
-    history.Insert(parent, tree.ChildCount(parent), tNodeData{kSeparatorItem, kSeparatorCaption, "", ""});
+    history.Insert(parent, tree.ChildCount(parent), MenuItemData{MenuItemKind::Separator, kSeparatorCaption, "", ""});
     Committed();
 }
 

@@ -56,10 +56,12 @@ public:
         size_t row = 0;
     };
     enum class MoveRefusal { None, NothingSelected, NoPlace, IntoItself, TooDeep };
-    // Whether the selected item may move to `place`; drag and drop and the
-    // keyboard moves both ask it. Refused: a place inside the item's own
-    // subtree, and a place where the subtree would reach below the third
-    // level (a move within the same list never changes levels).
+    // The one check of a move of the selected item, which drag and drop and
+    // the keyboard moves go through. Undo and redo do not: they replay the
+    // moves the history recorded, each of which passed it when it was made.
+    // Refused: a place inside the item's own subtree, and a place where the
+    // subtree would reach below the third level (a move within the same list
+    // never changes levels).
     MoveRefusal CheckMove(const MovePlace& place) const;
     // Moves the selected item (the selection stays on it) and opens its new
     // parent. A place the item already holds is still recorded as a move.

@@ -66,9 +66,9 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
         batch.Commit();
         report.pagesWritten += placed.size();
         for (auto& [item, name] : placed) {
-            if (options.linkNames || item->Data().Link == name) continue;
-            tNodeData data = item->Data();
-            data.Link = std::move(name);
+            if (options.linkNames || item->Data().link == name) continue;
+            MenuItemData data = item->Data();
+            data.link = std::move(name);
             tree.SetData(item, std::move(data));
             linksGiven = true;
         }
@@ -84,11 +84,11 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
                 std::string name;
                 if (options.linkNames) {
                     if (IsSeparator(item)) continue;
-                    if (!IsPlainPageName(item.Data().Link)) {
-                        report.skipped.push_back({item.Data().Caption, item.Data().Link});
+                    if (!IsPlainPageName(item.Data().link)) {
+                        report.skipped.push_back({item.Data().caption, item.Data().link});
                         continue;
                     }
-                    name = item.Data().Link;
+                    name = item.Data().link;
                 } else {
                     name = DigitPageName(leaves[done].absoluteIndex);
                 }

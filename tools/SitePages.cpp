@@ -23,12 +23,12 @@ std::string PageTitle(const MenuItem& item, const TitleFormat& format) {
     title += ' ';
     if (format.first == "Title") {
         // A top-level item has no parent to name.
-        if (const MenuItem* parent = item.Parent()) title += parent->Data().Caption;
+        if (const MenuItem* parent = item.Parent()) title += parent->Data().caption;
     } else {
         title += format.first;
     }
     title += format.separator;
-    title += format.second == "Item" ? item.Data().Caption : format.second;
+    title += format.second == "Item" ? item.Data().caption : format.second;
     return title;
 }
 
@@ -61,7 +61,7 @@ bool IsPlainPageName(std::string_view link) {
 }
 
 bool IsSeparator(const MenuItem& item) {
-    return item.Data().Kind == kSeparatorItem || item.Data().Caption == kSeparatorCaption;
+    return item.Data().kind == MenuItemKind::Separator || item.Data().caption == kSeparatorCaption;
 }
 
 }  // namespace tavel

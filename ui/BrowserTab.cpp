@@ -1,7 +1,7 @@
 #include "ui/BrowserTab.h"
 
 #include "platform/Paths.h"
-#include "project/ExternalPage.h"
+#include "project/ExternalBrowserTarget.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
 #include "ui/CommandRunner.h"

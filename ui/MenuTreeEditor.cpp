@@ -1,6 +1,6 @@
 #include "ui/MenuTreeEditor.h"
 
-#include "menu/TreeMessages.h"
+#include "project/TreeMessages.h"
 #include "project/Workspace.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"

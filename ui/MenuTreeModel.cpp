@@ -45,23 +45,23 @@ int MenuTreeModel::columnCount(const QModelIndex&) const { return 1; }
 QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
     const MenuItem* item = ItemOf(index);
     if (item == nullptr) return {};
-    const tNodeData& data = item->Data();
+    const MenuItemData& data = item->Data();
     switch (role) {
         case Qt::DisplayRole:
             // A blank caption would make an invisible row that cannot be
             // found to select: the row says what it is instead, set apart.
-            if (QString caption = Shown(data.Caption); !caption.trimmed().isEmpty()) return caption;
+            if (QString caption = Shown(data.caption); !caption.trimmed().isEmpty()) return caption;
             return QStringLiteral("(no caption)");
         case Qt::FontRole:
-            if (!Shown(data.Caption).trimmed().isEmpty()) return {};
+            if (!Shown(data.caption).trimmed().isEmpty()) return {};
             {
                 QFont italic;
                 italic.setItalic(true);
                 return italic;
             }
         case Qt::ToolTipRole:
-            if (data.Hint.empty()) return {};
-            return Shown(data.Hint);
+            if (data.hint.empty()) return {};
+            return Shown(data.hint);
         default:
             return {};
     }

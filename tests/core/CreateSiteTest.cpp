@@ -12,6 +12,8 @@
 namespace tavel {
 namespace {
 
+using enum MenuItemKind;
+
 namespace fs = std::filesystem;
 using test::Row;
 
@@ -57,19 +59,19 @@ protected:
 };
 
 TEST_F(CreateSiteTest, DigitNamesFollowAbsoluteIndicesAndBecomeTheLinks) {
-    test::BuildTree(workspace.Tree(), {{0, 'M', "A", "", "a.htm"},
-                                       {1, 'L', "A1", "", ""},
-                                       {1, 'S', "----------", "", ""},
-                                       {0, 'L', "B", "", "b.htm"}});
+    test::BuildTree(workspace.Tree(), {{0, Submenu, "A", "", "a.htm"},
+                                       {1, Plain, "A1", "", ""},
+                                       {1, Separator, "----------", "", ""},
+                                       {0, Plain, "B", "", "b.htm"}});
     workspace.MarkModified();
     for (int run = 0; run < 2; ++run) {
         EXPECT_EQ(SiteReportMessage(Create(Digits())), "Site succesfully created!");
         EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem1.htm", "tavelitem2.htm", "tavelitem3.htm"}));
     }
-    EXPECT_EQ(test::RowsOf(workspace.Tree()), (std::vector<Row>{{0, 'M', "A", "", "a.htm"},
-                                                                {1, 'L', "A1", "", "tavelitem1.htm"},
-                                                                {1, 'S', "----------", "", "tavelitem2.htm"},
-                                                                {0, 'L', "B", "", "tavelitem3.htm"}}));
+    EXPECT_EQ(test::RowsOf(workspace.Tree()), (std::vector<Row>{{0, Submenu, "A", "", "a.htm"},
+                                                                {1, Plain, "A1", "", "tavelitem1.htm"},
+                                                                {1, Separator, "----------", "", "tavelitem2.htm"},
+                                                                {0, Plain, "B", "", "tavelitem3.htm"}}));
     // The second save wrote the links into the project's script.
     EXPECT_NE(Page("temp.js").find("\"tavelitem3.htm\""), std::string::npos);
     EXPECT_FALSE(workspace.Modified());
@@ -84,10 +86,10 @@ TEST_F(CreateSiteTest, DigitNamesFollowAbsoluteIndicesAndBecomeTheLinks) {
 }
 
 TEST_F(CreateSiteTest, TitlesFollowTheFormatFields) {
-    test::BuildTree(workspace.Tree(), {{0, 'L', "Top", "", ""},
-                                       {0, 'M', "P", "", ""},
-                                       {1, 'M', "Q", "", ""},
-                                       {2, 'L', "C", "", ""}});
+    test::BuildTree(workspace.Tree(), {{0, Plain, "Top", "", ""},
+                                       {0, Submenu, "P", "", ""},
+                                       {1, Submenu, "Q", "", ""},
+                                       {2, Plain, "C", "", ""}});
     struct Case {
         bool addTitles;
         std::string first, separator, second;
@@ -114,20 +116,20 @@ TEST_F(CreateSiteTest, TitlesFollowTheFormatFields) {
 }
 
 TEST_F(CreateSiteTest, LinkNamesWriteOnlyPlainPagesOfTheProjectFolder) {
-    test::BuildTree(workspace.Tree(), {{0, 'M', "Hostile", "", ""},
-                                       {1, 'L', "Up", "", "../x.htm"},
-                                       {1, 'L', "Root", "", "/etc/x"},
-                                       {1, 'L', "Abs", "", projects.File("outside.htm")},
-                                       {1, 'L', "Deep", "", "a/b.htm"},
-                                       {1, 'L', "Web", "", "http://x"},
-                                       {1, 'L', "Empty", "", ""},
-                                       {1, 'S', "----------", "", ""},
-                                       {1, 'L', "Own", "", "STT.CSS"},
-                                       {0, 'M', "Fine", "", ""},
-                                       {1, 'L', "First", "", "page.htm"},
-                                       {1, 'L', "----------", "", ""},
-                                       {1, 'L', "Second", "", "page.htm"},
-                                       {1, 'L', "Other", "", "other page.html"}});
+    test::BuildTree(workspace.Tree(), {{0, Submenu, "Hostile", "", ""},
+                                       {1, Plain, "Up", "", "../x.htm"},
+                                       {1, Plain, "Root", "", "/etc/x"},
+                                       {1, Plain, "Abs", "", projects.File("outside.htm")},
+                                       {1, Plain, "Deep", "", "a/b.htm"},
+                                       {1, Plain, "Web", "", "http://x"},
+                                       {1, Plain, "Empty", "", ""},
+                                       {1, Separator, "----------", "", ""},
+                                       {1, Plain, "Own", "", "STT.CSS"},
+                                       {0, Submenu, "Fine", "", ""},
+                                       {1, Plain, "First", "", "page.htm"},
+                                       {1, Plain, "----------", "", ""},
+                                       {1, Plain, "Second", "", "page.htm"},
+                                       {1, Plain, "Other", "", "other page.html"}});
     const SiteReport report = Create(SiteOptions{{"S"}, true});
     EXPECT_EQ(report.outcome, SiteReport::Outcome::Created);
     EXPECT_EQ(report.pagesWritten, 3u);
@@ -153,15 +155,16 @@ TEST_F(CreateSiteTest, EmptyTreeStillSavesTheProjectAndSucceeds) {
 
 TEST_F(CreateSiteTest, TheDefaultProjectWritesNothing) {
     workspace.SetProject("", "");
-    test::BuildTree(workspace.Tree(), {{0, 'L', "A", "", "a.htm"}});
+    test::BuildTree(workspace.Tree(), {{0, Plain, "A", "", "a.htm"}});
     EXPECT_EQ(Create(Digits()).outcome, SiteReport::Outcome::NeedsSavedProject);
     EXPECT_EQ(FilesIn(program.File("system")), kProjectFiles);
     EXPECT_EQ(program.Read("system/temp.js"), "template temp.js\r\n");
-    EXPECT_EQ(workspace.Tree().Top(0)->Data().Link, "a.htm");
+    EXPECT_EQ(workspace.Tree().Top(0)->Data().link, "a.htm");
 }
 
 TEST_F(CreateSiteTest, CancellingKeepsThePagesWrittenAndSavesTheirLinks) {
-    test::BuildTree(workspace.Tree(), {{0, 'L', "A", "", "a.htm"}, {0, 'L', "B", "", "b.htm"}, {0, 'L', "C", "", "c.htm"}});
+    test::BuildTree(workspace.Tree(),
+                    {{0, Plain, "A", "", "a.htm"}, {0, Plain, "B", "", "b.htm"}, {0, Plain, "C", "", "c.htm"}});
     std::vector<std::pair<size_t, size_t>> told;
     const SiteReport report = Create(Digits(), [&](size_t done, size_t total) {
         told.emplace_back(done, total);
@@ -175,7 +178,8 @@ TEST_F(CreateSiteTest, CancellingKeepsThePagesWrittenAndSavesTheirLinks) {
 }
 
 TEST_F(CreateSiteTest, AFailedPageEndsTheRunAndMarksTheGivenLinksUnsaved) {
-    test::BuildTree(workspace.Tree(), {{0, 'L', "A", "", "a.htm"}, {0, 'L', "B", "", "b.htm"}, {0, 'L', "C", "", "c.htm"}});
+    test::BuildTree(workspace.Tree(),
+                    {{0, Plain, "A", "", "a.htm"}, {0, Plain, "B", "", "b.htm"}, {0, Plain, "C", "", "c.htm"}});
     fs::create_directories(projects.File("Shop/tavelitem1.htm"));
     try {
         Create(Digits());
@@ -184,8 +188,8 @@ TEST_F(CreateSiteTest, AFailedPageEndsTheRunAndMarksTheGivenLinksUnsaved) {
         EXPECT_EQ(error.path(), projects.File("Shop") + "/tavelitem1.htm");
     }
     EXPECT_FALSE(fs::exists(projects.File("Shop/tavelitem2.htm")));
-    EXPECT_EQ(workspace.Tree().Top(0)->Data().Link, "tavelitem0.htm");
-    EXPECT_EQ(workspace.Tree().Top(2)->Data().Link, "c.htm");
+    EXPECT_EQ(workspace.Tree().Top(0)->Data().link, "tavelitem0.htm");
+    EXPECT_EQ(workspace.Tree().Top(2)->Data().link, "c.htm");
     EXPECT_TRUE(workspace.Modified());
     EXPECT_EQ(Page("temp.js").find("tavelitem0.htm"), std::string::npos) << "links are not saved after a failure";
 }

@@ -14,8 +14,6 @@
 namespace tavel {
 namespace {
 
-using Refusal = TreeCommands::MoveRefusal;
-
 class EditHistoryTest : public ::testing::Test {
 protected:
     EditHistoryTest() : workspace("/nowhere/"), commands(workspace), tree(workspace.Tree()) {
@@ -198,22 +196,6 @@ TEST_F(EditHistoryTest, ATreeEmptiedOrReloadedStartsANewHistory) {
     ASSERT_TRUE(commands.CanUndo());
     tree.Clear();  // what opening a project does to the tree
     EXPECT_FALSE(commands.CanUndo());
-}
-
-TEST_F(EditHistoryTest, KeyboardMovesRefuseAFourthLevelAndTheEdgesOfAList) {
-    tree.Select(Find("Hardware"));
-    EXPECT_EQ(commands.Indent(), Refusal::None);  // under the separator before it
-    EXPECT_EQ(Find("Hardware")->Parent()->Data().Kind, 'S');
-    EXPECT_EQ(tree.Selected(), Find("Hardware"));
-
-    const size_t undoable = workspace.History().UndoCount();
-    tree.Select(Find("Viewer"));
-    EXPECT_EQ(commands.Indent(), Refusal::TooDeep);
-    tree.Select(Find("Home"));
-    EXPECT_EQ(commands.MoveUp(), Refusal::NoPlace);
-    tree.Select(nullptr);
-    EXPECT_EQ(commands.MoveUp(), Refusal::NothingSelected);
-    EXPECT_EQ(workspace.History().UndoCount(), undoable);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST_F(GenerateCodeTest, EmptyTreeReplacesTheTextButNotTheFileOrThePage) {
     EXPECT_TRUE(preview.calls.empty());
 
     // Only separators: not empty, so the header is written and shown.
-    workspace.Tree().AppendSibling(nullptr, {'S', "----------", "", ""});
+    workspace.Tree().AppendSibling(nullptr, {MenuItemKind::Separator, "----------", "", ""});
     GenerateCode(workspace, preview);
     EXPECT_EQ(program.Read("system/temp.js"), "var theMenu = new Array();\r\n");
     EXPECT_EQ(preview.calls, std::vector<std::string>{"reload"});

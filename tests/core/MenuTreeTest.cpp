@@ -16,7 +16,7 @@ std::vector<std::string> Captions(const MenuTree& tree) {
     for (size_t i = 0; i < tree.Count(); ++i) {
         const MenuItem* item = tree.ItemAt(i);
         out.push_back(std::string(static_cast<size_t>(MenuTree::ItemLevel(item)), '.') +
-                      item->Data().Caption);
+                      item->Data().caption);
     }
     return out;
 }
@@ -28,7 +28,7 @@ TEST(MenuTree, AbsoluteIndexWalksParentsBeforeChildren) {
     BuildTree(tree, ExampleRows());
     ASSERT_EQ(tree.Count(), 11u);
     for (size_t i = 0; i < tree.Count(); ++i) EXPECT_EQ(tree.AbsoluteIndex(tree.ItemAt(i)), i);
-    EXPECT_EQ(tree.ItemAt(3)->Data().Caption, "Editor");
+    EXPECT_EQ(tree.ItemAt(3)->Data().caption, "Editor");
     EXPECT_EQ(MenuTree::ItemLevel(tree.ItemAt(3)), 2);
     EXPECT_EQ(tree.ItemAt(2)->FirstChild(), tree.ItemAt(3));
     EXPECT_EQ(tree.ItemAt(2)->LastChild(), tree.ItemAt(5));
@@ -42,12 +42,12 @@ TEST(MenuTree, AbsoluteIndexWalksParentsBeforeChildren) {
 TEST(MenuTree, AppendSiblingGoesToTheEndOfTheItemsOwnList) {
     MenuTree tree;
     BuildTree(tree, ExampleRows());
-    tree.AppendSibling(Find(tree, "Software"), {'L', "New", "", ""});
-    tree.AppendSibling(nullptr, {'L', "Top", "", ""});
-    tree.AppendSibling(Find(tree, "Contact"), {'L', "Second", "", ""});
+    tree.AppendSibling(Find(tree, "Software"), {MenuItemKind::Plain, "New", "", ""});
+    tree.AppendSibling(nullptr, {MenuItemKind::Plain, "Top", "", ""});
+    tree.AppendSibling(Find(tree, "Contact"), {MenuItemKind::Plain, "Second", "", ""});
     EXPECT_EQ(Find(tree, "New")->Parent(), Find(tree, "Products"));
     EXPECT_EQ(Find(tree, "Products")->LastChild(), Find(tree, "New"));
-    EXPECT_EQ(tree.Top(tree.TopCount() - 1)->Data().Caption, "Top");
+    EXPECT_EQ(tree.Top(tree.TopCount() - 1)->Data().caption, "Top");
     EXPECT_EQ(Find(tree, "Second")->Row(), 1u);
     EXPECT_EQ(tree.AbsoluteIndex(Find(tree, "Top")), tree.Count() - 1);
 }
@@ -64,8 +64,8 @@ TEST(MenuTree, MoveBeforeCarriesTheSubtreeToTheTargetsLevel) {
 
     // Forward within one list: it lands right before the target.
     tree.MoveBefore(Find(tree, "Software"), Find(tree, "About"));
-    EXPECT_EQ(tree.Top(3)->Data().Caption, "Software");
-    EXPECT_EQ(tree.Top(4)->Data().Caption, "About");
+    EXPECT_EQ(tree.Top(3)->Data().caption, "Software");
+    EXPECT_EQ(tree.Top(4)->Data().caption, "About");
     for (size_t i = 0; i < tree.TopCount(); ++i) EXPECT_EQ(tree.Top(i)->Row(), i);
 }
 
@@ -115,7 +115,7 @@ public:
     }
     void BeforeReset() override { log += "reset;"; }
     void Log(const char* what, const MenuItem* parent, size_t row) {
-        log += std::string(what) + " " + (parent ? parent->Data().Caption : "top") + "@" +
+        log += std::string(what) + " " + (parent ? parent->Data().caption : "top") + "@" +
                std::to_string(row) + ";";
     }
     std::string log;
@@ -127,7 +127,7 @@ TEST(MenuTree, ObserverHearsEveryStructuralChangeWithRowsBeforeTheChange) {
     tree.SetObserver(&journal);
     BuildTree(tree, ExampleRows());
     journal.log.clear();
-    tree.AppendChild(Find(tree, "About"), {'L', "X", "", ""});
+    tree.AppendChild(Find(tree, "About"), {MenuItemKind::Plain, "X", "", ""});
     tree.MoveBefore(Find(tree, "About"), Find(tree, "Home"));
     tree.MoveBefore(Find(tree, "Hardware"), Find(tree, "Viewer"));
     tree.Delete(Find(tree, "Software"));

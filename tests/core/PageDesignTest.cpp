@@ -1,9 +1,7 @@
-#include "design/ColourSchemeList.h"
 #include "design/PageDesignSettings.h"
 
 #include "TestSupport.h"
 #include "platform/FileError.h"
-#include "platform/TextFile.h"
 #include "platform/TextLines.h"
 #include "project/PageDesign.h"
 #include "project/Workspace.h"
@@ -216,31 +214,6 @@ TEST_F(PageDesignTest, TheButtonChoiceFollowsTheSheetAndNoChoiceLeavesItAlone) {
     settings.button = "[none]";
     ApplyPageDesign(workspace, preview, settings);
     EXPECT_EQ(program.Read("system/stt.css"), kRules);
-}
-
-TEST(ShippedSchemes, EachHasTheFourRulesAButtonThatShipsAndTheRuntimesStyleLines) {
-    const std::string data = std::string(TAVEL_SOURCE_DIR) + "/data/";
-    ColourSchemeList schemes;
-    schemes.Fill(data + "Styles/Color");
-    ASSERT_GE(schemes.Entries().size(), 6u);
-    const TextLines runtime(ReadTextFile(data + "system/sys.js"));
-    for (const std::string& scheme : schemes.Entries()) {
-        const std::string sheet = ReadTextFile(data + "Styles/Color/" + scheme + ".css");
-        for (std::string_view selector : kRuleSelectors) {
-            EXPECT_NE(sheet.find(selector), std::string::npos) << scheme << ": " << selector;
-            EXPECT_NE(ReadStyleRule(sheet, selector).lineDraw, LineDraw::Unchanged) << scheme << ": " << selector;
-        }
-        const ButtonLineName button = ReadButtonLine(sheet);
-        ASSERT_TRUE(button.name) << scheme;
-        EXPECT_TRUE(std::filesystem::exists(data + "buttons/" + *button.name + ".jpg")) << scheme;
-        // Replacing the style lines keeps every line's variable.
-        const TextLines lines(ReadTextFile(data + "Styles/Color/" + scheme));
-        ASSERT_EQ(lines.Count(), 13u) << scheme;
-        for (size_t k = 1; k <= lines.Count(); ++k) {
-            const std::string& own = runtime.Line(kSchemeFirstLine + k - 1);
-            EXPECT_EQ(lines.Line(k).substr(0, lines.Line(k).find('=')), own.substr(0, own.find('='))) << scheme << " " << k;
-        }
-    }
 }
 
 }  // namespace

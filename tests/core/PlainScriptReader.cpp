@@ -13,8 +13,8 @@ struct Budget {
     ScriptReadResult result;
     size_t bytes = 0;
 
-    bool Take(const tNodeData& d) {
-        size_t more = d.Caption.size() + d.Hint.size() + d.Link.size();
+    bool Take(const MenuItemData& d) {
+        size_t more = d.caption.size() + d.hint.size() + d.link.size();
         if (result.items + 1 > limits.maxItems || bytes + more > limits.maxBytes) {
             result.truncated = true;
             return false;
@@ -25,13 +25,17 @@ struct Budget {
     }
 };
 
-tNodeData SubmenuRecord(std::string_view line) {
+MenuItemData SubmenuRecord(std::string_view line) {
     QuotedField f1 = NextQuotedField(line, 1);
     QuotedField f2 = NextQuotedField(line, f1.next);
     QuotedField f3 = NextQuotedField(line, f2.next);
     QuotedField f4 = NextQuotedField(line, f3.next);
     const std::string letter = FieldText(f1.text);
-    char kind = letter.empty() ? 'L' : letter[0];
+    // "M" a submenu, "S" a separator, anything else (or nothing) a plain item.
+    const char first = letter.empty() ? 'L' : letter[0];
+    const MenuItemKind kind = first == 'M'   ? MenuItemKind::Submenu
+                              : first == 'S' ? MenuItemKind::Separator
+                                             : MenuItemKind::Plain;
     return {kind, FieldText(f2.text), FieldText(f3.text), FieldText(f4.text)};
 }
 
@@ -49,22 +53,22 @@ ScriptReadResult PlainLoadTreeFromScript(std::string_view script, MenuTree& tree
         if (lines[i].find("theMenu") == std::string_view::npos) continue;
         QuotedField caption = NextQuotedField(lines[i], 1);
         QuotedField link = NextQuotedField(lines[i], caption.next);
-        tNodeData top{'M', FieldText(caption.text), "there is no hint here", FieldText(link.text)};
+        MenuItemData top{MenuItemKind::Submenu, FieldText(caption.text), "there is no hint here", FieldText(link.text)};
         if (!budget.Take(top)) break;
         tree.Select(lastTop = tree.AppendChild(nullptr, top));
-        if (top.Link.empty()) continue;
-        const std::string prefix = top.Link + "[";
+        if (top.link.empty()) continue;
+        const std::string prefix = top.link + "[";
         for (size_t j = i + 1; j < count && !budget.result.truncated; ++j) {
             if (lines[j].find(prefix) == std::string_view::npos) continue;
-            tNodeData record = SubmenuRecord(lines[j]);
+            MenuItemData record = SubmenuRecord(lines[j]);
             if (!budget.Take(record)) break;
             MenuItem* item = tree.AppendChild(tree.Selected(), record);
-            if (record.Kind != 'M' || record.Link.empty()) continue;
-            const std::string own = record.Link + "[";
+            if (record.kind != MenuItemKind::Submenu || record.link.empty()) continue;
+            const std::string own = record.link + "[";
             tree.Select(item);
             for (size_t k = j + 1; k < count; ++k) {
                 if (lines[k].find(own) == std::string_view::npos) continue;
-                tNodeData third = SubmenuRecord(lines[k]);
+                MenuItemData third = SubmenuRecord(lines[k]);
                 if (!budget.Take(third)) break;
                 tree.AppendChild(tree.Selected(), third);
             }

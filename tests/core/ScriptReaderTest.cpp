@@ -8,6 +8,8 @@
 namespace tavel {
 namespace {
 
+using enum MenuItemKind;
+
 using test::CrLf;
 using test::Row;
 using test::RowsOf;
@@ -41,16 +43,16 @@ TEST(ScriptReader, ReadsTheExampleBackWithTheKnownLosses) {
     const std::string hint = kTopLevelHint;
     EXPECT_EQ(Read(test::ExampleScript(), tree),
               (std::vector<Row>{
-                  {0, 'M', "Home", hint, "index.html"},
-                  {0, 'M', "Products", hint, "myMenu0"},
-                  {1, 'M', "Software", "Programs", "myMenu12"},
-                  {2, 'L', "Editor", "Text editor", "editor.html"},
-                  {2, 'L', "----------", "", ""},
-                  {2, 'L', "Viewer", "", "view.html"},
-                  {1, 'S', "----------", "", ""},
-                  {1, 'L', "Hardware", "Devices", "hard.html"},
-                  {0, 'M', "About", hint, "myMenu1"},
-                  {1, 'L', "Contact", "Write to us", "contact.html"},
+                  {0, Submenu, "Home", hint, "index.html"},
+                  {0, Submenu, "Products", hint, "myMenu0"},
+                  {1, Submenu, "Software", "Programs", "myMenu12"},
+                  {2, Plain, "Editor", "Text editor", "editor.html"},
+                  {2, Plain, "----------", "", ""},
+                  {2, Plain, "Viewer", "", "view.html"},
+                  {1, Separator, "----------", "", ""},
+                  {1, Plain, "Hardware", "Devices", "hard.html"},
+                  {0, Submenu, "About", hint, "myMenu1"},
+                  {1, Plain, "Contact", "Write to us", "contact.html"},
               }));
     EXPECT_EQ(tree.Selected(), tree.Top(2));
     EXPECT_EQ(WriteMenuScript(tree), test::ExampleScript());
@@ -77,11 +79,11 @@ TEST(ScriptReader, OnlyLaterLinesAreSearchedAndAttachedInLineOrder) {
                          R"(myMenu0[1] = new Array("L","Again","",""))",
                          R"(myMenu0[2] = new Array("L","Three fields",""))"}),
                    tree),
-              (std::vector<Row>{{0, 'M', "Top", kTopLevelHint, "myMenu0"},
-                                {1, 'L', "Five", "", ""},
-                                {1, 'L', "One", "", ""},
-                                {1, 'L', "Again", "", ""},
-                                {1, 'L', "Three fields", "", ""}}));
+              (std::vector<Row>{{0, Submenu, "Top", kTopLevelHint, "myMenu0"},
+                                {1, Plain, "Five", "", ""},
+                                {1, Plain, "One", "", ""},
+                                {1, Plain, "Again", "", ""},
+                                {1, Plain, "Three fields", "", ""}}));
 }
 
 TEST(ScriptReader, ACaptionHoldingTheMenuIsReadTwice) {
@@ -90,10 +92,10 @@ TEST(ScriptReader, ACaptionHoldingTheMenuIsReadTwice) {
                          R"(theMenu[0] = new Array("Top", "myMenu0");)",
                          R"(myMenu0[0] = new Array("L","theMenu fan","hint","fan.html");)"}),
                    tree),
-              (std::vector<Row>{{0, 'M', "Top", kTopLevelHint, "myMenu0"},
-                                {1, 'L', "theMenu fan", "hint", "fan.html"},
+              (std::vector<Row>{{0, Submenu, "Top", kTopLevelHint, "myMenu0"},
+                                {1, Plain, "theMenu fan", "hint", "fan.html"},
                                 // As a top-level entry its first two fields are "L" and the caption.
-                                {0, 'M', "L", kTopLevelHint, "theMenu fan"}}));
+                                {0, Submenu, "L", kTopLevelHint, "theMenu fan"}}));
 }
 
 TEST(ScriptReader, ThirdLevelIsReadOnlyBelowSubmenuItems) {
@@ -106,10 +108,10 @@ TEST(ScriptReader, ThirdLevelIsReadOnlyBelowSubmenuItems) {
                            R"(myMenu02[0] = new Array("M","Deep","","myMenu0");)"}),
                      tree);
     // "Deep" names myMenu0 but nothing below the third level is searched.
-    EXPECT_EQ(rows, (std::vector<Row>{{0, 'M', "Top", kTopLevelHint, "myMenu0"},
-                                      {1, 'L', "Plain", "", "myMenu01"},
-                                      {1, 'M', "Sub", "", "myMenu02"},
-                                      {2, 'M', "Deep", "", "myMenu0"}}));
+    EXPECT_EQ(rows, (std::vector<Row>{{0, Submenu, "Top", kTopLevelHint, "myMenu0"},
+                                      {1, Plain, "Plain", "", "myMenu01"},
+                                      {1, Submenu, "Sub", "", "myMenu02"},
+                                      {2, Submenu, "Deep", "", "myMenu0"}}));
 }
 
 TEST(ScriptReader, AnEmptyNameHasNoSubmenuAndAnEmptyKindIsPlain) {
@@ -122,10 +124,33 @@ TEST(ScriptReader, AnEmptyNameHasNoSubmenuAndAnEmptyKindIsPlain) {
                            R"(myMenu0[1] = new Array("","NoKind","","myMenu01"))",
                            R"(myMenu01[0] = new Array("L","Orphan","",""))"}),
                      tree);
-    EXPECT_EQ(rows, (std::vector<Row>{{0, 'M', "NoLink", kTopLevelHint, ""},
-                                      {0, 'M', "Top", kTopLevelHint, "myMenu0"},
-                                      {1, 'M', "Emptied", "", ""},
-                                      {1, 'L', "NoKind", "", "myMenu01"}}));
+    EXPECT_EQ(rows, (std::vector<Row>{{0, Submenu, "NoLink", kTopLevelHint, ""},
+                                      {0, Submenu, "Top", kTopLevelHint, "myMenu0"},
+                                      {1, Submenu, "Emptied", "", ""},
+                                      {1, Plain, "NoKind", "", "myMenu01"}}));
+}
+
+// "M" and "S" are the only letters with a kind of their own: any other is a
+// plain item, which opens no submenu and is written back as "L".
+TEST(ScriptReader, OnlyMAndSNameAKindAndAnyOtherLetterIsPlain) {
+    MenuTree tree;
+    auto rows = Read(CrLf({"var theMenu = new Array();",
+                           R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                           R"(myMenu0[0] = new Array("Sep","a","",""))",
+                           R"(myMenu0[1] = new Array("m","b","","myMenu01"))",
+                           R"(myMenu01[0] = new Array("L","Hidden","",""))",
+                           R"(myMenu0[2] = new Array("X","c","",""))"}),
+                     tree);
+    EXPECT_EQ(rows, (std::vector<Row>{{0, Submenu, "Top", kTopLevelHint, "myMenu0"},
+                                      {1, Separator, "a", "", ""},
+                                      {1, Plain, "b", "", "myMenu01"},
+                                      {1, Plain, "c", "", ""}}));
+    EXPECT_EQ(WriteMenuScript(tree), CrLf({"var theMenu = new Array();",
+                                           R"(theMenu[0] = new Array("Top", "myMenu0");)",
+                                           "var myMenu0 = new Array();",
+                                           R"(myMenu0[0] = new Array("S","a","","");)",
+                                           R"(myMenu0[1] = new Array("L","b","","myMenu01");)",
+                                           R"(myMenu0[2] = new Array("L","c","","");)"}));
 }
 
 TEST(ScriptReader, AHeaderBelowLineZeroIsATopLevelEntryWithoutChildren) {
@@ -133,8 +158,8 @@ TEST(ScriptReader, AHeaderBelowLineZeroIsATopLevelEntryWithoutChildren) {
     auto rows = Read(CrLf({"// made by hand", "var theMenu = new Array();",
                            R"(theMenu[0] = new Array("A", "a.html");)"}),
                      tree);
-    EXPECT_EQ(rows, (std::vector<Row>{{0, 'M', "", kTopLevelHint, ""},
-                                      {0, 'M', "A", kTopLevelHint, "a.html"}}));
+    EXPECT_EQ(rows, (std::vector<Row>{{0, Submenu, "", kTopLevelHint, ""},
+                                      {0, Submenu, "A", kTopLevelHint, "a.html"}}));
 }
 
 TEST(ScriptReader, LoneLineBreaksSplitLinesToo) {
@@ -169,26 +194,26 @@ TEST(ScriptReader, StopsAtItsLimitsAndSaysSo) {
 
 TEST(ScriptReader, QuotesAndBackslashesComeBackAsTyped) {
     MenuTree tree;
-    const std::vector<Row> rows{{0, 'M', R"(Say "hi")", "", ""},
-                                {1, 'M', R"(C:\new\)", R"(a "b" \ c)", ""},
-                                {2, 'L', R"(\")", R"(\\)", R"(dir\x.htm)"},
-                                {1, 'L', R"(")", "", R"(\)"},
-                                {0, 'M', R"(\)", "", R"(end\")"}};
+    const std::vector<Row> rows{{0, Submenu, R"(Say "hi")", "", ""},
+                                {1, Submenu, R"(C:\new\)", R"(a "b" \ c)", ""},
+                                {2, Plain, R"(\")", R"(\\)", R"(dir\x.htm)"},
+                                {1, Plain, R"(")", "", R"(\)"},
+                                {0, Submenu, R"(\)", "", R"(end\")"}};
     test::BuildTree(tree, rows);
     const std::string script = WriteMenuScript(tree);
     const std::string hint = kTopLevelHint;
-    EXPECT_EQ(Read(script, tree), (std::vector<Row>{{0, 'M', R"(Say "hi")", hint, "myMenu0"},
-                                                    {1, 'M', R"(C:\new\)", R"(a "b" \ c)", "myMenu01"},
-                                                    {2, 'L', R"(\")", R"(\\)", R"(dir\x.htm)"},
-                                                    {1, 'L', R"(")", "", R"(\)"},
-                                                    {0, 'M', R"(\)", hint, R"(end\")"}}));
+    EXPECT_EQ(Read(script, tree), (std::vector<Row>{{0, Submenu, R"(Say "hi")", hint, "myMenu0"},
+                                                    {1, Submenu, R"(C:\new\)", R"(a "b" \ c)", "myMenu01"},
+                                                    {2, Plain, R"(\")", R"(\\)", R"(dir\x.htm)"},
+                                                    {1, Plain, R"(")", "", R"(\)"},
+                                                    {0, Submenu, R"(\)", hint, R"(end\")"}}));
     EXPECT_EQ(WriteMenuScript(tree), script);
 }
 
 TEST(ScriptReader, UnescapedBackslashesOfOlderScriptsReadAsTyped) {
     MenuTree tree;
     EXPECT_EQ(Read(CrLf({"var theMenu = new Array();", R"(theMenu[0] = new Array("C:\new", "a\b.htm");)"}), tree),
-              (std::vector<Row>{{0, 'M', R"(C:\new)", kTopLevelHint, R"(a\b.htm)"}}));
+              (std::vector<Row>{{0, Submenu, R"(C:\new)", kTopLevelHint, R"(a\b.htm)"}}));
     EXPECT_EQ(WriteMenuScript(tree),
               CrLf({"var theMenu = new Array();", R"(theMenu[0] = new Array("C:\\new", "a\\b.htm");)"}));
 }
@@ -202,12 +227,12 @@ TEST(ScriptReader, ReadsTheRenamedThirdLevelArrayUnderItsOwnParent) {
     LoadTreeFromScript(script, read);
     ASSERT_EQ(read.Count(), written.Count());
     const MenuItem* sub = read.Top(1)->Child(0);
-    EXPECT_EQ(sub->Data().Link, "myMenu1_2");
+    EXPECT_EQ(sub->Data().link, "myMenu1_2");
     ASSERT_EQ(sub->ChildCount(), 1u);
-    EXPECT_EQ(sub->Child(0)->Data().Caption, "Leaf");
+    EXPECT_EQ(sub->Child(0)->Data().caption, "Leaf");
     const MenuItem* thirteenth = read.Top(13);
     ASSERT_EQ(thirteenth->ChildCount(), 1u);
-    EXPECT_EQ(thirteenth->Child(0)->Data().Caption, "Item13");
+    EXPECT_EQ(thirteenth->Child(0)->Data().caption, "Item13");
     EXPECT_EQ(WriteMenuScript(read), script);
 }
 

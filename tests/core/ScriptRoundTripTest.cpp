@@ -14,6 +14,8 @@
 namespace tavel {
 namespace {
 
+using enum MenuItemKind;
+
 using test::Row;
 
 class RandomMenus {
@@ -35,7 +37,10 @@ public:
         return words[Below(std::size(words))];
     }
     std::string Link() { return Chance(20) ? "" : Word() + ".html"; }
-    char Kind() { return "LLLMS"[Below(5)]; }
+    MenuItemKind Kind() {
+        static constexpr MenuItemKind kKinds[] = {Plain, Plain, Plain, Submenu, Separator};
+        return kKinds[Below(5)];
+    }
 
     // Up to three levels; sometimes wide enough that submenu numbers reach
     // the range where third-level names could collide.
@@ -106,23 +111,23 @@ std::vector<Row> ApplyKnownLosses(const std::vector<Row>& rows) {
     auto hasChildren = [&](size_t i) { return i + 1 < rows.size() && rows[i + 1].level > rows[i].level; };
     size_t submenus = 0;
     for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].level == 0 && rows[i].kind != 'S' && hasChildren(i)) ++submenus;
+        if (rows[i].level == 0 && rows[i].kind != Separator && hasChildren(i)) ++submenus;
 
     std::vector<Row> out;
     size_t t = 0;
     for (size_t i = 0; i < rows.size(); ++i) {
         Row row = rows[i];
-        if (row.level == 0 && row.kind == 'S') {
+        if (row.level == 0 && row.kind == Separator) {
             while (i + 1 < rows.size() && rows[i + 1].level > 0) ++i;
             continue;
         }
         if (row.level == 0) {
-            row.kind = 'M';
+            row.kind = Submenu;
             row.hint = kTopLevelHint;
             if (!out.empty()) ++t;
         }
-        if (row.level == 2) row.kind = 'L';
-        if (row.level == 1 && row.kind != 'M' && hasChildren(i)) {
+        if (row.level == 2) row.kind = Plain;
+        if (row.level == 1 && row.kind != Submenu && hasChildren(i)) {
             std::string joined = std::to_string(t) + std::to_string(i);
             bool renamed = t != 0 && std::stoull(joined) < submenus;
             row.link = "myMenu" + (renamed ? std::to_string(t) + "_" + std::to_string(i) : joined);

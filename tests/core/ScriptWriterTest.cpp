@@ -8,6 +8,8 @@
 namespace tavel {
 namespace {
 
+using enum MenuItemKind;
+
 using test::BuildTree;
 using test::CrLf;
 using test::Row;
@@ -27,12 +29,12 @@ TEST(ScriptWriter, WritesTheExampleMenuLineForLine) {
 TEST(ScriptWriter, EmptyTreesAndTopLevelSeparatorsGiveTheHeaderAlone) {
     const std::string header = "var theMenu = new Array();\r\n";
     EXPECT_EQ(ScriptOf({}), header);
-    EXPECT_EQ(ScriptOf({{0, 'S', "----------", "", ""}, {0, 'S', "----------", "", ""}}), header);
+    EXPECT_EQ(ScriptOf({{0, Separator, "----------", "", ""}, {0, Separator, "----------", "", ""}}), header);
     // A separator's subtree goes with it, and it takes neither T nor K.
-    EXPECT_EQ(ScriptOf({{0, 'S', "----------", "", ""},
-                        {1, 'L', "Hidden", "", "h.html"},
-                        {0, 'M', "Shown", "", ""},
-                        {1, 'L', "Child", "", "c.html"}}),
+    EXPECT_EQ(ScriptOf({{0, Separator, "----------", "", ""},
+                        {1, Plain, "Hidden", "", "h.html"},
+                        {0, Submenu, "Shown", "", ""},
+                        {1, Plain, "Child", "", "c.html"}}),
               CrLf({R"(var theMenu = new Array();)",
                     R"(theMenu[0] = new Array("Shown", "myMenu0");)",
                     R"(var myMenu0 = new Array();)",
@@ -40,13 +42,13 @@ TEST(ScriptWriter, EmptyTreesAndTopLevelSeparatorsGiveTheHeaderAlone) {
 }
 
 TEST(ScriptWriter, PresenceOfChildrenDecidesTheFormAndTheKindLetterIsWrittenAsHeld) {
-    EXPECT_EQ(ScriptOf({{0, 'M', "Top", "never written", "top.html"},
+    EXPECT_EQ(ScriptOf({{0, Submenu, "Top", "never written", "top.html"},
                         // "M" whose children were deleted: its own link.
-                        {1, 'M', "Emptied", "h", "own.html"},
+                        {1, Submenu, "Emptied", "h", "own.html"},
                         // Children under an "L" (after a move): the array name.
-                        {1, 'L', "Moved", "h2", "lost.html"},
-                        {2, 'S', "----------", "", ""},
-                        {2, 'M', "Deep", "x", "deep.html"}}),
+                        {1, Plain, "Moved", "h2", "lost.html"},
+                        {2, Separator, "----------", "", ""},
+                        {2, Submenu, "Deep", "x", "deep.html"}}),
               CrLf({R"(var theMenu = new Array();)",
                     R"(theMenu[0] = new Array("Top", "myMenu0");)",
                     R"(var myMenu0 = new Array();)",
@@ -60,13 +62,13 @@ TEST(ScriptWriter, PresenceOfChildrenDecidesTheFormAndTheKindLetterIsWrittenAsHe
 // A quote or backslash written raw would end the script's string early: the
 // script would not run and the page would show no menu at all.
 TEST(ScriptWriter, QuotesAndBackslashesAreEscapedAndNothingElse) {
-    EXPECT_EQ(ScriptOf({{0, 'L', R"(Say "hi" \ <b>)", "", R"(a\b".html)"}}),
+    EXPECT_EQ(ScriptOf({{0, Plain, R"(Say "hi" \ <b>)", "", R"(a\b".html)"}}),
               CrLf({R"(var theMenu = new Array();)",
                     R"(theMenu[0] = new Array("Say \"hi\" \\ <b>", "a\\b\".html");)"}));
-    EXPECT_EQ(ScriptOf({{0, 'M', "C:\\new", "", ""},
-                        {1, 'L', "\\", R"(")", R"(\\srv\"x\")"},
-                        {1, 'M', R"(""")", "", ""},
-                        {2, 'L', "<a href='x'>&amp;</a> ' ` ${x} </script>", "\t", "\\\""}}),
+    EXPECT_EQ(ScriptOf({{0, Submenu, "C:\\new", "", ""},
+                        {1, Plain, "\\", R"(")", R"(\\srv\"x\")"},
+                        {1, Submenu, R"(""")", "", ""},
+                        {2, Plain, "<a href='x'>&amp;</a> ' ` ${x} </script>", "\t", "\\\""}}),
               CrLf({R"(var theMenu = new Array();)",
                     R"(theMenu[0] = new Array("C:\\new", "myMenu0");)",
                     R"(var myMenu0 = new Array();)",
@@ -121,12 +123,12 @@ TEST(ScriptWriter, ThirdLevelRangeRunsFromFirstToLastChildByAbsoluteIndex) {
     // Only reachable by moving items in the model directly: an item below the
     // third level falls inside the range of its grandparent's children and is
     // written there; the last child's own children lie outside it.
-    EXPECT_EQ(ScriptOf({{0, 'M', "Top", "", ""},
-                        {1, 'M', "Second", "", ""},
-                        {2, 'M', "First", "", "f"},
-                        {3, 'L', "Fourth", "", "4"},
-                        {2, 'M', "Last", "", "l"},
-                        {3, 'L', "Beyond", "", "b"}}),
+    EXPECT_EQ(ScriptOf({{0, Submenu, "Top", "", ""},
+                        {1, Submenu, "Second", "", ""},
+                        {2, Submenu, "First", "", "f"},
+                        {3, Plain, "Fourth", "", "4"},
+                        {2, Submenu, "Last", "", "l"},
+                        {3, Plain, "Beyond", "", "b"}}),
               CrLf({R"(var theMenu = new Array();)",
                     R"(theMenu[0] = new Array("Top", "myMenu0");)",
                     R"(var myMenu0 = new Array();)",

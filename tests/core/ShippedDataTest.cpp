@@ -1,5 +1,10 @@
-// The template files shipped in data/system are what a new user meets
-// first: they must be what the program itself would write and read.
+// The files shipped in data/ are what a new user meets first: the templates
+// must be what the program itself would write and read, and every colour
+// scheme must fit the shipped runtime and name a button that ships.
+#include "design/ButtonLine.h"
+#include "design/ColourSchemeList.h"
+#include "design/PageDesignSettings.h"
+#include "design/StyleRules.h"
 #include "menu/MenuTree.h"
 #include "menu/ScriptReader.h"
 #include "menu/ScriptWriter.h"
@@ -7,6 +12,8 @@
 #include "platform/TextLines.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace tavel {
 namespace {
@@ -47,6 +54,31 @@ TEST(ShippedData, TheStyleSheetHoldsTheFourMenuRules) {
     EXPECT_LT(page.find("\"sys.js\""), page.find("\"temp.js\""));
     EXPECT_NE(page.find("onLoad=\"buildMenu('theMenu')\""), std::string::npos);
     EXPECT_NE(page.find("<div id=\"menuHolder\"></div>"), std::string::npos);
+}
+
+TEST(ShippedSchemes, EachHasTheFourRulesAButtonThatShipsAndTheRuntimesStyleLines) {
+    const std::string data = std::string(TAVEL_SOURCE_DIR) + "/data/";
+    ColourSchemeList schemes;
+    schemes.Fill(data + "Styles/Color");
+    ASSERT_GE(schemes.Entries().size(), 6u);
+    const TextLines runtime(ReadTextFile(data + "system/sys.js"));
+    for (const std::string& scheme : schemes.Entries()) {
+        const std::string sheet = ReadTextFile(data + "Styles/Color/" + scheme + ".css");
+        for (std::string_view selector : kRuleSelectors) {
+            EXPECT_NE(sheet.find(selector), std::string::npos) << scheme << ": " << selector;
+            EXPECT_NE(ReadStyleRule(sheet, selector).lineDraw, LineDraw::Unchanged) << scheme << ": " << selector;
+        }
+        const ButtonLineName button = ReadButtonLine(sheet);
+        ASSERT_TRUE(button.name) << scheme;
+        EXPECT_TRUE(std::filesystem::exists(data + "buttons/" + *button.name + ".jpg")) << scheme;
+        // Replacing the style lines keeps every line's variable.
+        const TextLines lines(ReadTextFile(data + "Styles/Color/" + scheme));
+        ASSERT_EQ(lines.Count(), 13u) << scheme;
+        for (size_t k = 1; k <= lines.Count(); ++k) {
+            const std::string& own = runtime.Line(kSchemeFirstLine + k - 1);
+            EXPECT_EQ(lines.Line(k).substr(0, lines.Line(k).find('=')), own.substr(0, own.find('='))) << scheme << " " << k;
+        }
+    }
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "project/StartupLoad.h"
 
 #include "TestSupport.h"
-#include "menu/TreeReport.h"
-#include "project/ExternalPage.h"
 #include "project/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -77,28 +75,6 @@ TEST_F(StartupLoadTest, AMenuTooLargeToReadIsReportedWithWhatWasRead) {
     EXPECT_NE(result.failures[0].find("system/temp.js"), std::string::npos);
     EXPECT_NE(result.failures[0].find("1000000"), std::string::npos);
     EXPECT_EQ(workspace.Tree().Count(), 1'000'000u);
-}
-
-TEST(ExternalBrowserTarget, TemplatePathOrTheProjectsPageLocation) {
-    test::TempFolder program;
-    std::filesystem::create_directory(program.File("system"));
-    Workspace workspace(program.path());
-    EXPECT_EQ(ExternalBrowserTarget(workspace), program.File("system/index.htm"));
-    for (const char* folder : {"/menus/Shop", "/menus/Shop/"}) {
-        workspace.SetProject(folder, "Shop");
-        EXPECT_EQ(ExternalBrowserTarget(workspace), "file:\\\\\\/menus/Shop/index.htm");
-    }
-}
-
-TEST(TreeReport, ListsEveryCaptionFlatInWalkOrder) {
-    MenuTree tree;
-    EXPECT_TRUE(TreeReportLines(tree).empty());
-    test::BuildTree(tree, test::ExampleRows());
-    const auto lines = TreeReportLines(tree);
-    ASSERT_EQ(lines.size(), 11u);
-    EXPECT_EQ(lines[3], "Editor");
-    EXPECT_EQ(lines[4], "----------");
-    EXPECT_EQ(lines[8], "----------");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 
 namespace tavel::test {
 
+using enum MenuItemKind;
+
 void BuildTree(MenuTree& tree, const std::vector<Row>& rows) {
     std::vector<MenuItem*> parents;  // parents[l] is the last item seen at level l
     for (const Row& row : rows) {
@@ -18,7 +20,7 @@ void BuildTree(MenuTree& tree, const std::vector<Row>& rows) {
             throw std::invalid_argument("row level out of walk order: " + row.caption);
         parents.resize(static_cast<size_t>(row.level));
         MenuItem* parent = row.level == 0 ? nullptr : parents.back();
-        parents.push_back(tree.AppendChild(parent, tNodeData{row.kind, row.caption, row.hint, row.link}));
+        parents.push_back(tree.AppendChild(parent, MenuItemData{row.kind, row.caption, row.hint, row.link}));
     }
 }
 
@@ -26,8 +28,8 @@ std::vector<Row> RowsOf(const MenuTree& tree) {
     std::vector<Row> rows;
     for (size_t i = 0; i < tree.Count(); ++i) {
         const MenuItem* item = tree.ItemAt(i);
-        const tNodeData& d = item->Data();
-        rows.push_back({MenuTree::ItemLevel(item), d.Kind, d.Caption, d.Hint, d.Link});
+        const MenuItemData& d = item->Data();
+        rows.push_back({MenuTree::ItemLevel(item), d.kind, d.caption, d.hint, d.link});
     }
     return rows;
 }
@@ -38,23 +40,24 @@ bool operator==(const Row& a, const Row& b) {
 }
 
 void PrintTo(const Row& row, std::ostream* os) {
-    *os << "{" << row.level << " " << row.kind << " \"" << row.caption << "\" \"" << row.hint
-        << "\" \"" << row.link << "\"}";
+    static constexpr const char* kKinds[] = {"Plain", "Submenu", "Separator"};
+    *os << "{" << row.level << " " << kKinds[static_cast<int>(row.kind)] << " \"" << row.caption << "\" \""
+        << row.hint << "\" \"" << row.link << "\"}";
 }
 
 std::vector<Row> ExampleRows() {
     return {
-        {0, 'L', "Home", "Start page", "index.html"},
-        {0, 'M', "Products", "What we make", "products.html"},
-        {1, 'M', "Software", "Programs", "soft.html"},
-        {2, 'L', "Editor", "Text editor", "editor.html"},
-        {2, 'S', "----------", "", ""},
-        {2, 'L', "Viewer", "", "view.html"},
-        {1, 'S', "----------", "", ""},
-        {1, 'L', "Hardware", "Devices", "hard.html"},
-        {0, 'S', "----------", "", ""},
-        {0, 'M', "About", "", "about.html"},
-        {1, 'L', "Contact", "Write to us", "contact.html"},
+        {0, Plain, "Home", "Start page", "index.html"},
+        {0, Submenu, "Products", "What we make", "products.html"},
+        {1, Submenu, "Software", "Programs", "soft.html"},
+        {2, Plain, "Editor", "Text editor", "editor.html"},
+        {2, Separator, "----------", "", ""},
+        {2, Plain, "Viewer", "", "view.html"},
+        {1, Separator, "----------", "", ""},
+        {1, Plain, "Hardware", "Devices", "hard.html"},
+        {0, Separator, "----------", "", ""},
+        {0, Submenu, "About", "", "about.html"},
+        {1, Plain, "Contact", "Write to us", "contact.html"},
     };
 }
 
@@ -78,13 +81,13 @@ std::string ExampleScript() {
 }
 
 std::vector<Row> NameCollisionRows() {
-    std::vector<Row> rows = {{0, 'L', "Zero", "", "z.html"},
-                             {0, 'M', "One", "", ""},
-                             {1, 'M', "Sub", "", ""},
-                             {2, 'L', "Leaf", "", "leaf.html"}};
+    std::vector<Row> rows = {{0, Plain, "Zero", "", "z.html"},
+                             {0, Submenu, "One", "", ""},
+                             {1, Submenu, "Sub", "", ""},
+                             {2, Plain, "Leaf", "", "leaf.html"}};
     for (int t = 2; t <= 13; ++t) {
-        rows.push_back({0, 'M', "Top" + std::to_string(t), "", ""});
-        rows.push_back({1, 'L', "Item" + std::to_string(t), "", "i.html"});
+        rows.push_back({0, Submenu, "Top" + std::to_string(t), "", ""});
+        rows.push_back({1, Plain, "Item" + std::to_string(t), "", "i.html"});
     }
     return rows;
 }
@@ -129,7 +132,7 @@ std::string TempFolder::Read(const std::string& name) const {
 
 MenuItem* FindItem(const MenuTree& tree, const std::string& caption) {
     for (size_t i = 0; i < tree.Count(); ++i)
-        if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+        if (tree.ItemAt(i)->Data().caption == caption) return tree.ItemAt(i);
     return nullptr;
 }
 

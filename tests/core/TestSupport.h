@@ -13,7 +13,7 @@ namespace tavel::test {
 // One item of a tree given in walk order: its level and record.
 struct Row {
     int level;
-    char kind;
+    MenuItemKind kind;
     std::string caption;
     std::string hint;
     std::string link;

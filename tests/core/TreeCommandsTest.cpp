@@ -8,7 +8,10 @@
 namespace tavel {
 namespace {
 
+using enum MenuItemKind;
+
 using Refusal = TreeCommands::SubitemRefusal;
+using MoveRefusal = TreeCommands::MoveRefusal;
 
 class TreeCommandsTest : public ::testing::Test {
 protected:
@@ -41,14 +44,14 @@ TEST_F(TreeCommandsTest, AddItemOnAnEmptyTreeAsksForItsFirstSubitem) {
     ASSERT_NE(outcome.item, nullptr);
     EXPECT_TRUE(outcome.needsSubmenu);
     EXPECT_EQ(tree.Selected(), outcome.item);
-    EXPECT_EQ(outcome.item->Data(), (tNodeData{'L', "Caption", "Hint", "page.html"}));
+    EXPECT_EQ(outcome.item->Data(), (MenuItemData{Plain, "Caption", "Hint", "page.html"}));
     ExpectEdited();
 
     // The window goes on with Add subitem for the new item, which is allowed.
     EXPECT_EQ(commands.CheckAddSubitem(), Refusal::None);
     MenuItem* child = commands.AddSubitem({"Sub", "", ""});
     EXPECT_EQ(child->Parent(), outcome.item);
-    EXPECT_EQ(outcome.item->Data().Kind, 'M');
+    EXPECT_EQ(outcome.item->Data().kind, Submenu);
     EXPECT_EQ(tree.Selected(), outcome.item);
 }
 
@@ -83,14 +86,14 @@ TEST_F(TreeCommandsTest, AddSubitemIsRefusedWithoutSelectionAndBelowTheThirdLeve
         tree.Select(Find(caption));
         ASSERT_EQ(commands.CheckAddSubitem(), Refusal::None) << caption;
         commands.AddSubitem(texts);
-        EXPECT_EQ(Find(caption)->Data().Kind, 'M') << caption;
+        EXPECT_EQ(Find(caption)->Data().kind, Submenu) << caption;
     }
     MenuItem* separator = Find("Products")->Child(1);
-    ASSERT_EQ(separator->Data().Kind, 'S');
+    ASSERT_EQ(separator->Data().kind, Separator);
     tree.Select(separator);
     commands.AddSubitem(texts);
-    EXPECT_EQ(separator->Data().Kind, 'M');
-    EXPECT_EQ(separator->LastChild()->Data().Kind, 'L');
+    EXPECT_EQ(separator->Data().kind, Submenu);
+    EXPECT_EQ(separator->LastChild()->Data().kind, Plain);
     ExpectEdited();
 }
 
@@ -106,23 +109,23 @@ TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndMarksTheProjectEitherWay) {
     EXPECT_EQ(loaded.caption, "Viewer");
     EXPECT_EQ(loaded.link, "view.html");
     commands.FinishEdit(nullptr);  // Cancel
-    EXPECT_EQ(viewer->Data().Caption, "Viewer");
+    EXPECT_EQ(viewer->Data().caption, "Viewer");
     ExpectEdited();
 
     commands.FinishEdit(&texts);
-    EXPECT_EQ(viewer->Data(), (tNodeData{'L', "Caption", "Hint", "page.html"}));
+    EXPECT_EQ(viewer->Data(), (MenuItemData{Plain, "Caption", "Hint", "page.html"}));
 
     MenuItem* separator = Find("Products")->Child(1);
     tree.Select(separator);
     commands.FinishEdit(&texts);
-    EXPECT_EQ(separator->Data().Kind, 'S');
-    EXPECT_EQ(separator->Data().Caption, "Caption");
+    EXPECT_EQ(separator->Data().kind, Separator);
+    EXPECT_EQ(separator->Data().caption, "Caption");
 }
 
 TEST_F(TreeCommandsTest, SeparatorLandsAtTheEndOfTheSelectedItemsLevel) {
     commands.AddSeparator();
     ASSERT_EQ(tree.Count(), 1u);
-    EXPECT_EQ(tree.Top(0)->Data(), (tNodeData{'S', "----------", "", ""}));
+    EXPECT_EQ(tree.Top(0)->Data(), (MenuItemData{Separator, "----------", "", ""}));
     ExpectEdited();
 
     tree.Clear();
@@ -130,7 +133,7 @@ TEST_F(TreeCommandsTest, SeparatorLandsAtTheEndOfTheSelectedItemsLevel) {
     tree.Select(Find("Editor"));
     commands.AddSeparator();
     MenuItem* added = Find("Software")->LastChild();
-    EXPECT_EQ(added->Data().Kind, 'S');
+    EXPECT_EQ(added->Data().kind, Separator);
     EXPECT_EQ(MenuTree::ItemLevel(added), 2);
 }
 
@@ -143,7 +146,7 @@ TEST_F(TreeCommandsTest, DeleteTakesTheSubtreeAndLeavesTheParentsKind) {
     tree.Select(Find("Contact"));
     commands.DeleteSelected();
     EXPECT_FALSE(Find("About")->HasChildren());
-    EXPECT_EQ(Find("About")->Data().Kind, 'M');
+    EXPECT_EQ(Find("About")->Data().kind, Submenu);
     ExpectEdited();
 
     tree.Select(Find("Products"));
@@ -165,7 +168,7 @@ TEST_F(TreeCommandsTest, DropMovesBeforeTheTargetAndExpandsTheNewParent) {
 
 TEST_F(TreeCommandsTest, DropIsRefusedWhereTheMenuWouldGrowAFourthLevel) {
     LoadExample();
-    MenuItem* disk = tree.AppendChild(Find("Hardware"), {'L', "Disk", "", ""});
+    MenuItem* disk = tree.AppendChild(Find("Hardware"), {Plain, "Disk", "", ""});
     tree.Select(Find("Software"));  // a second-level item with children
     EXPECT_FALSE(commands.CanDropOn(disk));
     commands.DropOn(disk);
@@ -206,6 +209,23 @@ TEST_F(TreeCommandsTest, DropBelowTheLastItemOfAListPutsTheItemLastThere) {
     // Already last at the top: taken, and still last.
     commands.Drop(nullptr, true);
     EXPECT_EQ(tree.Top(tree.TopCount() - 1), Find("Home"));
+}
+
+TEST_F(TreeCommandsTest, KeyboardMovesRefuseAFourthLevelAndTheEdgesOfAList) {
+    LoadExample();
+    tree.Select(Find("Hardware"));
+    EXPECT_EQ(commands.Indent(), MoveRefusal::None);  // under the separator before it
+    EXPECT_EQ(Find("Hardware")->Parent()->Data().kind, Separator);
+    EXPECT_EQ(tree.Selected(), Find("Hardware"));
+
+    const size_t undoable = workspace.History().UndoCount();
+    tree.Select(Find("Viewer"));
+    EXPECT_EQ(commands.Indent(), MoveRefusal::TooDeep);
+    tree.Select(Find("Home"));
+    EXPECT_EQ(commands.MoveUp(), MoveRefusal::NoPlace);
+    tree.Select(nullptr);
+    EXPECT_EQ(commands.MoveUp(), MoveRefusal::NothingSelected);
+    EXPECT_EQ(workspace.History().UndoCount(), undoable);
 }
 
 TEST_F(TreeCommandsTest, AddSubitemOpensItsParentSoTheNewItemShows) {

@@ -112,7 +112,7 @@ std::string ExampleMenuScript() {
 
 MenuItem* FindItem(const MenuTree& tree, const std::string& caption) {
     for (size_t i = 0; i < tree.Count(); ++i)
-        if (tree.ItemAt(i)->Data().Caption == caption) return tree.ItemAt(i);
+        if (tree.ItemAt(i)->Data().caption == caption) return tree.ItemAt(i);
     return nullptr;
 }
 

@@ -2,7 +2,7 @@
 // would, with the modal questions answered by a script.
 #include "GuiFixture.h"
 #include "menu/MenuTree.h"
-#include "menu/TreeMessages.h"
+#include "project/TreeMessages.h"
 #include "ui/ItemDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/MenuTreeModel.h"
@@ -48,7 +48,7 @@ Answer AnswerItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
     };
 }
 
-std::string Caption(const MenuItem* item) { return item->Data().Caption; }
+std::string Caption(const MenuItem* item) { return item->Data().caption; }
 
 }  // namespace
 
@@ -98,7 +98,7 @@ private slots:
         f->services.dialogs.push_back(AnswerItemDialog({}, {"Child", "c", "c.html"}, true));
         Trigger("Action7");
         QCOMPARE(Tree().Count(), size_t{2});
-        QCOMPARE(Tree().Top(0)->Data().Kind, 'M');
+        QCOMPARE(Tree().Top(0)->Data().kind, MenuItemKind::Submenu);
         QCOMPARE(Caption(Tree().Top(0)->Child(0)), std::string("Child"));
     }
 
@@ -130,7 +130,7 @@ private slots:
         Tree().Select(Find("Viewer"));
         f->services.dialogs.push_back(AnswerItemDialog({"Viewer", "", "view.html"}, {"Reader", "Reads", "read.html"}, true));
         Trigger("Action9");
-        QCOMPARE(Find("Reader")->Data().Link, std::string("read.html"));
+        QCOMPARE(Find("Reader")->Data().link, std::string("read.html"));
         QCOMPARE(View()->currentIndex().data().toString(), QString("Reader"));
 
         f->mainWindow->Work().MarkSaved();
@@ -149,7 +149,7 @@ private slots:
         Tree().Select(Find("Editor"));
         Trigger("Action18");
         MenuItem* added = Find("Software")->LastChild();
-        QCOMPARE(added->Data().Kind, 'S');
+        QCOMPARE(added->Data().kind, MenuItemKind::Separator);
         QCOMPARE(Caption(added), std::string("----------"));
 
         Tree().Select(Find("Products"));

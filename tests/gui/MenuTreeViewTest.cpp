@@ -77,7 +77,7 @@ private slots:
         QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
 
         // A blank caption still gives the row something to see and click.
-        tree.SetData(Find("Products"), {'M', "  ", "", ""});
+        tree.SetData(Find("Products"), {MenuItemKind::Submenu, "  ", "", ""});
         QCOMPARE(model->index(1, 0).data().toString(), QString("(no caption)"));
         QVERIFY(model->index(1, 0).data(Qt::FontRole).value<QFont>().italic());
     }

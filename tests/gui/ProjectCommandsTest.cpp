@@ -207,7 +207,7 @@ private slots:
         Work().Tree().Select(cafe);
         f->services.dialogs.push_back([](QDialog&) { return true; });
         Trigger("Action9");
-        QCOMPARE(cafe->Data().Caption, std::string("Caf\xe9"));
+        QCOMPARE(cafe->Data().caption, std::string("Caf\xe9"));
         // A page in the same code page reads back into its tab.
         QCOMPARE(W().findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QString("<p>été</p>\n"));
     }

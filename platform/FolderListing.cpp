@@ -1,4 +1,4 @@
-#include "design/FolderListing.h"
+#include "platform/FolderListing.h"
 
 #include "platform/FileError.h"
 #include "platform/Paths.h"

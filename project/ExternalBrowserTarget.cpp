@@ -1,4 +1,4 @@
-#include "project/ExternalPage.h"
+#include "project/ExternalBrowserTarget.h"
 
 #include "platform/Paths.h"
 #include "project/ProgramFolder.h"

@@ -2,7 +2,8 @@
 
 namespace tavel::treemessage {
 
-// The tree commands' own words, shown as they stand.
+// What the window says for the tree commands' outcomes: TreeCommands decides
+// which is due, the window shows it in these words.
 inline constexpr const char* kNoUpperMenu = "No upper menu! To use menu add items!";
 inline constexpr const char* kEmptyItem = "Cann't add subitem to empty item!";
 inline constexpr const char* kTooDeep = "Cann't create more than 3-level menu!";

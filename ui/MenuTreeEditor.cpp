@@ -15,7 +15,6 @@
 #include <QStatusBar>
 
 namespace tavel {
-
 MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window)
     : workspace_(workspace), commands_(workspace), services_(services), runner_(runner), window_(window) {
     model_ = new MenuTreeModel(workspace_.Tree());
@@ -67,13 +66,14 @@ void MenuTreeEditor::OfferInPopup(std::initializer_list<QAction*> actions) {
     for (QAction* action : actions) popup_->addAction(action);
 }
 
-bool MenuTreeEditor::RunItemDialog() {
+bool MenuTreeEditor::RunItemDialog(bool menuBarTitle) {
     itemDialog_->SetEightBitScript(!IsUtf8(workspace_.Texts().script));
+    itemDialog_->SetMenuBarTitle(menuBarTitle);
     return services_.RunDialog(*itemDialog_);
 }
 
 void MenuTreeEditor::AddItem() {
-    if (!RunItemDialog()) return;
+    if (!RunItemDialog(commands_.AddsMenuBarTitle())) return;
     TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
     if (outcome.needsSubmenu) {
         runner_.PlainMessage(treemessage::kNoUpperMenu);
@@ -92,14 +92,14 @@ void MenuTreeEditor::AddSubitem() {
         case TreeCommands::SubitemRefusal::None:
             break;
     }
-    if (!RunItemDialog()) return;
+    if (!RunItemDialog(false)) return;
     commands_.AddSubitem(itemDialog_->Texts());
 }
 
 void MenuTreeEditor::EditItem() {
     if (!commands_.CanEdit()) return;
     itemDialog_->SetTexts(commands_.SelectedTexts());
-    if (RunItemDialog()) {
+    if (RunItemDialog(commands_.EditsMenuBarTitle())) {
         const ItemTexts texts = itemDialog_->Texts();
         commands_.FinishEdit(&texts);
     } else {

@@ -11,7 +11,7 @@ class ItemDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void offersItsFirstTextsAndFocusesOk() {
+    void offersItsFirstTextsAndStartsInTheCaption() {
         ItemDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("Edit Item"));
         QCOMPARE(dialog.CaptionEdit()->text(), QString("Item1"));
@@ -21,9 +21,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* ok = dialog.findChild<QPushButton*>("OKBtn");
         auto* cancel = dialog.findChild<QPushButton*>("CancelBtn");
-        QCOMPARE(QApplication::focusWidget(), ok);
-        // OK, Cancel, Caption, Hint, Link, and round again.
-        const QList<QWidget*> order = {cancel, dialog.CaptionEdit(), dialog.HintEdit(), dialog.LinkEdit(), ok};
+        // Typing replaces the caption; a space cannot press OK.
+        QCOMPARE(QApplication::focusWidget(), dialog.CaptionEdit());
+        QCOMPARE(dialog.CaptionEdit()->selectedText(), QString("Item1"));
+        QTest::keyClicks(QApplication::focusWidget(), "Gallery ");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.CaptionEdit()->text(), QString("Gallery "));
+        // Caption, Hint, Link, OK, Cancel, and round again.
+        const QList<QWidget*> order = {dialog.HintEdit(), dialog.LinkEdit(), ok, cancel, dialog.CaptionEdit()};
         for (QWidget* expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);
@@ -42,6 +47,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    // A menu-bar title has no hint: the field says so and cannot be typed
+    // in; the hint it held comes back for the next item that has one.
+    void aMenuBarTitlesHintIsDisabledAndKept() {
+        ItemDialog dialog;
+        dialog.SetMenuBarTitle(true);
+        QVERIFY(!dialog.HintEdit()->isEnabled());
+        QCOMPARE(dialog.HintEdit()->text(), QString());
+        QVERIFY(dialog.HintEdit()->placeholderText().contains("menu-bar title"));
+        QCOMPARE(dialog.Texts().hint, std::string("Hint about item1"));
+        dialog.SetTexts({"Products", "", "products.html"});
+        dialog.SetMenuBarTitle(false);
+        QVERIFY(dialog.HintEdit()->isEnabled());
+        QCOMPARE(dialog.HintEdit()->placeholderText(), QString());
+        QCOMPARE(dialog.HintEdit()->text(), QString());
     }
 
     void keepsItsTextsBetweenUses() {

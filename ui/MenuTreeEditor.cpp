@@ -15,6 +15,13 @@
 #include <QStatusBar>
 
 namespace tavel {
+namespace {
+
+// How long the status bar says why a move or a drop was refused.
+constexpr int kRefusalShownMs = 5000;
+
+}  // namespace
+
 MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window)
     : workspace_(workspace), commands_(workspace), services_(services), runner_(runner), window_(window) {
     model_ = new MenuTreeModel(workspace_.Tree());
@@ -39,6 +46,8 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
         else
             window_.statusBar()->showMessage(reason);
     });
+    connect(view_, &MenuTreeView::DropRefused, this,
+            [this](const QString& reason) { window_.statusBar()->showMessage(reason, kRefusalShownMs); });
 
     popup_ = new QMenu(&window);
     QAction* expandAll = popup_->addAction("Expand all", this, [this] { commands_.ExpandAll(); });
@@ -144,7 +153,7 @@ bool MenuTreeEditor::AcceptsDrop(const MenuItem* target, bool afterTarget, QStri
 
 void MenuTreeEditor::Move(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
     const QString why = RefusalText((commands_.*move)());
-    if (!why.isEmpty()) window_.statusBar()->showMessage(why, 5000);
+    if (!why.isEmpty()) window_.statusBar()->showMessage(why, kRefusalShownMs);
     // The tree keeps the keyboard, so moves can follow one another.
     view_->setFocus();
     ShowCurrentItem();

@@ -360,6 +360,10 @@ private slots:
         QCOMPARE(status->currentMessage(), QString("An item cannot move into itself"));
         QVERIFY(dragOver("Home"));
         QCOMPARE(status->currentMessage(), QString());
+        // Let go over its own child, the item stays and the reason stays shown.
+        QVERIFY(!test::DragTo(*View(), View()->visualRect(model->IndexOf(Find("Software"))).center(), true));
+        QCOMPARE(Find("Software")->Parent(), Find("Products"));
+        QCOMPARE(status->currentMessage(), QString("An item cannot move into itself"));
     }
 
     // Restored, the window stands at the top-left corner; start-up messages

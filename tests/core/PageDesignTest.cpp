@@ -216,5 +216,49 @@ TEST_F(PageDesignTest, TheButtonChoiceFollowsTheSheetAndNoChoiceLeavesItAlone) {
     EXPECT_EQ(program.Read("system/stt.css"), kRules);
 }
 
+// With no button chosen, the sheet OK leaves in a project folder still never
+// reaches outside the folder: a line that does is rewritten to the folder's
+// own copy of the picture it names, or dropped when that picture is not
+// shipped; a line that stays in the folder is left alone.
+TEST_F(PageDesignTest, AProjectFoldersSheetNeverPointsOutsideItWhateverTheChoice) {
+    workspace.ButtonStyles().Fill(program.File("buttons"));
+    const std::string own = "own picture";
+    const std::string bluePicture = program.Read("buttons/blue.jpg");
+    const std::string folderBlue = "table{ background-image: url(\"table_bgcolor.jpg\");}/*blue*/";
+    const struct {
+        const char* what;
+        std::optional<std::string> scheme;
+        std::string line;      // the project sheet's last line
+        std::string expected;  // the sheet's last line after OK
+        std::string picture;   // table_bgcolor.jpg after OK
+    } cases[] = {
+        {"scheme with a template line", "Dusk.csm", "table{ background-image: url(\"table_bgcolor.jpg\");}/*mine*/",
+         folderBlue, bluePicture},
+        {"template line, no scheme", std::nullopt, kBlue, folderBlue, bluePicture},
+        {"backslash path", std::nullopt, "table{ background-image: url(\"..\\buttons\\blue.jpg\");}/*blue*/", folderBlue,
+         bluePicture},
+        {"web address", std::nullopt, "table{ background-image: url(\"http:blue.jpg\");}/*blue*/", folderBlue, bluePicture},
+        {"picture not shipped", std::nullopt, "table{ background-image: url(\"../buttons/gone.jpg\");}/*gone*/", "}", own},
+        {"own picture in the folder", std::nullopt, "table{ background-image: url(\"table_bgcolor.jpg\");}/*mine*/",
+         "table{ background-image: url(\"table_bgcolor.jpg\");}/*mine*/", own},
+        {"plain file name beside the sheet", std::nullopt, "table{ background-image: url(\"blue.jpg\");}/*blue*/",
+         "table{ background-image: url(\"blue.jpg\");}/*blue*/", own},
+    };
+    program.Write("Styles/Color/Dusk.csm.css", "A.menu {}\r\n" + kBlue + "\r\n");
+    for (const auto& c : cases) {
+        test::TempFolder project;
+        project.Write("table_bgcolor.jpg", own);
+        workspace.SetProject(project.path(), "Shop");
+        workspace.Texts().styleSheet = kRules + c.line + "\r\n";
+        PageDesignSettings settings = Read();
+        settings.button.reset();  // nothing selected at OK
+        settings.scheme = c.scheme;
+        ApplyPageDesign(workspace, preview, settings);
+        const TextLines sheet(project.Read("stt.css"));
+        EXPECT_EQ(sheet.Line(sheet.Count()), c.expected) << c.what;
+        EXPECT_EQ(project.Read("table_bgcolor.jpg"), c.picture) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace tavel

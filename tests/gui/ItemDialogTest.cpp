@@ -49,22 +49,6 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
-    // A menu-bar title has no hint: the field says so and cannot be typed
-    // in; the hint it held comes back for the next item that has one.
-    void aMenuBarTitlesHintIsDisabledAndKept() {
-        ItemDialog dialog;
-        dialog.SetMenuBarTitle(true);
-        QVERIFY(!dialog.HintEdit()->isEnabled());
-        QCOMPARE(dialog.HintEdit()->text(), QString());
-        QVERIFY(dialog.HintEdit()->placeholderText().contains("menu-bar title"));
-        QCOMPARE(dialog.Texts().hint, std::string("Hint about item1"));
-        dialog.SetTexts({"Products", "", "products.html"});
-        dialog.SetMenuBarTitle(false);
-        QVERIFY(dialog.HintEdit()->isEnabled());
-        QCOMPARE(dialog.HintEdit()->placeholderText(), QString());
-        QCOMPARE(dialog.HintEdit()->text(), QString());
-    }
-
     void keepsItsTextsBetweenUses() {
         ItemDialog dialog;
         dialog.SetTexts({"Café", "", "a\"b.html"});

@@ -31,15 +31,16 @@ namespace {
 // checked after every test, so no expectation goes unchecked.
 QStringList offerMismatches;
 
-// What a disabled Hint field offers: a menu-bar title has no hint.
-const QString kNoHint = "<title: no hint>";
+// What a disabled Hint field offers: why a menu-bar title has no hint.
+const QString kNoHint = "[Not used: a menu-bar title shows no hint]";
 
 // An Edit Item answer: checks what the dialog offers, fills it, and closes
 // it with OK or Cancel.
 Answer AnswerItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
     return [=](QDialog& dialog) {
         auto& form = static_cast<ItemDialog&>(dialog);
-        const QString hint = form.HintEdit()->isEnabled() ? form.HintEdit()->text() : kNoHint;
+        const QString hint =
+            form.HintEdit()->isEnabled() ? form.HintEdit()->text() : "[" + form.HintEdit()->placeholderText() + "]";
         const QStringList offered = {form.CaptionEdit()->text(), hint, form.LinkEdit()->text()};
         if (!expectOffered.isEmpty() && offered != expectOffered)
             offerMismatches.push_back("offered " + offered.join(" / ") + ", expected " + expectOffered.join(" / "));
@@ -152,9 +153,6 @@ private slots:
         // A menu-bar title's hint is never written: its field says so.
         Tree().Select(Find("Products"));
         f->services.dialogs.push_back(AnswerItemDialog({"Products", kNoHint, "myMenu0"}, {}, false));
-        Trigger("Action9");
-        Tree().Select(Find("Software"));
-        f->services.dialogs.push_back(AnswerItemDialog({"Software", "Programs", "myMenu12"}, {}, false));
         Trigger("Action9");
     }
 

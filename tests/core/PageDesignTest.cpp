@@ -222,31 +222,27 @@ TEST_F(PageDesignTest, TheButtonChoiceFollowsTheSheetAndNoChoiceLeavesItAlone) {
 // shipped; a line that stays in the folder is left alone.
 TEST_F(PageDesignTest, AProjectFoldersSheetNeverPointsOutsideItWhateverTheChoice) {
     workspace.ButtonStyles().Fill(program.File("buttons"));
-    const std::string own = "own picture";
-    const std::string bluePicture = program.Read("buttons/blue.jpg");
-    const std::string folderBlue = "table{ background-image: url(\"table_bgcolor.jpg\");}/*blue*/";
-    const struct {
-        const char* what;
-        std::optional<std::string> scheme;
-        std::string line;      // the project sheet's last line
-        std::string expected;  // the sheet's last line after OK
-        std::string picture;   // table_bgcolor.jpg after OK
-    } cases[] = {
-        {"scheme with a template line", "Dusk.csm", "table{ background-image: url(\"table_bgcolor.jpg\");}/*mine*/",
-         folderBlue, bluePicture},
-        {"template line, no scheme", std::nullopt, kBlue, folderBlue, bluePicture},
-        {"backslash path", std::nullopt, "table{ background-image: url(\"..\\blue.jpg\");}/*blue*/", folderBlue, bluePicture},
-        {"web address", std::nullopt, "table{ background-image: url(\"http:blue.jpg\");}/*blue*/", folderBlue, bluePicture},
-        {"picture not shipped", std::nullopt, "table{ background-image: url(\"../buttons/gone.jpg\");}/*gone*/", "}", own},
-        {"own picture in the folder", std::nullopt, "table{ background-image: url(\"table_bgcolor.jpg\");}/*mine*/",
-         "table{ background-image: url(\"table_bgcolor.jpg\");}/*mine*/", own},
-        {"plain file name beside the sheet", std::nullopt, "table{ background-image: url(\"blue.jpg\");}/*blue*/",
-         "table{ background-image: url(\"blue.jpg\");}/*blue*/", own},
-    };
     program.Write("Styles/Color/Dusk.csm.css", "A.menu {}\r\n" + kBlue + "\r\n");
+    const auto line = [](const std::string& address, const std::string& name) {
+        return "table{ background-image: url(\"" + address + "\");}/*" + name + "*/";
+    };
+    enum Outcome { Copied, Dropped, Kept };
+    const struct {
+        std::optional<std::string> scheme;
+        std::string line;  // the project sheet's last line
+        Outcome outcome;
+    } cases[] = {
+        {"Dusk.csm", line("table_bgcolor.jpg", "mine"), Copied},  // the scheme's template line
+        {std::nullopt, kBlue, Copied},
+        {std::nullopt, line("..\\blue.jpg", "blue"), Copied},
+        {std::nullopt, line("http:blue.jpg", "blue"), Copied},
+        {std::nullopt, line("../buttons/gone.jpg", "gone"), Dropped},  // not shipped
+        {std::nullopt, line("table_bgcolor.jpg", "mine"), Kept},
+        {std::nullopt, line("blue.jpg", "blue"), Kept},  // a plain name lies beside the sheet
+    };
     for (const auto& c : cases) {
         test::TempFolder project;
-        project.Write("table_bgcolor.jpg", own);
+        project.Write("table_bgcolor.jpg", "own picture");
         workspace.SetProject(project.path(), "Shop");
         workspace.Texts().styleSheet = kRules + c.line + "\r\n";
         PageDesignSettings settings = Read();
@@ -254,8 +250,10 @@ TEST_F(PageDesignTest, AProjectFoldersSheetNeverPointsOutsideItWhateverTheChoice
         settings.scheme = c.scheme;
         ApplyPageDesign(workspace, preview, settings);
         const TextLines sheet(project.Read("stt.css"));
-        EXPECT_EQ(sheet.Line(sheet.Count()), c.expected) << c.what;
-        EXPECT_EQ(project.Read("table_bgcolor.jpg"), c.picture) << c.what;
+        const std::string expected = c.outcome == Copied ? line("table_bgcolor.jpg", "blue") : c.outcome == Kept ? c.line : "}";
+        EXPECT_EQ(sheet.Line(sheet.Count()), expected) << c.line;
+        EXPECT_EQ(project.Read("table_bgcolor.jpg"), c.outcome == Copied ? program.Read("buttons/blue.jpg") : "own picture")
+            << c.line;
     }
 }
 

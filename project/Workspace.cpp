@@ -14,6 +14,7 @@ Workspace::Workspace(std::string programFolder) : programFolder_(std::move(progr
 void Workspace::SetProject(std::string folder, std::string name) {
     projectFolder_ = std::move(folder);
     projectName_ = std::move(name);
+    if (projectListener_) projectListener_();
 }
 
 void Workspace::MarkModified() {

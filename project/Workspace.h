@@ -34,6 +34,9 @@ public:
     bool IsDefaultProject() const { return projectFolder_.empty(); }
     // An empty folder and name go back to the default project.
     void SetProject(std::string folder, std::string name);
+    // Told after every SetProject, so that a window showing the project's
+    // name follows it.
+    void SetProjectListener(std::function<void()> listener) { projectListener_ = std::move(listener); }
 
     // The tree has changes that no save has written.
     bool Modified() const { return modified_; }
@@ -111,6 +114,7 @@ private:
     Prompts* prompts_ = nullptr;
     ButtonStyleList buttonStyles_;
     std::function<void()> editStateListener_;
+    std::function<void()> projectListener_;
 };
 
 }  // namespace tavel

@@ -83,13 +83,18 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
     });
 }
 
-MainWindow::~MainWindow() { workspace_.SetEditStateListener(nullptr); }
+MainWindow::~MainWindow() {
+    workspace_.SetEditStateListener(nullptr);
+    workspace_.SetProjectListener(nullptr);
+}
 
 void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools) {
     treeEditor_->SetItemDialog(itemDialog);
     about_ = about;
     tools_ = tools;
-    if (tools_ != nullptr) tools_->SetHost(this);
+    if (tools_ == nullptr) return;
+    tools_->SetHost(this);
+    workspace_.SetProjectListener([this] { tools_->FollowProject(); });
 }
 
 void MainWindow::SetSaveDialog(ProjectSaveDialog* saveDialog) { files_->SetSaveDialog(saveDialog); }

@@ -15,6 +15,12 @@
 #include <QStatusBar>
 
 namespace tavel {
+namespace {
+
+// How long the status bar says why a move or a drop was refused.
+constexpr int kRefusalShownMs = 5000;
+
+}  // namespace
 
 MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window)
     : workspace_(workspace), commands_(workspace), services_(services), runner_(runner), window_(window) {
@@ -40,6 +46,8 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
         else
             window_.statusBar()->showMessage(reason);
     });
+    connect(view_, &MenuTreeView::DropRefused, this,
+            [this](const QString& reason) { window_.statusBar()->showMessage(reason, kRefusalShownMs); });
 
     popup_ = new QMenu(&window);
     QAction* expandAll = popup_->addAction("Expand all", this, [this] { commands_.ExpandAll(); });
@@ -67,13 +75,14 @@ void MenuTreeEditor::OfferInPopup(std::initializer_list<QAction*> actions) {
     for (QAction* action : actions) popup_->addAction(action);
 }
 
-bool MenuTreeEditor::RunItemDialog() {
+bool MenuTreeEditor::RunItemDialog(bool menuBarTitle) {
     itemDialog_->SetEightBitScript(!IsUtf8(workspace_.Texts().script));
+    itemDialog_->SetMenuBarTitle(menuBarTitle);
     return services_.RunDialog(*itemDialog_);
 }
 
 void MenuTreeEditor::AddItem() {
-    if (!RunItemDialog()) return;
+    if (!RunItemDialog(commands_.AddsMenuBarTitle())) return;
     TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
     if (outcome.needsSubmenu) {
         runner_.PlainMessage(treemessage::kNoUpperMenu);
@@ -92,14 +101,14 @@ void MenuTreeEditor::AddSubitem() {
         case TreeCommands::SubitemRefusal::None:
             break;
     }
-    if (!RunItemDialog()) return;
+    if (!RunItemDialog(false)) return;
     commands_.AddSubitem(itemDialog_->Texts());
 }
 
 void MenuTreeEditor::EditItem() {
     if (!commands_.CanEdit()) return;
     itemDialog_->SetTexts(commands_.SelectedTexts());
-    if (RunItemDialog()) {
+    if (RunItemDialog(commands_.EditsMenuBarTitle())) {
         const ItemTexts texts = itemDialog_->Texts();
         commands_.FinishEdit(&texts);
     } else {
@@ -144,7 +153,7 @@ bool MenuTreeEditor::AcceptsDrop(const MenuItem* target, bool afterTarget, QStri
 
 void MenuTreeEditor::Move(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
     const QString why = RefusalText((commands_.*move)());
-    if (!why.isEmpty()) window_.statusBar()->showMessage(why, 5000);
+    if (!why.isEmpty()) window_.statusBar()->showMessage(why, kRefusalShownMs);
     // The tree keeps the keyboard, so moves can follow one another.
     view_->setFocus();
     ShowCurrentItem();

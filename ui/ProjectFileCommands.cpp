@@ -75,6 +75,7 @@ bool ProjectFileCommands::SaveToProjectFolder() {
 
 bool ProjectFileCommands::RunSaveAs() {
     if (!services_.RunDialog(*saveDialog_)) return false;
+    saveDialog_->RememberChoice();
     const std::string name = Bytes(saveDialog_->ProjectName());
     const std::string folder = SaveAsFolder(Bytes(saveDialog_->CurrentFolder()), name);
     const std::vector<std::string> others = OtherProjectFiles(workspace_, folder);

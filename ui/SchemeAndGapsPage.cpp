@@ -46,8 +46,15 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
     links->addWidget(apply);
     links->addWidget(reset);
     links->addStretch();
+    chosenScheme_ = Hint(QString(), this);
+    chosenScheme_->setMinimumWidth(0);
+    chosenScheme_->setFixedWidth(schemeList_->width());
+    connect(schemeList_, &QListWidget::itemSelectionChanged, this, &SchemeAndGapsPage::ShowChosenScheme);
+    ShowChosenScheme();
+
     auto* schemes = new QVBoxLayout;
     schemes->addWidget(schemeList_);
+    schemes->addWidget(chosenScheme_);
     schemes->addLayout(links);
 
     leftUse_ = new QCheckBox("Use left gap");
@@ -74,6 +81,7 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
 
     SetFormNames({
         {schemeList_, "FLB2"},
+        {chosenScheme_, "ChosenScheme"},
         {apply, "Label5"},
         {reset, "Label6"},
         {schemeHint, "Label8"},
@@ -115,6 +123,12 @@ void SchemeAndGapsPage::Show(const PageDesignSettings& settings) {
 void SchemeAndGapsPage::ClearScheme() {
     schemeList_->clearSelection();
     schemeList_->setCurrentRow(-1);
+}
+
+void SchemeAndGapsPage::ShowChosenScheme() {
+    const QList<QListWidgetItem*> chosen = schemeList_->selectedItems();
+    chosenScheme_->setText(chosen.isEmpty() ? QString("No colour scheme chosen")
+                                            : chosen.first()->text() + ", applied with OK");
 }
 
 void SchemeAndGapsPage::ApplyLinkClicked() {

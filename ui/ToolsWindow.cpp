@@ -46,7 +46,9 @@ QLabel* BoldLabel(const QString& text) {
 
 }  // namespace
 
-ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+// A tool window of its parent stands above the parent alone; staying on top
+// of every window would cover the program's own dialogs and messages.
+ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowTitle("Program Tools");
     setModal(false);
 
@@ -161,9 +163,13 @@ QPushButton* ToolsWindow::Button(const QString& caption, void (ToolsWindow::*han
 }
 
 void ToolsWindow::showEvent(QShowEvent* event) {
+    FollowProject();
+    QDialog::showEvent(event);
+}
+
+void ToolsWindow::FollowProject() {
     // Until the user names the site, it is named after the open project.
     if (host_ != nullptr && !siteName_->isModified()) siteName_->setText(Shown(host_->Work().ProjectName()));
-    QDialog::showEvent(event);
 }
 
 void ToolsWindow::reject() { Cancel(); }

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
+#include <QSettings>
 
 static void InitResources() { Q_INIT_RESOURCE(icons); }
 
@@ -23,6 +24,10 @@ namespace tavel::test {
 
 GuiFixture::GuiFixture() {
     InitResources();
+    // What the windows keep across runs goes into this fixture's folder,
+    // never into the settings of the user running the tests.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder.path() + "/settings");
     QDir(folder.path()).mkdir("system");
     QDir(folder.path()).mkdir("buttons");
     QDir(folder.path()).mkpath("Styles/Color");

@@ -104,6 +104,13 @@ private slots:
         });
         Trigger("Action3");
         QCOMPARE(kept, QStringList({"Menu1", folders->path()}));
+
+        // And for the next run, which starts in the home folder once that
+        // folder is gone.
+        QCOMPARE(QStringList({ProjectSaveDialog().ProjectName(), ProjectSaveDialog().CurrentFolder()}), kept);
+        QVERIFY(QDir(folders->path()).removeRecursively());
+        QCOMPARE(QStringList({ProjectSaveDialog().ProjectName(), ProjectSaveDialog().CurrentFolder()}),
+                 QStringList({"Menu1", QDir::homePath()}));
     }
 
     void saveAsOverAnotherProjectAsksFirst() {

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 using namespace tavel;
 
@@ -59,8 +60,13 @@ private slots:
     }
 
     void fieldsFitAndAddTitlesEnablesTheFormat() {
+        f->mainWindow->show();
         ShowTools();
-        QVERIFY(Tools().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // A tool window of the main window stands above it alone: the
+        // program's dialogs and messages come above the tools.
+        QCOMPARE(Tools().windowType(), Qt::Tool);
+        QVERIFY(!Tools().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(Tools().windowHandle()->transientParent(), f->mainWindow->windowHandle());
         QVERIFY(!Tools().isModal());
         // The page is chosen among existing ones, from the user's home while
         // the default project is open.
@@ -93,6 +99,23 @@ private slots:
         QVERIFY(!Tools().isVisible());
         ShowTools();
         QCOMPARE(Control<QLineEdit>("Edit3")->text(), QString("Part"));
+    }
+
+    void theSiteNameFollowsTheOpenProjectUntilEdited() {
+        const auto open = [&](const QString& name) {
+            const QString folder = projects.path() + "/" + name;
+            QDir().mkpath(folder);
+            for (const char* file : {"temp.js", "index.htm", "stt.css", "sys.js"})
+                WriteFile(folder + "/" + file, "var theMenu = new Array();\r\n");
+            f->services.filesToOpen.push_back(folder + "/temp.js");
+            test::Child<QAction>(*f->mainWindow, "Action4")->trigger();
+        };
+        ShowTools();
+        open("Shop");
+        QCOMPARE(Control<QLineEdit>("Edit2")->text(), QString("Shop"));
+        QTest::keyClicks(Control<QLineEdit>("Edit2"), " site");
+        open("Garden");
+        QCOMPARE(Control<QLineEdit>("Edit2")->text(), QString("Shop site"));
     }
 
     void createOnTheDefaultProjectAsksForASave() {

@@ -10,6 +10,7 @@ add_library(tavel_ui STATIC
   ui/BrowserTab.cpp
   ui/ButtonStylePage.cpp
   ui/CommandRunner.cpp
+  ui/DataFolderLookup.cpp
   ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp

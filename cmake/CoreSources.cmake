@@ -20,6 +20,7 @@ set(TAVEL_CORE_SOURCES
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp
+  project/DataFolders.cpp
   project/EditHistory.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
@@ -30,6 +31,7 @@ set(TAVEL_CORE_SOURCES
   project/ExternalBrowserTarget.cpp
   project/StyleFile.cpp
   project/NewMenu.cpp
+  project/UserFolder.cpp
   tools/SitePages.cpp
   tools/CreateSite.cpp
   tools/PageIntegration.cpp

@@ -10,6 +10,7 @@ add_library(tavel_ui STATIC
   ui/BrowserTab.cpp
   ui/ButtonStylePage.cpp
   ui/CommandRunner.cpp
+  ui/DataFolderLookup.cpp
   ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
@@ -47,5 +48,4 @@ set_target_properties(tavel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_D
 if(TARGET tavel_data)
   add_dependencies(tavel tavel_data)
 endif()
-install(TARGETS tavel DESTINATION .)
-install(DIRECTORY data/ DESTINATION .)
+include(cmake/Package.cmake)

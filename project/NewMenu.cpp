@@ -18,7 +18,7 @@ namespace tavel {
 namespace {
 
 constexpr std::string_view kStyleFileExtension = ".tvs";
-// The folder both style folders sit in; it comes with the program.
+// The folder the user styles' folder sits in; a user folder lacks it at first.
 constexpr std::string_view kStylesFolder = "Styles";
 
 std::optional<std::string> ReadIfPresent(const std::string& path) {
@@ -33,15 +33,14 @@ void RemoveIfPresent(const std::string& path) {
 }
 
 std::string UserStylePath(const Workspace& workspace, const std::string& name, std::string_view extension) {
-    return workspace.ProgramPath(std::string(programpath::kUserStyles) + name + std::string(extension));
+    return workspace.UserPath(std::string(programpath::kUserStyles) + name + std::string(extension));
 }
 
 }  // namespace
 
 std::string StyleBasePath(const Workspace& workspace, const StyleChoice& style) {
-    const std::string_view folder =
-        style.origin == StyleOrigin::User ? programpath::kUserStyles : programpath::kProvidedStyles;
-    return workspace.ProgramPath(std::string(folder) + style.name);
+    if (style.origin == StyleOrigin::User) return workspace.UserPath(std::string(programpath::kUserStyles) + style.name);
+    return workspace.ProgramPath(std::string(programpath::kProvidedStyles) + style.name);
 }
 
 StyleFiles ReadStyleFiles(const Workspace& workspace, const StyleChoice& style) {
@@ -55,7 +54,7 @@ StyleFiles ReadStyleFiles(const Workspace& workspace, const StyleChoice& style) 
 
 std::vector<std::string> ListUserStyles(const Workspace& workspace) {
     std::vector<std::string> names;
-    const std::string folder = workspace.ProgramPath(programpath::kUserStyles);
+    const std::string folder = workspace.UserPath(programpath::kUserStyles);
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string file = entry.path().filename().string();
@@ -79,9 +78,9 @@ NewMenuPlan PrepareNewMenu(const Workspace& workspace, const std::string& direct
     NewMenuPlan plan;
     plan.folder = NewMenuFolder(directory, caption);
     plan.name = caption;
-    plan.texts.page = ReadTextFile(workspace.ProgramPath(programpath::kTemplatePage));
-    plan.texts.styleSheet = ReadTextFile(workspace.ProgramPath(programpath::kTemplateStyleSheet));
-    const std::string runtimePath = workspace.ProgramPath(programpath::kTemplateRuntime);
+    plan.texts.page = ReadTextFile(workspace.UserPath(programpath::kTemplatePage));
+    plan.texts.styleSheet = ReadTextFile(workspace.UserPath(programpath::kTemplateStyleSheet));
+    const std::string runtimePath = workspace.UserPath(programpath::kTemplateRuntime);
     plan.texts.runtime = ReadTextFile(runtimePath);
 
     const StyleFiles files = ReadStyleFiles(workspace, style);
@@ -89,8 +88,7 @@ NewMenuPlan PrepareNewMenu(const Workspace& workspace, const std::string& direct
     ApplyStyle(files, plan.texts.styleSheet, plan.texts.runtime);
 
     for (std::string_view file : {projectfile::kScript, projectfile::kPage, projectfile::kStyleSheet, projectfile::kRuntime}) {
-        const std::string path = plan.folder.empty() ? workspace.ProgramPath(std::string("system\\") + std::string(file))
-                                                     : JoinPath(plan.folder, file);
+        const std::string path = plan.folder.empty() ? workspace.TemplatePath(file) : JoinPath(plan.folder, file);
         if (FileExists(path)) plan.replacedFiles.push_back(path);
     }
     return plan;
@@ -99,7 +97,7 @@ NewMenuPlan PrepareNewMenu(const Workspace& workspace, const std::string& direct
 void CreateNewMenu(Workspace& workspace, Preview& preview, const NewMenuPlan& plan) {
     // The new project is written from a workspace of its own, whose tree is
     // empty; the open one is replaced only once every file is on disk.
-    Workspace fresh(workspace.ProgramFolder());
+    Workspace fresh(workspace.ProgramFolder(), workspace.UserFolder());
     fresh.SetProject(plan.folder, plan.name);
     fresh.Texts() = plan.texts;
     SaveProjectTexts(fresh, preview, plan.folder);
@@ -129,14 +127,14 @@ void RestyleProject(Workspace& workspace, Preview& preview, const StyleChoice& s
 
     std::string page = workspace.IsDefaultProject() ? std::string()
                                                     : JoinPath(workspace.ProjectFolder(), projectfile::kPage);
-    if (page.empty() || !FileExists(page)) page = workspace.ProgramPath(programpath::kTemplatePage);
+    if (page.empty() || !FileExists(page)) page = workspace.UserPath(programpath::kTemplatePage);
     preview.Navigate(FileLocation(page));
 }
 
 std::string SaveUserStyle(const Workspace& workspace, const std::string& name,
                           const std::vector<std::pair<std::string, std::string>>& entries, const StyleChoice* basis) {
-    CreateFolderIfMissing(workspace.ProgramPath(kStylesFolder));
-    CreateFolderIfMissing(workspace.ProgramPath(programpath::kUserStyles));
+    CreateFolderIfMissing(workspace.UserPath(kStylesFolder));
+    CreateFolderIfMissing(workspace.UserPath(programpath::kUserStyles));
     // A style made from another keeps that style's sheet, so its text
     // colours still suit the colours it took over.
     const bool sameStyle = basis != nullptr && basis->origin == StyleOrigin::User && basis->name == name;

@@ -32,8 +32,7 @@ std::string OpenProjectFolder(const Workspace& workspace) {
 
 void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string& folder) {
     const auto path = [&](std::string_view name) {
-        return folder.empty() ? workspace.ProgramPath(std::string("system\\") + std::string(name))
-                              : JoinPath(folder, name);
+        return folder.empty() ? workspace.TemplatePath(name) : JoinPath(folder, name);
     };
     // Asked before anything is written, so No leaves every file as it was.
     workspace.ConfirmScriptWrite(path(projectfile::kScript));

@@ -6,10 +6,10 @@
 
 namespace tavel {
 
-Workspace::Workspace(std::string programFolder) : programFolder_(std::move(programFolder)) {
-    if (programFolder_.empty() || !IsPathSeparator(programFolder_.back()))
-        programFolder_ += kPathSeparator;
-}
+Workspace::Workspace(std::string programFolder) : Workspace(programFolder, programFolder) {}
+
+Workspace::Workspace(std::string programFolder, std::string userFolder)
+    : programFolder_(WithFinalSeparator(std::move(programFolder))), userFolder_(WithFinalSeparator(std::move(userFolder))) {}
 
 void Workspace::SetProject(std::string folder, std::string name) {
     projectFolder_ = std::move(folder);
@@ -76,8 +76,14 @@ std::string Workspace::ProgramPath(std::string_view relative) const {
     return ResolveProgramPath(programFolder_, relative);
 }
 
+std::string Workspace::UserPath(std::string_view relative) const { return ResolveProgramPath(userFolder_, relative); }
+
+std::string Workspace::TemplatePath(std::string_view name) const {
+    return UserPath(std::string("system\\") + std::string(name));
+}
+
 std::string Workspace::ProjectFilePath(std::string_view name) const {
-    if (IsDefaultProject()) return ProgramPath(std::string("system\\") + std::string(name));
+    if (IsDefaultProject()) return TemplatePath(name);
     return JoinPath(projectFolder_, name);
 }
 

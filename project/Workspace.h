@@ -25,10 +25,18 @@ struct ProjectTexts {
 // open, the project's texts and its menu tree. The windows are views of it.
 class Workspace {
 public:
-    // `programFolder` ends with a separator (one is added when it does not).
+    // `programFolder` holds the shipped data and is only read; `userFolder`
+    // takes what the program writes of its own: the default project's texts
+    // and user styles. A portable run has one folder for both. Each ends
+    // with a separator (one is added when it does not).
     explicit Workspace(std::string programFolder);
+    Workspace(std::string programFolder, std::string userFolder);
 
     const std::string& ProgramFolder() const { return programFolder_; }
+    const std::string& UserFolder() const { return userFolder_; }
+    // Installed, the default project is the user's own copy of the shipped
+    // one; portable, it is the shipped one itself.
+    bool Portable() const { return programFolder_ == userFolder_; }
     const std::string& ProjectFolder() const { return projectFolder_; }
     const std::string& ProjectName() const { return projectName_; }
     bool IsDefaultProject() const { return projectFolder_.empty(); }
@@ -94,6 +102,10 @@ public:
 
     // A file below the program folder, from its fixed relative path.
     std::string ProgramPath(std::string_view relative) const;
+    // A file below the user's folder, from its fixed relative path.
+    std::string UserPath(std::string_view relative) const;
+    // One of the default project's files, in the user's template folder.
+    std::string TemplatePath(std::string_view name) const;
     // A project file (temp.js, index.htm, ...) of the open project, or of
     // the template folder for the default project.
     std::string ProjectFilePath(std::string_view name) const;
@@ -102,6 +114,7 @@ private:
     void EditStateChanged();
 
     std::string programFolder_;
+    std::string userFolder_;
     std::string projectFolder_;
     std::string projectName_;
     bool modified_ = false;

@@ -1,11 +1,13 @@
 #include "ui/MainWindow.h"
 
 #include "menu/TreeReport.h"
+#include "platform/FileError.h"
 #include "project/GenerateCode.h"
 #include "project/PageDesign.h"
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
+#include "project/UserFolder.h"
 #include "ui/AboutBox.h"
 #include "ui/BrowserTab.h"
 #include "ui/CommandRunner.h"
@@ -36,9 +38,9 @@
 
 namespace tavel {
 
-MainWindow::MainWindow(const std::string& programFolder, UiServices& services, QWidget* parent)
+MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget* parent)
     : QMainWindow(parent),
-      workspace_(programFolder),
+      workspace_(folders.shipped, folders.user),
       services_(services),
       runner_(std::make_unique<CommandRunner>(services, *this, [this] { texts_->Flush(); })) {
     setWindowTitle(QString::fromUtf8(kDefaultTitle.data(), kDefaultTitle.size()));
@@ -67,6 +69,8 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
 
     BuildActions();
     QToolBar* toolbar = BuildMenusAndToolbar();
+    // A portable run's template folder is the shipped one: nothing to restore.
+    ActionOf(Command::RestoreDefaultProject)->setEnabled(!workspace_.Portable());
     treeEditor_->OfferInPopup({ActionOf(Command::MoveUp), ActionOf(Command::MoveDown), ActionOf(Command::Indent),
                                ActionOf(Command::Outdent)});
     workspace_.SetEditStateListener([this] { ShowEditState(); });
@@ -135,8 +139,14 @@ QToolBar* MainWindow::BuildMenusAndToolbar() {
 }
 
 void MainWindow::LoadStartupProject() {
+    // A user folder that cannot be filled is told with the files it lacks.
+    try {
+        PrepareUserFolder(workspace_);
+    } catch (const FileError& error) {
+        startupFailures_.push_back(error.what());
+    }
     StartupLoadResult result = LoadDefaultProject(workspace_, browser_->Preview());
-    startupFailures_ = std::move(result.failures);
+    startupFailures_.insert(startupFailures_.end(), result.failures.begin(), result.failures.end());
     texts_->Refresh();
     pages_->setCurrentIndex(0);
 }
@@ -217,6 +227,8 @@ void MainWindow::Save() { files_->Save(); }
 void MainWindow::SaveAs() { files_->SaveAs(); }
 
 void MainWindow::Open() { files_->Open(); }
+
+void MainWindow::RestoreDefaultProject() { files_->RestoreDefaultProject(); }
 
 void MainWindow::NewMenu() { newMenu_->Run(); }
 

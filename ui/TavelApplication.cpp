@@ -17,7 +17,8 @@ TavelApplication::TavelApplication(int& argc, char** argv) : QApplication(argc, 
     InitResources();
     setApplicationName(kApplicationTitle);
     setApplicationVersion("2.1");
-    setDesktopFileName("tavel-builder");
+    // The desktop entry's name, so that docks and task bars match the window to it.
+    setDesktopFileName(TAVEL_APP_ID);
     setWindowIcon(QIcon(":/icons/tavel.svg"));
 }
 

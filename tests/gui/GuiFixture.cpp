@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 
+#include "project/DataFolders.h"
 #include "ui/ItemDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/AboutBox.h"
@@ -53,8 +54,10 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
     return file.readAll().toStdString();
 }
 
-MainWindow& GuiFixture::Start() {
-    mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
+MainWindow& GuiFixture::Start() { return StartOn({ProgramFolder().toStdString(), ProgramFolder().toStdString()}); }
+
+MainWindow& GuiFixture::StartOn(const DataFolders& folders) {
+    mainWindow = std::make_unique<MainWindow>(folders, services);
     newMenuDialog = new NewMenuDialog(mainWindow->Work(), services, mainWindow.get());
     styleMaster = new StyleMasterDialog(services, mainWindow.get());
     newMenuDialog->SetStyleMaster(styleMaster);

@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 #include "platform/FileError.h"
+#include "platform/StagedFile.h"
+#include "platform/TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,74 @@ TEST(AtomicFileBatchTest, NothingChangesUntilCommitWhichKeepsModesAndFollowsLink
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(folder.Read("twice.htm"), "second");
     EXPECT_EQ(EntriesIn(folder.path()), 3u);
+}
+
+// Without hard links (FAT) the old version is kept as a copy, and a failure
+// after it still puts every file back.
+TEST(AtomicFileBatchTest, AFileSystemWithoutLinksKeepsCopiesAndStillRollsBack) {
+    struct NoLinks : test::StepFailure {
+        using StepFailure::StepFailure;
+        int BeforeStep(FileStep step, const char* path) override {
+            const int error = StepFailure::BeforeStep(step, path);
+            return step == FileStep::Link ? EPERM : error;
+        }
+    };
+    test::TempFolder folder;
+    folder.Write("a.htm", "old a");
+    folder.Write("b.htm", "old b");
+    ::chmod(folder.File("a.htm").c_str(), 0640);
+    {
+        NoLinks links;
+        AtomicFileBatch batch;
+        batch.Add(folder.File("a.htm"), "new a");
+        batch.Add(folder.File("b.htm"), "new b");
+        batch.Commit();
+    }
+    EXPECT_EQ(folder.Read("a.htm") + folder.Read("b.htm"), "new anew b");
+    EXPECT_EQ(EntriesIn(folder.path()), 2u);
+
+    size_t lastRename = 0;
+    {
+        test::StepFailure counter;
+        AtomicFileBatch batch;
+        batch.Add(folder.File("a.htm"), "newer a");
+        batch.Add(folder.File("b.htm"), "newer b");
+        batch.Commit();
+        for (size_t i = 0; i < counter.steps.size(); ++i)
+            if (counter.steps[i].kind == FileStep::Rename) lastRename = i + 1;
+    }
+    NoLinks failure(lastRename, EIO);
+    AtomicFileBatch batch;
+    batch.Add(folder.File("a.htm"), "newest a");
+    batch.Add(folder.File("b.htm"), "newest b");
+    EXPECT_THROW(batch.Commit(), FileError);
+    EXPECT_EQ(folder.Read("a.htm") + folder.Read("b.htm"), "newer anewer b");
+    EXPECT_EQ(fs::status(folder.File("a.htm")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(EntriesIn(folder.path()), 2u);
+}
+
+// What a crash leaves beside the files goes with the next write into that
+// folder, unless another write is running there.
+TEST(AtomicFileBatchTest, LeftoversOfACrashGoWithTheNextWriteThatRunsAlone) {
+    test::TempFolder folder;
+    const std::vector<std::string> leftovers = {".a.htm.tavel-new-Ab12Cd", ".sys.js.tavel-old-xyZ789"};
+    {
+        AtomicFileBatch running;
+        running.Add(folder.File("a.htm"), "a");
+        for (const std::string& name : leftovers) folder.Write(name, "left");
+        folder.Write(".tavel-new-Ab12Cd", "a user's");
+        folder.Write(".a.htm.tavel-new-Ab12", "a user's");
+        for (const std::string& name : leftovers) EXPECT_TRUE(IsSideFileName(name)) << name;
+        AtomicFileBatch second;
+        second.Add(folder.File("b.htm"), "b");
+        second.Commit();
+        for (const std::string& name : leftovers) EXPECT_TRUE(fs::exists(folder.File(name))) << name;
+        running.Commit();
+    }
+    WriteTextFile(folder.File("c.htm"), "c");
+    for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(folder.File(name))) << name;
+    EXPECT_EQ(EntriesIn(folder.path()), 5u);
 }
 
 }  // namespace

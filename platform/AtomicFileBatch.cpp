@@ -40,8 +40,9 @@ int CopyAside(const std::string& target, const std::string& backup) {
     }
     struct stat st {};
     const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0600;
-    const int fd = filestep::Open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
+    const int fd = filestep::Open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
     if (fd < 0) return errno;
+    ::fchmod(fd, mode);  // exactly the old file's, whatever the umask
     std::string_view rest = bytes;
     while (!rest.empty()) {
         const ssize_t n = filestep::Write(fd, rest.data(), rest.size(), backup.c_str());

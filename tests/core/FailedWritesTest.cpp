@@ -28,20 +28,9 @@ namespace {
 namespace fs = std::filesystem;
 using Disk = std::map<std::string, std::string>;
 
-std::string Runtime() {
-    std::vector<std::string> lines(11, "// runtime");
-    for (int i = 1; i <= 13; ++i) lines.push_back("var s" + std::to_string(i) + " = 0;");
-    while (lines.size() < 46) lines.push_back("function f() {}");
-    lines.push_back("var gaps1 = \"\";");
-    lines.push_back("var gaps2 = \"\";");
-    return test::CrLf(lines);
-}
-
-std::string StyleFile(const std::string& caption) {
-    std::string text = "Caption = " + caption + "\r\n";
-    for (size_t i = 2; i <= kStyleFileLines; ++i) text += "Value = " + std::to_string(i) + "\r\n";
-    return text;
-}
+// Long enough for the style slots and the gap lines.
+const std::string kRuntime = test::CrLf(std::vector<std::string>(48, "var s = 0;"));
+const std::string kStyleFile = test::CrLf(std::vector<std::string>(kStyleFileLines, "Value = 1"));
 
 // A program folder with its templates, styles, schemes and a button, the
 // open project "Shop" with a tree edit not yet saved, and a page beside
@@ -60,16 +49,16 @@ struct World {
             {"program/system/temp.js", test::ExampleScript()},
             {"program/system/index.htm", "<html>template</html>\r\n"},
             {"program/system/stt.css", "A.menu { color : #000; }\r\n"},
-            {"program/system/sys.js", Runtime()},
+            {"program/system/sys.js", kRuntime},
             {"program/system/gaps.ini", "var decoration = 1;\r\n"},
             {"program/system/style.ini", "BODY { margin : 0; }\r\n"},
-            {"program/Styles/Provided/Hot summer.tvs", StyleFile("Hot summer")},
+            {"program/Styles/Provided/Hot summer.tvs", kStyleFile},
             {"program/Styles/Provided/Hot summer.css", "A.menu { color : #fff; }\r\n"},
-            {"program/Styles/Provided/Plain.tvs", StyleFile("Plain")},
+            {"program/Styles/Provided/Plain.tvs", kStyleFile},
             {"program/Styles/Color/Blue.csm", "var s1 = 9;\r\n"},
             {"program/Styles/Color/Blue.csm.css", "A.menu { color : #00f; }\r\n"},
             {"program/buttons/blue.jpg", "blue picture"},
-            {"program/Styles/User/Mine.tvs", StyleFile("Mine")},
+            {"program/Styles/User/Mine.tvs", kStyleFile},
             {"program/Styles/User/Mine.css", "A.menu { color : #0f0; }\r\n"},
             {"program/Styles/User/Mine.jpg", "mine picture"},
             {"projects/Shop/temp.js", "old script\r\n"},
@@ -83,7 +72,7 @@ struct World {
         for (const auto& [name, bytes] : files) root.Write(name, bytes);
 
         workspace.SetProject(root.File("projects/Shop"), "Shop");
-        workspace.Texts() = {"old script\r\n", "<html>page</html>\r\n", "A.menu { color : #000; }\r\n", Runtime()};
+        workspace.Texts() = {"old script\r\n", "<html>page</html>\r\n", "A.menu { color : #000; }\r\n", kRuntime};
         test::BuildTree(workspace.Tree(), test::ExampleRows());
         workspace.MarkSaved();
         EditHistory& history = workspace.History();

@@ -112,7 +112,6 @@ std::string ReplaceProjectQuestion(const std::string& folder, const std::vector<
 
 void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& buttons, const std::string& folder,
                    const std::string& name) {
-
     // Everything is prepared on copies; the workspace and the button list
     // change only once every file is written. Generate code is not run as
     // such: it would write temp.js into the project being left.

@@ -12,8 +12,8 @@ namespace tavel {
 namespace {
 
 constexpr size_t kSkippedNamed = 5;
-// Pages are put in place in groups, each with one flush to disk: waiting
-// for the disk once per page would make a large site take minutes.
+// Pages are put in place in groups, each flushed to disk as a whole:
+// waiting for the disk once per page would make a large site take minutes.
 constexpr size_t kPagesPerFlush = 1024;
 
 struct Leaf {

@@ -4,6 +4,7 @@ set(TAVEL_CORE_SOURCES
   platform/Paths.cpp
   platform/TextFile.cpp
   platform/TextLines.cpp
+  platform/FileSteps.cpp
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
   platform/FolderListing.cpp

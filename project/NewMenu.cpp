@@ -1,5 +1,6 @@
 #include "project/NewMenu.h"
 
+#include "platform/AtomicFileBatch.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -8,11 +9,8 @@
 #include "project/ProjectOperations.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <strings.h>
-#include <unistd.h>
 
 namespace tavel {
 namespace {
@@ -24,12 +22,6 @@ constexpr std::string_view kStylesFolder = "Styles";
 std::optional<std::string> ReadIfPresent(const std::string& path) {
     if (!FileExists(path)) return std::nullopt;
     return ReadTextFile(path);
-}
-
-void RemoveIfPresent(const std::string& path) {
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return;
-    const int error = errno;
-    throw FileError("Cannot delete file \"" + path + "\". " + std::strerror(error), path);
 }
 
 std::string UserStylePath(const Workspace& workspace, const std::string& name, std::string_view extension) {
@@ -133,20 +125,23 @@ void RestyleProject(Workspace& workspace, Preview& preview, const StyleChoice& s
 
 std::string SaveUserStyle(const Workspace& workspace, const std::string& name,
                           const std::vector<std::pair<std::string, std::string>>& entries, const StyleChoice* basis) {
-    CreateFolderIfMissing(workspace.UserPath(kStylesFolder));
-    CreateFolderIfMissing(workspace.UserPath(programpath::kUserStyles));
+    AtomicFileBatch batch;
+    batch.AddFolder(workspace.UserPath(kStylesFolder));
+    batch.AddFolder(workspace.UserPath(programpath::kUserStyles));
     // A style made from another keeps that style's sheet, so its text
     // colours still suit the colours it took over.
     const bool sameStyle = basis != nullptr && basis->origin == StyleOrigin::User && basis->name == name;
     if (basis != nullptr && !sameStyle) {
         const std::optional<std::string> sheet = ReadIfPresent(StyleBasePath(workspace, *basis) + ".css");
+        const std::string sheetPath = UserStylePath(workspace, name, ".css");
         if (sheet)
-            WriteTextFile(UserStylePath(workspace, name, ".css"), *sheet);
-        else
-            RemoveIfPresent(UserStylePath(workspace, name, ".css"));
+            batch.Add(sheetPath, *sheet);
+        else if (FileExists(sheetPath))
+            batch.Remove(sheetPath);
     }
     const std::string path = UserStylePath(workspace, name, kStyleFileExtension);
-    WriteTextFile(path, StyleFileText(entries));
+    batch.Add(path, StyleFileText(entries));
+    batch.Commit();
     return path;
 }
 
@@ -155,9 +150,10 @@ bool UserStyleExists(const Workspace& workspace, const std::string& name) {
 }
 
 void DeleteUserStyle(const Workspace& workspace, const std::string& name) {
-    RemoveIfPresent(UserStylePath(workspace, name, kStyleFileExtension));
-    RemoveIfPresent(UserStylePath(workspace, name, ".css"));
-    RemoveIfPresent(UserStylePath(workspace, name, ".jpg"));
+    AtomicFileBatch batch;
+    for (std::string_view extension : {kStyleFileExtension, std::string_view(".css"), std::string_view(".jpg")})
+        if (const std::string path = UserStylePath(workspace, name, extension); FileExists(path)) batch.Remove(path);
+    batch.Commit();
 }
 
 }  // namespace tavel

@@ -12,9 +12,9 @@ namespace tavel {
 
 void WriteStyleRule(Workspace& workspace, Preview& preview, std::string_view selector,
                     const StyleRuleSettings& settings) {
-    std::string& styleSheet = workspace.Texts().styleSheet;
-    styleSheet = StyleRuleText(styleSheet, selector, settings);
+    std::string styleSheet = StyleRuleText(workspace.Texts().styleSheet, selector, settings);
     WriteTextFile(workspace.ProjectFilePath(projectfile::kStyleSheet), styleSheet);
+    workspace.Texts().styleSheet = std::move(styleSheet);
     preview.Reload();
 }
 

@@ -69,7 +69,10 @@ void Workspace::RememberPartlyRead(std::string path, size_t itemsRead) {
 void Workspace::ConfirmScriptWrite(const std::string& path) {
     if (partlyReadPath_.empty() || path != partlyReadPath_) return;
     if (prompts_ == nullptr || !prompts_->ConfirmWriteOverPartlyRead(path, partlyReadItems_)) throw CommandDeclined();
-    partlyReadPath_.clear();
+}
+
+void Workspace::ScriptWritten(const std::string& path) {
+    if (path == partlyReadPath_) partlyReadPath_.clear();
 }
 
 std::string Workspace::ProgramPath(std::string_view relative) const {

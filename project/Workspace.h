@@ -79,9 +79,13 @@ public:
     const std::string& PartlyReadPath() const { return partlyReadPath_; }
     // Call before writing the tree's script to `path`. Writing over the file
     // the tree holds only part of asks through the prompts; No throws
-    // CommandDeclined (and asks again next time), Yes ends the question.
-    // Without prompts such a write is declined: nothing is lost unasked.
+    // CommandDeclined (and asks again next time). Without prompts such a
+    // write is declined: nothing is lost unasked.
     void ConfirmScriptWrite(const std::string& path);
+    // The tree's whole script is now in the file at `path`: when that is the
+    // file read only in part, the question ends. A write that failed asks
+    // again next time.
+    void ScriptWritten(const std::string& path);
     void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
 
     // Rebuilds the tree from the menu data script text, which was read from

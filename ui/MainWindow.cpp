@@ -248,8 +248,7 @@ void MainWindow::ShowHelp() { OpenOrSayWhyNot(services_, this, Shown(workspace_.
 void MainWindow::ShowAbout() { services_.RunDialog(*about_); }
 
 void MainWindow::GenerateCode() {
-    // The text is rebuilt before the file is written, so the memo shows it
-    // even when the write fails.
+    // The memo shows the script the file now holds.
     ProjectTextTabs::RefreshOnExit refresh(*texts_, {&ProjectTexts::script});
     tavel::GenerateCode(workspace_, browser_->Preview());
 }

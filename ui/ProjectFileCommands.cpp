@@ -69,7 +69,7 @@ bool ProjectFileCommands::AskToSaveChanges(const char* caption, QMessageBox::Ico
 }
 
 bool ProjectFileCommands::SaveToProjectFolder() {
-    // The script is generated anew even when a write then fails.
+    // A save that went through holds the script generated anew.
     ProjectTextTabs::RefreshOnExit refresh(texts_, {&ProjectTexts::script});
     return runner_.Attempt([this] { SaveProjectTexts(workspace_, preview_, workspace_.ProjectFolder()); });
 }

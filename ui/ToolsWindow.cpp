@@ -243,11 +243,11 @@ void ToolsWindow::CreateSite() {
             return !progress.wasCanceled();
         });
     });
-    // Digit names rewrite item links behind the undo history's back, even
-    // when the run then fails: an undo must not put the old links back
-    // under pages that now carry the new names.
-    if (!options.linkNames) host_->ClearHistory();
+    // A failed run leaves the tree as it was. A finished one may have given
+    // items digit names behind the undo history's back: an undo must not
+    // put the old links back under pages that now carry the new names.
     if (!report) return;
+    if (!options.linkNames) host_->ClearHistory();
     host_->ToolMessage(this, SiteReportMessage(*report));
     if (report->outcome == SiteReport::Outcome::Created) hide();
 }

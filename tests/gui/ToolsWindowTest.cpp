@@ -1,6 +1,7 @@
 // The Program Tools window: its fields, and Create and Integrate run from
 // its buttons on the main window's project.
 #include "GuiFixture.h"
+#include "project/TreeCommands.h"
 #include "project/Workspace.h"
 #include "ui/LocalText.h"
 #include "ui/MainWindow.h"
@@ -161,6 +162,27 @@ private slots:
         QVERIFY(Tools().isVisible());
         QVERIFY(ReadFile(page).contains("src=\"temp.js\"></script></head>"));
         QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
+    }
+
+    // Digit names drop the undo steps only once they are given: a failed run
+    // gives none.
+    void aFailedCreateKeepsTheUndoSteps() {
+        const QString folder = projects.path() + "/Failing";
+        Workspace& work = f->mainWindow->Work();
+        work.SetProject(folder.toStdString(), "Failing");
+        TreeCommands(work).AddSeparator();
+        QDir().mkpath(folder + "/tavelitem9.htm");
+        ShowTools();
+        Control<QCheckBox>("CheckBox2")->click();  // digit names
+        Click("Button3");
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY(Messages()[0].contains(folder + "/tavelitem9.htm"));
+        QVERIFY(work.History().CanUndo());
+        QVERIFY(Tools().isVisible());
+
+        QDir(folder).rmdir("tavelitem9.htm");
+        Click("Button3");
+        QVERIFY(!work.History().CanUndo());
     }
 };
 

@@ -6,6 +6,8 @@ set(CMAKE_AUTORCC ON)
 add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
+  ui/AccessibleComboBox.cpp
+  ui/AccessibleNames.cpp
   ui/ActionTable.cpp
   ui/BrowserTab.cpp
   ui/ButtonStylePage.cpp
@@ -27,6 +29,7 @@ add_library(tavel_ui STATIC
   ui/ProjectSaveDialog.cpp
   ui/ProjectTextTabs.cpp
   ui/SchemeAndGapsPage.cpp
+  ui/SiteProgressDialog.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
   ui/StylePicture.cpp

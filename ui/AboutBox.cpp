@@ -1,6 +1,7 @@
 #include "ui/AboutBox.h"
 
 #include "ui/AboutPicture.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
 #include "ui/FormNames.h"
@@ -69,6 +70,9 @@ AboutBox::AboutBox(UiServices& services, QWidget* parent) : QDialog(parent), ser
         {version, "Label4"},
         {makerAddress_, "Label7"},
         {ok, "OKButton"},
+    });
+    SetAccessibleNames({
+        {picture, "Picture of a drop-down menu"},
     });
 }
 

@@ -4,6 +4,7 @@
 #include "project/ExternalBrowserTarget.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
@@ -58,6 +59,10 @@ BrowserTab::BrowserTab(const Workspace& workspace, UiServices& services, Command
         {shown[2], "ToolButton3"},
         {shown[3], "ToolButton4"},
         {preview_, "Web"},
+    });
+    SetAccessibleNames({
+        {OverflowButton(*bar), "More browser commands"},
+        {preview_, "Preview"},
     });
 }
 

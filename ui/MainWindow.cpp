@@ -7,6 +7,7 @@
 #include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
 #include "ui/AboutBox.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BrowserTab.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
@@ -80,6 +81,9 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
         {splitter, "Splitter1"},
         {pages_, "PageControl1"},
         {statusBar(), "StatusBar1"},
+    });
+    SetAccessibleNames({
+        {OverflowButton(*toolbar), "More commands"},
     });
 }
 

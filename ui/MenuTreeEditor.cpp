@@ -2,6 +2,7 @@
 
 #include "project/TreeMessages.h"
 #include "project/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
 #include "ui/ItemDialog.h"
@@ -53,6 +54,9 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
         {popup_, "PopupMenu1"},
         {expandAll, "Expandall1"},
         {collapseAll, "Collapseall1"},
+    });
+    SetAccessibleNames({
+        {view_, "Menu tree"},
     });
 }
 

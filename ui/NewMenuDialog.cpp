@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
 #include "project/StyleFile.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
 #include "ui/FolderTreePicker.h"
@@ -143,6 +144,11 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
         {skinOnlyButton, "BitBtn5"},
         {createButton, "BitBtn1"},
         {closeButton, "BitBtn2"},
+    });
+    SetAccessibleNames({
+        {deleteStyleButton_, "Delete this user style"},
+        {stylePicture_, "Picture of the selected style"},
+        {folderTree_, "Folder tree"},
     });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/ProjectTextTabs.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
 
@@ -37,6 +38,12 @@ ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
         {page, "Memo2"},
         {styleSheet, "Memo3"},
         {runtime, "Memo4"},
+    });
+    SetAccessibleNames({
+        {script, "Database"},
+        {page, "index.htm"},
+        {styleSheet, "Style.css"},
+        {runtime, "sys.js"},
     });
 }
 

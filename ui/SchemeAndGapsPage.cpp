@@ -1,5 +1,6 @@
 #include "ui/SchemeAndGapsPage.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FormNames.h"
 #include "ui/LinkLabel.h"
@@ -82,6 +83,13 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
         {leftText_, "ComboBox2"},
         {rightUse_, "CheckBox2"},
         {rightText_, "ComboBox3"},
+    });
+    SetAccessibleNames({
+        {schemeList_, "Color scheme"},
+        {apply, "Apply", "Shows the name of the selected color scheme; OK applies it"},
+        {reset, "Default", "Clears the color scheme selection, so that OK applies none"},
+        {leftText_, "Left gap text"},
+        {rightText_, "Right gap text"},
     });
 }
 

@@ -1,6 +1,7 @@
 #include "ui/StyleMasterDialog.h"
 
 #include "project/StyleFile.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FixedDialog.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
@@ -63,6 +64,9 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
         {colourButton_, "ColourButton"},
         {buttons->button(QDialogButtonBox::Ok), "OKBtn"},
         {buttons->button(QDialogButtonBox::Cancel), "CancelBtn"},
+    });
+    SetAccessibleNames({
+        {list_, "Style entries"},
     });
 }
 

@@ -12,6 +12,7 @@ add_library(tavel_ui STATIC
   ui/BrowserTab.cpp
   ui/ButtonStylePage.cpp
   ui/CommandRunner.cpp
+  ui/FocusFrameStyle.cpp
   ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp

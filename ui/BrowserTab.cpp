@@ -41,6 +41,8 @@ BrowserTab::BrowserTab(const Workspace& workspace, UiServices& services, Command
         action->setToolTip(buttons[i].hint);
         action->setStatusTip(buttons[i].hint);
         shown[i] = bar->widgetForAction(action);
+        // These commands are on no menu and have no key: Tab reaches them.
+        shown[i]->setFocusPolicy(Qt::TabFocus);
         connect(action, &QAction::triggered, this,
                 [this, &runner, handler = buttons[i].handler] { runner.Run([this, handler] { (this->*handler)(); }); });
     }

@@ -228,7 +228,12 @@ void MainWindow::Exit() { close(); }
 
 void MainWindow::SeeCode() { texts_->ShowScript(); }
 
-void MainWindow::ToggleTools() { tools_->setVisible(!tools_->isVisible()); }
+void MainWindow::ToggleTools() {
+    tools_->setVisible(!tools_->isVisible());
+    // The keyboard goes with it: otherwise only the window manager would
+    // take a keyboard user there.
+    if (tools_->isVisible()) tools_->activateWindow();
+}
 
 void MainWindow::ShowHelp() { OpenOrSayWhyNot(services_, this, Shown(workspace_.ProgramPath(programpath::kHelp))); }
 

@@ -48,6 +48,16 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { popup_->popup(view_->viewport()->mapToGlobal(pos)); });
+    // Shift+F10 opens it from the keyboard as the Menu key does, at the
+    // selected item.
+    auto* popupKey = new QAction(view_);
+    popupKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    popupKey->setShortcutContext(Qt::WidgetShortcut);
+    view_->addAction(popupKey);
+    connect(popupKey, &QAction::triggered, this, [this] {
+        const QRect item = view_->visualRect(view_->currentIndex());
+        popup_->popup(view_->viewport()->mapToGlobal(item.isValid() ? item.bottomLeft() : QPoint(0, 0)));
+    });
 
     SetFormNames({
         {view_, "Tree"},

@@ -114,6 +114,8 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     connect(folderTree_, &FolderTreePicker::folderChosen, this, &NewMenuDialog::ChooseFolderFromTree);
     connect(folderTree_, &FolderTreePicker::closeRequested, this, &NewMenuDialog::CloseFolderTree);
     grid->addWidget(folderTree_, 7, 0, 1, 2);
+    // The tree opens above the buttons, and Tab reaches it there.
+    setTabOrder(folderButton, folderTree_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(styleMasterButton);

@@ -4,14 +4,48 @@
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tavel {
+namespace {
+
+constexpr const char* kLeavingHint = "Tab types a tab; Ctrl+Tab moves on to the next control, Ctrl+Shift+Tab back";
+
+// A project text. Tab types a tab, as in any code editor; Ctrl+Tab and
+// Ctrl+Shift+Tab leave the text, and the status bar says so whenever the
+// text takes the keyboard.
+class ProjectTextEdit : public QPlainTextEdit {
+public:
+    ProjectTextEdit() {
+        setStatusTip(kLeavingHint);
+        setAccessibleDescription(kLeavingHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        if ((modifiers & Qt::ControlModifier) && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
+            QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QPlainTextEdit::focusInEvent(event);
+        QStatusTipEvent tip(statusTip());
+        QCoreApplication::sendEvent(this, &tip);
+    }
+};
+
+}  // namespace
 
 ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
     : QObject(&pages), texts_(texts), pages_(pages) {
@@ -48,7 +82,7 @@ ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
 }
 
 QPlainTextEdit* ProjectTextTabs::AddEditor(Text text) {
-    auto* editor = new QPlainTextEdit;
+    QPlainTextEdit* editor = new ProjectTextEdit;
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const size_t index = editors_.size();

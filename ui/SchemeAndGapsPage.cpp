@@ -72,6 +72,9 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(schemes);
     layout->addLayout(right, 1);
+    // Tab goes as the page reads: the list, its links, the gaps row by row.
+    QWidget* const reading[] = {schemeList_, apply, reset, leftUse_, leftText_, rightUse_, rightText_};
+    for (size_t i = 1; i < std::size(reading); ++i) setTabOrder(reading[i - 1], reading[i]);
 
     SetFormNames({
         {schemeList_, "FLB2"},

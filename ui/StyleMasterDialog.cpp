@@ -27,6 +27,8 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The arrow keys move between the entries; Tab goes on to the buttons.
+    list_->setTabKeyNavigation(false);
     list_->setColumnWidth(0, 130);
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
     list_->setMinimumSize(340, list_->horizontalHeader()->sizeHint().height() +

@@ -26,8 +26,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
@@ -220,8 +220,11 @@ void MainWindow::Open() { files_->Open(); }
 void MainWindow::NewMenu() { newMenu_->Run(); }
 
 void MainWindow::PrintTreeReport() {
-    std::unique_ptr<QPrinter> printer = services_.DefaultPrinter();
-    PrintLines(*printer, treeEditor_->View().font(), TreeReportLines(workspace_.Tree()));
+    const QString folder = workspace_.IsDefaultProject() ? QDir::homePath() : Shown(workspace_.ProjectFolder());
+    const QString done =
+        PrintReport(services_, this, treeEditor_->View().font(), TreeReportLines(workspace_.Tree()), folder);
+    // Printing shows nothing on screen of its own: the status bar says what happened.
+    if (!done.isEmpty()) statusBar()->showMessage(done);
 }
 
 void MainWindow::Exit() { close(); }

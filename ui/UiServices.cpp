@@ -20,6 +20,7 @@ void DesktopServices::Message(QWidget* parent, const QString& caption, const QSt
                               QMessageBox::Icon icon) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     MakeFixedTitleBar(box);
+    WidenToTitle(box);
     box.exec();
 }
 
@@ -28,6 +29,7 @@ QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString&
                                                  QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, caption, text, buttons, parent);
     MakeFixedTitleBar(box);
+    WidenToTitle(box);
     // Enter takes the first button offered (Yes); Escape and the close box
     // the last (Cancel, or No where there is no Cancel).
     if (defaultButton != QMessageBox::NoButton)

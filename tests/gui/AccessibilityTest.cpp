@@ -3,6 +3,7 @@
 // name that says what it is, not what it currently holds, and no two
 // controls of one page may share a name.
 #include "GuiFixture.h"
+#include "ui/FixedDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/SiteProgressDialog.h"
 #include "ui/ToolsWindow.h"
@@ -196,6 +197,17 @@ private slots:
         const QStringList problems = WalkAndPrint(windows);
         QVERIFY2(problems.isEmpty(), qPrintable(QString("%1 controls a reader cannot name:\n").arg(problems.size()) +
                                                 problems.join("\n")));
+    }
+
+    // A message of one short word still shows its whole caption, with room
+    // for the title bar's icon and buttons.
+    void aShortMessageShowsItsWholeTitle() {
+        QMessageBox box(QMessageBox::NoIcon, "Tavel Builder", "Blue.csm", QMessageBox::Ok);
+        WidenToTitle(box);
+        box.show();
+        QFont bold = box.font();
+        bold.setBold(true);
+        QVERIFY(box.width() >= QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarControlsWidth);
     }
 };
 

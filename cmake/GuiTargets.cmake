@@ -6,11 +6,14 @@ set(CMAKE_AUTORCC ON)
 add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
+  ui/AccessibleComboBox.cpp
+  ui/AccessibleNames.cpp
   ui/ActionTable.cpp
   ui/BrowserTab.cpp
   ui/ButtonStylePage.cpp
   ui/CommandRunner.cpp
   ui/DataFolderLookup.cpp
+  ui/FocusFrameStyle.cpp
   ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
@@ -28,6 +31,7 @@ add_library(tavel_ui STATIC
   ui/ProjectSaveDialog.cpp
   ui/ProjectTextTabs.cpp
   ui/SchemeAndGapsPage.cpp
+  ui/SiteProgressDialog.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
   ui/StylePicture.cpp

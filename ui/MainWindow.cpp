@@ -9,6 +9,7 @@
 #include "project/StartupLoad.h"
 #include "project/UserFolder.h"
 #include "ui/AboutBox.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BrowserTab.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
@@ -27,8 +28,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
@@ -84,6 +85,9 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
         {splitter, "Splitter1"},
         {pages_, "PageControl1"},
         {statusBar(), "StatusBar1"},
+    });
+    SetAccessibleNames({
+        {OverflowButton(*toolbar), "More commands"},
     });
 }
 
@@ -233,15 +237,23 @@ void MainWindow::RestoreDefaultProject() { files_->RestoreDefaultProject(); }
 void MainWindow::NewMenu() { newMenu_->Run(); }
 
 void MainWindow::PrintTreeReport() {
-    std::unique_ptr<QPrinter> printer = services_.DefaultPrinter();
-    PrintLines(*printer, treeEditor_->View().font(), TreeReportLines(workspace_.Tree()));
+    const QString folder = workspace_.IsDefaultProject() ? QDir::homePath() : Shown(workspace_.ProjectFolder());
+    const QString done =
+        PrintReport(services_, this, treeEditor_->View().font(), TreeReportLines(workspace_.Tree()), folder);
+    // Printing shows nothing on screen of its own: the status bar says what happened.
+    if (!done.isEmpty()) statusBar()->showMessage(done);
 }
 
 void MainWindow::Exit() { close(); }
 
 void MainWindow::SeeCode() { texts_->ShowScript(); }
 
-void MainWindow::ToggleTools() { tools_->setVisible(!tools_->isVisible()); }
+void MainWindow::ToggleTools() {
+    tools_->setVisible(!tools_->isVisible());
+    // The keyboard goes with it: otherwise only the window manager would
+    // take a keyboard user there.
+    if (tools_->isVisible()) tools_->activateWindow();
+}
 
 void MainWindow::ShowHelp() { OpenOrSayWhyNot(services_, this, Shown(workspace_.ProgramPath(programpath::kHelp))); }
 

@@ -2,6 +2,7 @@
 
 #include "project/TreeMessages.h"
 #include "project/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
 #include "ui/ItemDialog.h"
@@ -55,12 +56,25 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { popup_->popup(view_->viewport()->mapToGlobal(pos)); });
+    // Shift+F10 opens it from the keyboard as the Menu key does, at the
+    // selected item.
+    auto* popupKey = new QAction(view_);
+    popupKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    popupKey->setShortcutContext(Qt::WidgetShortcut);
+    view_->addAction(popupKey);
+    connect(popupKey, &QAction::triggered, this, [this] {
+        const QRect item = view_->visualRect(view_->currentIndex());
+        popup_->popup(view_->viewport()->mapToGlobal(item.isValid() ? item.bottomLeft() : QPoint(0, 0)));
+    });
 
     SetFormNames({
         {view_, "Tree"},
         {popup_, "PopupMenu1"},
         {expandAll, "Expandall1"},
         {collapseAll, "Collapseall1"},
+    });
+    SetAccessibleNames({
+        {view_, "Menu tree"},
     });
 }
 

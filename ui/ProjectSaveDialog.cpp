@@ -1,6 +1,8 @@
 #include "ui/ProjectSaveDialog.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/FixedDialog.h"
+#include "ui/FolderNameModel.h"
 #include "ui/FormNames.h"
 
 #include <QComboBox>
@@ -37,7 +39,7 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folderLabel_->setWordWrap(true);
 
-    folders_ = new QFileSystemModel(this);
+    folders_ = new FolderNameModel(this);
     // The list shows one folder at a time: ".." is the way up a level.
     folders_->setFilter(QDir::AllDirs | QDir::NoDot);
     folders_->setReadOnly(true);
@@ -84,6 +86,9 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
         {folderList_, "dir"},
         {ok_, "OKBtn"},
         {buttons->button(QDialogButtonBox::Cancel), "CancelBtn"},
+    });
+    SetAccessibleNames({
+        {folderList_, "Folders"},
     });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/SchemeAndGapsPage.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FormNames.h"
 #include "ui/LinkLabel.h"
@@ -78,6 +79,9 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(schemes);
     layout->addLayout(right, 1);
+    // Tab goes as the page reads: the list, its links, the gaps row by row.
+    QWidget* const reading[] = {schemeList_, apply, reset, leftUse_, leftText_, rightUse_, rightText_};
+    for (size_t i = 1; i < std::size(reading); ++i) setTabOrder(reading[i - 1], reading[i]);
 
     SetFormNames({
         {schemeList_, "FLB2"},
@@ -90,6 +94,13 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
         {leftText_, "ComboBox2"},
         {rightUse_, "CheckBox2"},
         {rightText_, "ComboBox3"},
+    });
+    SetAccessibleNames({
+        {schemeList_, "Color scheme"},
+        {apply, "Apply", "Shows the name of the selected color scheme; OK applies it"},
+        {reset, "Default", "Clears the color scheme selection, so that OK applies none"},
+        {leftText_, "Left gap text"},
+        {rightText_, "Right gap text"},
     });
 }
 

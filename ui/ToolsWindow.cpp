@@ -3,9 +3,11 @@
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 #include "tools/PageIntegration.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
 #include "ui/MainWindow.h"
+#include "ui/SiteProgressDialog.h"
 #include "ui/UiServices.h"
 
 #include <QCheckBox>
@@ -20,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -31,9 +32,7 @@
 namespace tavel {
 namespace {
 
-// How long Create runs before its progress shows, and how often the window
-// is brought up to date while it runs.
-constexpr int kProgressDelayMs = 400;
+// How often the window is brought up to date while Create runs.
 constexpr qint64 kProgressStepMs = 40;
 
 QLabel* BoldLabel(const QString& text) {
@@ -152,6 +151,13 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
         {cancel, "BitBtn1"},
         {pageDialog_, "SaveDialog1"},
     });
+    SetAccessibleNames({
+        {pagePath_, "Page to integrate into"},
+        {choose, "Choose the page"},
+        {firstPart_, "Title format, first part"},
+        {separator_, "Title format, separator"},
+        {secondPart_, "Title format, second part"},
+    });
 }
 
 QPushButton* ToolsWindow::Button(const QString& caption, void (ToolsWindow::*handler)()) {
@@ -221,12 +227,7 @@ void ToolsWindow::CreateSite() {
 
     std::optional<SiteReport> report;
     host_->RunToolCommand(this, [&] {
-        QProgressDialog progress("Creating the site's pages...", "Cancel", 0, 0, this);
-        SetFormNames({{&progress, "SiteProgress"}});
-        progress.setWindowTitle("Create site");
-        progress.setWindowModality(Qt::ApplicationModal);
-        progress.setMinimumDuration(kProgressDelayMs);
-        progress.setAutoReset(false);
+        SiteProgressDialog progress(this);
         QElapsedTimer clock;
         clock.start();
         qint64 shown = -kProgressStepMs;

@@ -245,6 +245,7 @@ private slots:
         f->services.printerPdf = out.filePath("report.pdf");
         Trigger("Action5");
         QCOMPARE(f->services.messages.size(), size_t{0});
+        QCOMPARE(f->mainWindow->statusBar()->currentMessage(), "Printed 1 page on \"" + f->services.printerPdf + "\".");
         QPdfDocument pdf;
         QCOMPARE(pdf.load(f->services.printerPdf), QPdfDocument::Error::None);
         QString text;
@@ -259,12 +260,39 @@ private slots:
         }
     }
 
-    void printingWithoutAPrinterIsReportedAndChangesNothing() {
-        Start(test::ExampleMenuScript());
+    // Without a printer the report may go into a PDF file; the status bar
+    // says how many pages went where.
+    void withoutAPrinterTheReportCanBeSavedAsPdf() {
+        std::string script = "var theMenu = new Array();\r\n";
+        for (int i = 0; i < 200; ++i)
+            script += "theMenu[" + std::to_string(i) + "] = new Array(\"Item " + std::to_string(i) + "\", \"i.html\");\r\n";
+        Start(script);
+        QTemporaryDir out;
+        const QString file = out.filePath("report.pdf");
+
+        f->services.answers = {QMessageBox::No};
+        Trigger("Action5");
+        QVERIFY(f->services.questions.at(0).text.startsWith("There is no default printer."));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(f->mainWindow->statusBar()->currentMessage(), QString());
+
+        f->services.answers = {QMessageBox::Yes};
+        f->services.filesToSave = {file};
+        Trigger("Action5");
+        QCOMPARE(f->services.lastSaveSuggestion, QDir::home().filePath("Tree report.pdf"));
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(file), QPdfDocument::Error::None);
+        QVERIFY(pdf.pageCount() > 1);
+        QVERIFY(pdf.getAllText(pdf.pageCount() - 1).text().contains("Item 199"));
+        QCOMPARE(f->mainWindow->statusBar()->currentMessage(),
+                 QString("Saved the tree report (%1 pages) as \"%2\".").arg(pdf.pageCount()).arg(file));
+
+        // A file that cannot be written is named, as any failed write is.
+        f->services.answers = {QMessageBox::Yes};
+        f->services.filesToSave = {out.filePath("missing/report.pdf")};
         Trigger("Action5");
         QCOMPARE(f->services.messages.size(), size_t{1});
-        QCOMPARE(f->services.messages[0].icon, QMessageBox::Critical);
-        QVERIFY(f->services.messages[0].text.contains("printer"));
+        QVERIFY(f->services.messages[0].text.contains(out.filePath("missing/report.pdf")));
     }
 
     void aFailedWriteIsShownNamingTheFileAndTheProgramGoesOn() {

@@ -38,7 +38,7 @@ void ScriptedServices::Message(QWidget* parent, const QString& caption, const QS
 
 QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString& caption, const QString& text,
                                                   QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-                                                  QMessageBox::StandardButton defaultButton) {
+                                                  QMessageBox::StandardButton) {
     questions.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
     lastButtons = buttons;
     if (answers.empty()) {
@@ -50,7 +50,7 @@ QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString
     return answer;
 }
 
-QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter, const QString& folder) {
+QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter, const QString&) {
     lastOpenFilter = filter;
     if (filesToOpen.empty()) {
         ++unexpectedDialogs;

@@ -21,6 +21,7 @@ class AboutBox;
 class BrowserTab;
 class CommandRunner;
 class ItemDialog;
+class LinkCheckWindow;
 class MenuTreeEditor;
 class NewMenuCommand;
 class NewMenuDialog;
@@ -80,6 +81,7 @@ public:
     void MoveItemDown();
     void IndentItem();
     void OutdentItem();
+    void CheckLinks();
 
     // Forgets every tree edit Undo could take back: for a tree that was
     // opened, started anew or created. The Undo and Redo commands follow.
@@ -116,6 +118,7 @@ private:
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
     PageDesignDialog* pageDesign_ = nullptr;
+    LinkCheckWindow* linkCheck_ = nullptr;  // made when first asked for
 
     std::array<QAction*, kCommandCount> actions_{};
     std::unique_ptr<MenuTreeEditor> treeEditor_;

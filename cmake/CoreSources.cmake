@@ -4,6 +4,7 @@ set(TAVEL_CORE_SOURCES
   platform/Paths.cpp
   platform/TextFile.cpp
   platform/TextLines.cpp
+  platform/FileSteps.cpp
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
   platform/FolderListing.cpp
@@ -20,6 +21,7 @@ set(TAVEL_CORE_SOURCES
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp
+  project/DataFolders.cpp
   project/EditHistory.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
@@ -30,6 +32,7 @@ set(TAVEL_CORE_SOURCES
   project/ExternalBrowserTarget.cpp
   project/StyleFile.cpp
   project/NewMenu.cpp
+  project/UserFolder.cpp
   tools/SitePages.cpp
   tools/CreateSite.cpp
   tools/PageIntegration.cpp

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "project/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "tools/LinkCheckPlan.h"
 #include "ui/FormNames.h"
 #include "ui/LinkCheckModel.h"
@@ -59,7 +60,6 @@ LinkCheckWindow::LinkCheckWindow(Workspace& workspace, QTreeView& tree, std::uni
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(LinkCheckModel::PlaceColumn, 260);
     table_->setColumnWidth(LinkCheckModel::LinkColumn, 240);
-    table_->setAccessibleName("Link check results");
     note_ = new QLabel;
     copy_ = PlainButton("Copy report");
     close_ = PlainButton("Close");
@@ -91,6 +91,10 @@ LinkCheckWindow::LinkCheckWindow(Workspace& workspace, QTreeView& tree, std::uni
         {note_, "LinkNote"},
         {copy_, "CopyReport"},
         {close_, "CloseLinkCheck"},
+    });
+    SetAccessibleNames({
+        {progress_, "Links checked"},
+        {table_, "Link check results"},
     });
 }
 

@@ -36,5 +36,10 @@ set(TAVEL_CORE_SOURCES
   tools/SitePages.cpp
   tools/CreateSite.cpp
   tools/PageIntegration.cpp
+  tools/LinkClassification.cpp
+  tools/FileLinkCheck.cpp
+  tools/LinkCheckPlan.cpp
+  tools/RequestScheduler.cpp
+  tools/WebLinkCheck.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -1,5 +1,5 @@
 # The Qt shell: windows, dialogs, the preview, and the program itself.
-find_package(Qt6 REQUIRED COMPONENTS Widgets WebEngineWidgets PrintSupport Svg)
+find_package(Qt6 REQUIRED COMPONENTS Widgets WebEngineWidgets PrintSupport Svg Network)
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
@@ -18,12 +18,15 @@ add_library(tavel_ui STATIC
   ui/FormNames.cpp
   ui/ItemDialog.cpp
   ui/JpegPixmap.cpp
+  ui/LinkCheckModel.cpp
+  ui/LinkCheckWindow.cpp
   ui/LinkLabel.cpp
   ui/LocalText.cpp
   ui/MainWindow.cpp
   ui/MenuTreeEditor.cpp
   ui/MenuTreeModel.cpp
   ui/MenuTreeView.cpp
+  ui/NetworkLinkRequester.cpp
   ui/NewMenuCommand.cpp
   ui/NewMenuDialog.cpp
   ui/PageDesignDialog.cpp
@@ -43,7 +46,7 @@ add_library(tavel_ui STATIC
   ui/WebPreview.cpp
   ui/icons.qrc
 )
-target_link_libraries(tavel_ui PUBLIC tavel_core Qt6::Widgets Qt6::WebEngineWidgets Qt6::PrintSupport Qt6::Svg)
+target_link_libraries(tavel_ui PUBLIC tavel_core Qt6::Widgets Qt6::WebEngineWidgets Qt6::PrintSupport Qt6::Svg Qt6::Network)
 
 add_executable(tavel app/Tavel.cpp)
 target_link_libraries(tavel PRIVATE tavel_ui)

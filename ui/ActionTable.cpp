@@ -35,6 +35,8 @@ constexpr ActionSpec kActions[] = {
     {C::MoveDown, "MoveDown", "Menu", "Move do&wn", nullptr, "Move the selected item down", "Ctrl+Down", "move-down", &MainWindow::MoveItemDown},
     {C::Indent, "Indent", "Menu", "I&ndent", nullptr, "Make the selected item the last subitem of the item above it", "Ctrl+Right", "indent", &MainWindow::IndentItem},
     {C::Outdent, "Outdent", "Menu", "Ou&tdent", nullptr, "Move the selected item out of its submenu, after its parent", "Ctrl+Left", "outdent", &MainWindow::OutdentItem},
+    // Every item's link tried, in a window of its own.
+    {C::CheckLinks, "CheckLinks", "HTML", "Check &links", nullptr, "Check the link of every item", "Ctrl+L", "check-links", &MainWindow::CheckLinks},
 };
 
 constexpr LayoutEntry kFileMenu[] = {C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine, C::RestoreDefaultProject, kLine, C::Exit};
@@ -43,7 +45,7 @@ constexpr LayoutEntry kMenuMenu[] = {
     C::AddItem, C::AddSubitem, C::EditItem, C::Separator, C::Delete, kLine,
     C::MoveUp, C::MoveDown, C::Indent, C::Outdent,
 };
-constexpr LayoutEntry kHtmlMenu[] = {C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools};
+constexpr LayoutEntry kHtmlMenu[] = {C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools, C::CheckLinks};
 constexpr LayoutEntry kHelpMenu[] = {C::Help, kLine, C::About};
 
 constexpr MenuSpec kMenus[] = {
@@ -57,7 +59,7 @@ constexpr LayoutEntry kToolbar[] = {
     C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine,
     C::AddItem, C::AddSubitem, C::EditItem, C::Separator, C::Delete, kLine,
     C::Undo, C::Redo, kLine,
-    C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools, kLine,
+    C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools, C::CheckLinks, kLine,
     C::Help, C::About,
 };
 

@@ -13,7 +13,7 @@ class MainWindow;
 enum class Command {
     NewMenu, Save, SaveAs, Open, Print, RestoreDefaultProject, Exit,
     AddItem, AddSubitem, EditItem, Delete, Separator, Undo, Redo, MoveUp, MoveDown, Indent, Outdent,
-    GenerateCode, SeeCode, PageDesign, Tools, Help, About,  // About stays last: it gives the count
+    GenerateCode, SeeCode, PageDesign, Tools, CheckLinks, Help, About,  // About stays last: it gives the count
 };
 inline constexpr size_t kCommandCount = static_cast<size_t>(Command::About) + 1;
 

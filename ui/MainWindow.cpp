@@ -13,9 +13,11 @@
 #include "ui/BrowserTab.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
+#include "ui/LinkCheckWindow.h"
 #include "ui/LocalText.h"
 #include "ui/MenuTreeEditor.h"
 #include "ui/MenuTreeView.h"
+#include "ui/NetworkLinkRequester.h"
 #include "ui/NewMenuCommand.h"
 #include "ui/PageDesignDialog.h"
 #include "ui/ProjectFileCommands.h"
@@ -286,5 +288,11 @@ void MainWindow::MoveItemUp() { treeEditor_->MoveUp(); }
 void MainWindow::MoveItemDown() { treeEditor_->MoveDown(); }
 void MainWindow::IndentItem() { treeEditor_->Indent(); }
 void MainWindow::OutdentItem() { treeEditor_->Outdent(); }
+
+void MainWindow::CheckLinks() {
+    if (linkCheck_ == nullptr)
+        linkCheck_ = new LinkCheckWindow(workspace_, treeEditor_->View(), std::make_unique<NetworkLinkRequester>(), this);
+    linkCheck_->Start();
+}
 
 }  // namespace tavel

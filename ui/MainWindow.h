@@ -22,6 +22,7 @@ class AboutBox;
 class BrowserTab;
 class CommandRunner;
 class ItemDialog;
+class LinkCheckWindow;
 class MenuTreeEditor;
 class NewMenuCommand;
 class NewMenuDialog;
@@ -84,6 +85,7 @@ public:
     void MoveItemDown();
     void IndentItem();
     void OutdentItem();
+    void CheckLinks();
 
     // Forgets every tree edit Undo could take back: for a tree that was
     // opened, started anew or created. The Undo and Redo commands follow.
@@ -120,6 +122,7 @@ private:
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
     PageDesignDialog* pageDesign_ = nullptr;
+    LinkCheckWindow* linkCheck_ = nullptr;  // made when first asked for
 
     std::array<QAction*, kCommandCount> actions_{};
     std::unique_ptr<MenuTreeEditor> treeEditor_;

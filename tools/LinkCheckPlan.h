@@ -1,0 +1,43 @@
+#pragma once
+
+#include "tools/LinkClassification.h"
+#include "tools/LinkResult.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tavel {
+
+class MenuTree;
+
+// One item of the tree as the link check reports it.
+struct LinkCheckRow {
+    std::string place;  // the captions from the menu bar down, " > " between them
+    std::string link;
+    LinkResult result;
+};
+
+// Every item of the tree in walk order, with what could be settled at once
+// (files, links that are not checked), and the web addresses still to ask,
+// each once however many items share it.
+struct LinkCheckPlan {
+    std::vector<LinkCheckRow> rows;
+    std::vector<WebAddress> addresses;
+    std::vector<std::vector<size_t>> rowsOfAddress;  // parallel to `addresses`
+};
+
+// `folder` is the folder the project's page lies in, against which file
+// links are resolved. Reads the tree and the disk; changes nothing.
+LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder);
+
+// "42 links: 37 OK, 3 broken, 2 not checked": every kind that occurs, in
+// the order OK, warnings, broken, not checked. Rows still pending are
+// counted in the total only.
+std::string LinkCheckSummary(std::span<const LinkCheckRow> rows);
+
+// The rows as tab-separated text under a header row, one line each; a tab
+// or line break inside a field becomes a space.
+std::string LinkCheckReport(std::span<const LinkCheckRow> rows);
+
+}  // namespace tavel

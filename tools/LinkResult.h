@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace tavel {
+
+// What a link check found, by how much it needs the user: a link that works,
+// one that works but should be mended, one that fails, and one the check
+// does not try (with the reason in the text). Pending is a link whose answer
+// has not come yet.
+enum class LinkResultKind { Ok, Warning, Broken, NotChecked, Pending };
+
+struct LinkResult {
+    LinkResultKind kind = LinkResultKind::Pending;
+    std::string text;
+
+    bool operator==(const LinkResult&) const = default;
+};
+
+inline LinkResult LinkOk() { return {LinkResultKind::Ok, "OK"}; }
+inline LinkResult LinkPending() { return {LinkResultKind::Pending, "checking..."}; }
+inline LinkResult NotChecked(const std::string& reason) { return {LinkResultKind::NotChecked, "not checked: " + reason}; }
+
+}  // namespace tavel

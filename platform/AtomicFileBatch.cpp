@@ -63,6 +63,16 @@ bool LinksUnsupported(int error) {
     return error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS;
 }
 
+// A file the user made read-only is one they asked to keep: the folder's
+// rights alone would let a rename replace it, and the superuser's always
+// would, so the file's own write bits decide too.
+void RefuseReadOnly(const std::string& target, const std::string& path, const char* action) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    if ((st.st_mode & 0222) != 0 && ::access(target.c_str(), W_OK) == 0) return;
+    throw FileError(std::string("Cannot ") + action + " file \"" + path + "\". The file is read-only.", path);
+}
+
 }  // namespace
 
 AtomicFileBatch::~AtomicFileBatch() { Discard(); }
@@ -93,12 +103,15 @@ AtomicFileBatch::Folder& AtomicFileBatch::FolderOf(const std::string& target, co
 void AtomicFileBatch::Add(const std::string& path, std::string_view bytes) {
     // The folder first: taking it may clear leftovers, which the new file
     // must not be taken for.
-    FolderOf(ReplacedFile(path), path);
+    const std::string target = ReplacedFile(path);
+    RefuseReadOnly(target, path, "create");
+    FolderOf(target, path);
     StagedFile staged = StageFile(path, bytes);
     changes_.push_back({path, std::move(staged.target), std::move(staged.temp), {}, false});
 }
 
 void AtomicFileBatch::Remove(const std::string& path) {
+    RefuseReadOnly(path, path, "delete");
     FolderOf(path, path);
     // The name the file goes under until the batch has committed, taken now
     // so that it is free then.

@@ -44,6 +44,27 @@ TEST(AtomicFileBatchTest, NothingChangesUntilCommitWhichKeepsModesAndFollowsLink
     EXPECT_EQ(EntriesIn(folder.path()), 3u);
 }
 
+TEST(AtomicFileBatchTest, AReadOnlyFileIsNeitherReplacedNorRemoved) {
+    test::TempFolder folder;
+    folder.Write("kept.css", "old");
+    ::chmod(folder.File("kept.css").c_str(), 0444);
+    folder.Write("free.htm", "old");
+    for (const bool removing : {false, true}) {
+        AtomicFileBatch batch;
+        batch.Add(folder.File("free.htm"), "new");
+        try {
+            removing ? batch.Remove(folder.File("kept.css")) : batch.Add(folder.File("kept.css"), "new");
+            ADD_FAILURE() << "a read-only file was taken";
+        } catch (const FileError& error) {
+            EXPECT_NE(std::string(error.what()).find(folder.File("kept.css") + "\". The file is read-only."),
+                      std::string::npos);
+        }
+    }
+    EXPECT_EQ(folder.Read("kept.css"), "old");
+    EXPECT_EQ(folder.Read("free.htm"), "old");
+    EXPECT_EQ(EntriesIn(folder.path()), 2u);
+}
+
 // Without hard links (FAT) the old version is kept as a copy: the commit
 // goes through, and a failure after the first rename still puts it back.
 TEST(AtomicFileBatchTest, AFileSystemWithoutLinksKeepsCopiesAndStillRollsBack) {

@@ -1,5 +1,7 @@
 #include "ui/NewMenuCommand.h"
 
+#include <optional>
+
 #include "platform/Paths.h"
 #include "project/NewMenu.h"
 #include "project/Preview.h"
@@ -28,40 +30,42 @@ NewMenuCommand::NewMenuCommand(Workspace& workspace, Preview& preview, UiService
 void NewMenuCommand::Run() {
     if (!files_.ConfirmSaveChanges()) return;
     dialog_->ListUserStyles();
-    // No to the replace question is not the end of the command: the user
-    // goes back to the dialog, its fields as they were, to pick another name
-    // or folder. Only Close ends it.
-    std::optional<NewMenuPlan> plan;
-    while (!plan) {
-        if (!services_.RunDialog(*dialog_)) return;
+    // Neither No to the replace question nor a failed write ends the
+    // command: the user goes back to the dialog, its fields as they were, to
+    // pick another name or folder or to mend the cause. Only Close ends it.
+    while (services_.RunDialog(*dialog_)) {
         const StyleChoice style = dialog_->SelectedStyle();
-
         if (dialog_->Chosen() == NewMenuDialog::Choice::SkinOnly) {
-            RestyleProject(workspace_, preview_, style);
+            if (!runner_.Attempt([&] { RestyleProject(workspace_, preview_, style); })) continue;
             texts_.Refresh();
             runner_.PlainMessage("Style has been modified!");
             preview_.Reload();
             return;
         }
-
-        plan = PrepareNewMenu(workspace_, dialog_->Directory(), dialog_->MenuCaption(), style);
-        // A new menu starts empty: whatever menu the folder holds would be
-        // lost, so this asks as Save as does before replacing a project's files.
-        if (!plan->replacedFiles.empty()) {
-            const std::string folder = FolderOfPath(plan->replacedFiles.front());
-            std::vector<std::string> names;
-            for (const std::string& path : plan->replacedFiles) names.push_back(path.substr(FolderOfPath(path).size()));
-            if (services_.Ask(&window_, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, names)),
-                              QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-                plan.reset();
-        }
+        std::optional<NewMenuPlan> plan;
+        if (!runner_.Attempt([&] { plan = PrepareNewMenu(workspace_, dialog_->Directory(), dialog_->MenuCaption(), style); }))
+            continue;
+        if (!ConfirmReplacing(plan->replacedFiles)) continue;
+        if (!runner_.Attempt([&] { CreateNewMenu(workspace_, preview_, *plan); })) continue;
+        workspace_.ClearHistory();
+        files_.ShowProjectTitle();
+        texts_.Refresh();
+        runner_.PlainMessage("Menu was succesfully created!");
+        preview_.Reload();
+        return;
     }
-    CreateNewMenu(workspace_, preview_, *plan);
-    workspace_.ClearHistory();
-    files_.ShowProjectTitle();
-    texts_.Refresh();
-    runner_.PlainMessage("Menu was succesfully created!");
-    preview_.Reload();
+}
+
+// A new menu starts empty: whatever menu the folder holds would be lost, so
+// this asks as Save as does before replacing a project's files.
+bool NewMenuCommand::ConfirmReplacing(const std::vector<std::string>& replacedFiles) {
+    if (replacedFiles.empty()) return true;
+    const std::string folder = FolderOfPath(replacedFiles.front());
+    std::vector<std::string> names;
+    for (const std::string& path : replacedFiles) names.push_back(path.substr(FolderOfPath(path).size()));
+    return services_.Ask(&window_, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, names)),
+                         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace tavel

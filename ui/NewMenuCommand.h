@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 class QWidget;
 
 namespace tavel {
@@ -24,6 +27,8 @@ public:
     void Run();
 
 private:
+    bool ConfirmReplacing(const std::vector<std::string>& replacedFiles);
+
     Workspace& workspace_;
     Preview& preview_;
     UiServices& services_;

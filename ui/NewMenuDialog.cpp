@@ -236,14 +236,15 @@ void NewMenuDialog::MakeOwnStyle() {
         if (!editingItself && UserStyleExists(workspace_, name) &&
             services_.Ask(this, "Style Master",
                           "There is already a style named \"" + Shown(name) + "\". Do you want to replace it?",
-                          QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                          QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             continue;
         try {
             SaveUserStyle(workspace_, name, entries, basisHasFile ? &basis : nullptr);
         } catch (const std::exception& error) {
+            // Back to the Style Master with what was typed: the user may
+            // mend the cause (a full disk, a folder's rights) and try again.
             ShowError(error);
-            Select(lastStyle_);
-            return;
+            continue;
         }
         ListUserStyles();
         Select(styleList_->findText(Shown(name), Qt::MatchExactly | Qt::MatchCaseSensitive));
@@ -255,7 +256,7 @@ void NewMenuDialog::DeleteSelectedUserStyle() {
     const int index = styleList_->currentIndex();
     if (index < kFirstUserEntry) return;
     if (services_.Ask(this, "Delete File", "Do you really want to delete this file?", QMessageBox::Warning,
-                      QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
         DeleteUserStyle(workspace_, StyleAt(index).name);

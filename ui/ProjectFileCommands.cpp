@@ -82,7 +82,7 @@ bool ProjectFileCommands::RunSaveAs() {
     const std::vector<std::string> others = OtherProjectFiles(workspace_, folder);
     if (!others.empty() &&
         services_.Ask(&window_, kApplicationTitle, Shown(ReplaceProjectQuestion(folder, others)),
-                      QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                      QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return false;
     if (!runner_.Attempt([&] { SaveProjectAs(workspace_, preview_, workspace_.ButtonStyles(), folder, name); }))
         return false;

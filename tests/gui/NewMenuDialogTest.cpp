@@ -113,9 +113,31 @@ private slots:
         });
         NewMenu();
         QVERIFY(f->services.questions[0].text.contains(folder));
+        QCOMPARE(f->services.lastDefaultButton, QMessageBox::No);
         QCOMPARE(Read(folder + "stt.css"), Provided("Hot summer.css"));
         QCOMPARE(keptStyle, QString("Inferno"));
         QCOMPARE(Read(home.path() + "/Second/stt.css"), Provided("Inferno.css"));
+    }
+
+    void aFailedCreateGoesBackToTheDialogWithItsFields() {
+        // A file stands where the project's folder would go.
+        QFile clash(home.path() + "/Clash");
+        QVERIFY(clash.open(QIODevice::WriteOnly));
+        clash.close();
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            Child<QLineEdit>(dialog, "Edit1")->setText("Clash");
+            return Choose("Inferno", "BitBtn1")(dialog);
+        });
+        QString keptName;
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            keptName = Child<QLineEdit>(dialog, "Edit1")->text();
+            Child<QLineEdit>(dialog, "Edit1")->setText("Mended");
+            return Choose("", "BitBtn1")(dialog);
+        });
+        NewMenu();
+        QVERIFY(Messages().at(0).contains(home.path() + "/Clash"));
+        QCOMPARE(keptName, QString("Clash"));
+        QCOMPARE(Read(home.path() + "/Mended/stt.css"), Provided("Inferno.css"));
     }
 
     void skinOnlyRestylesTheDefaultThenANamedProject() {
@@ -179,6 +201,27 @@ private slots:
         dialog.hide();
     }
 
+    void aFailedStyleSaveReopensTheStyleMasterWithWhatWasTyped() {
+        // A file stands where the user styles' folder would go.
+        QFile clash(Program() + "Styles/User");
+        QVERIFY(clash.open(QIODevice::WriteOnly));
+        clash.close();
+        f->services.dialogs.push_back(Choose("Own style...", "BitBtn2"));
+        f->services.dialogs.push_back([](QDialog& dialog) {
+            static_cast<StyleMasterDialog&>(dialog).SetValue(1, "Typed");
+            static_cast<StyleMasterDialog&>(dialog).accept();
+            return true;
+        });
+        QString shownAgain;
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            shownAgain = QString::fromStdString(static_cast<StyleMasterDialog&>(dialog).Entries()[0].second);
+            return false;
+        });
+        NewMenu();
+        QVERIFY(Messages().at(0).contains("Styles/User"));
+        QCOMPARE(shownAgain, QString("Typed"));
+    }
+
     void aUserStyleIsMadeListedAppliedAndDeleted() {
         // "Own style..." opens the Style Master, whose first OK is refused
         // for its name, and whose second saves the style with a picked colour.
@@ -226,6 +269,7 @@ private slots:
         NewMenu();
         QCOMPARE(selected, QString("My style"));
         QCOMPARE(f->services.questions[0].text, QString("Do you really want to delete this file?"));
+        QCOMPARE(f->services.lastDefaultButton, QMessageBox::No);
         QVERIFY(!QFile::exists(userStyle));
         QCOMPARE(f->newMenuDialog->findChild<QComboBox*>("ComboBox1")->count(), 8);
     }

@@ -122,6 +122,7 @@ private slots:
         QCOMPARE(LastQuestion().icon, QMessageBox::Warning);
         QVERIFY(LastQuestion().text.contains(Project("Other")));
         QCOMPARE(f->services.lastButtons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(f->services.lastDefaultButton, QMessageBox::No);
         QCOMPARE(ReadFile(Project("Other/index.htm")), QByteArray("<p>Other</p>\r\n"));
         QVERIFY(Work().IsDefaultProject());
 

@@ -38,9 +38,10 @@ void ScriptedServices::Message(QWidget* parent, const QString& caption, const QS
 
 QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString& caption, const QString& text,
                                                   QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-                                                  QMessageBox::StandardButton) {
+                                                  QMessageBox::StandardButton defaultButton) {
     questions.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
     lastButtons = buttons;
+    lastDefaultButton = defaultButton;
     if (answers.empty()) {
         ++unexpectedDialogs;
         return QMessageBox::Cancel;

@@ -35,6 +35,7 @@ public:
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<Shown> questions;
     QMessageBox::StandardButtons lastButtons;
+    QMessageBox::StandardButton lastDefaultButton = QMessageBox::NoButton;
     // One path per open-file dialog; an empty one cancels it.
     std::deque<QString> filesToOpen;
     QString lastOpenFilter;

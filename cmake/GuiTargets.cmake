@@ -30,6 +30,7 @@ add_library(tavel_ui STATIC
   ui/NewMenuCommand.cpp
   ui/NewMenuDialog.cpp
   ui/PageDesignDialog.cpp
+  ui/PreviewPage.cpp
   ui/ProjectFileCommands.cpp
   ui/ProjectSaveDialog.cpp
   ui/ProjectTextTabs.cpp

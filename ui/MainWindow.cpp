@@ -58,6 +58,16 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
     pages_->setTabPosition(QTabWidget::South);
     browser_ = new BrowserTab(workspace_, services_, *runner_);
     pages_->addTab(browser_, "Browser");
+    // A script error leaves the preview without a menu: say why until the
+    // next page loads.
+    connect(&browser_->Preview(), &WebPreview::ScriptFailed, this, [this](const QString& text) {
+        statusBar()->showMessage(text);
+        scriptError_ = text;
+    });
+    connect(&browser_->Preview(), &QWebEngineView::loadStarted, this, [this] {
+        if (!scriptError_.isEmpty() && statusBar()->currentMessage() == scriptError_) statusBar()->clearMessage();
+        scriptError_.clear();
+    });
     texts_ = new ProjectTextTabs(workspace_.Texts(), *pages_);
     files_ = std::make_unique<ProjectFileCommands>(workspace_, browser_->Preview(), services_, *runner_, *texts_, *this);
     newMenu_ = std::make_unique<NewMenuCommand>(workspace_, browser_->Preview(), services_, *runner_, *texts_, *files_,

@@ -132,6 +132,8 @@ private:
     std::unique_ptr<ProjectFileCommands> files_;
     std::unique_ptr<NewMenuCommand> newMenu_;
 
+    QString scriptError_;  // the status bar's message while it is shown
+
     bool shownOnce_ = false;
     bool startupFailuresDue_ = false;
     std::vector<std::string> startupFailures_;

@@ -1,11 +1,15 @@
 #include "ui/WebPreview.h"
 
 #include "ui/LocalText.h"
+#include "ui/PreviewPage.h"
 #include "ui/UiServices.h"
 
 namespace tavel {
 
 WebPreview::WebPreview(QWidget* parent) : QWebEngineView(parent) {
+    auto* page = new PreviewPage(this);
+    setPage(page);
+    connect(page, &PreviewPage::ScriptFailed, this, &WebPreview::ScriptFailed);
     connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
         if (loadedOnce_) return;
         loadedOnce_ = true;

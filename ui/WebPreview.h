@@ -21,6 +21,8 @@ signals:
     // What the program asked of the preview, in its own terms.
     void Navigated(const QString& location);
     void Reloaded();
+    // A script of the shown page stopped, in words for the status bar.
+    void ScriptFailed(const QString& text);
 
 private:
     bool loadedOnce_ = false;

@@ -6,6 +6,7 @@
 #include "ui/ItemDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/MenuTreeModel.h"
+#include "ui/PreviewPage.h"
 #include "ui/WebPreview.h"
 #include "ui/MainWindow.h"
 
@@ -203,6 +204,23 @@ private slots:
         auto* memo1 = f->mainWindow->findChild<QPlainTextEdit*>("Memo1");
         QCOMPARE(memo1->toPlainText().count('\n'), 14);
         QVERIFY(!f->mainWindow->Work().Modified());
+    }
+
+    void aScriptErrorOfThePreviewShowsUntilTheNextPageLoads() {
+        Start(test::ExampleMenuScript());
+        auto* web = f->mainWindow->findChild<WebPreview*>("Web");
+        auto* page = qobject_cast<PreviewPage*>(web->page());
+        QVERIFY(page != nullptr);
+        QStatusBar* status = f->mainWindow->statusBar();
+        const QString before = status->currentMessage();
+        page->javaScriptConsoleMessage(QWebEnginePage::WarningMessageLevel, "only a warning", 1, "file:///p/sys.js");
+        QCOMPARE(status->currentMessage(), before);
+        page->javaScriptConsoleMessage(QWebEnginePage::ErrorMessageLevel, "Uncaught SyntaxError: Unexpected end of input",
+                                       7, "file:///p/temp.js");
+        QCOMPARE(status->currentMessage(),
+                 QString("Script error in temp.js, line 7: Uncaught SyntaxError: Unexpected end of input"));
+        emit web->loadStarted();
+        QCOMPARE(status->currentMessage(), QString());
     }
 
     void homeShowsTheProjectPage() {

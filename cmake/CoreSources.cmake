@@ -17,6 +17,7 @@ set(TAVEL_CORE_SOURCES
   design/ButtonLine.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
+  design/RuntimeComment.cpp
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp

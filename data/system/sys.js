@@ -5,7 +5,7 @@
 function tavelValues(f) {
   return String(f).split(/\r\n?|\n/).slice(1).filter((l) => l.includes("=")).map((l) => {
     const i = l.indexOf("="), v = l.slice(i + 1).replace(/;\s*$/, "").trim();
-    return [l.slice(0, i), (/^(["']).*\1$/.test(v) ? v.slice(1, -1) : v).replace(/\*\\(\\*)\//g, "*$1/")];
+    return [l.slice(0, i), (/^(["'])[^]*\1$/.test(v) ? v.slice(1, -1) : v).replace(/\*\\(\\*)\//g, "*$1/")];
   });
 }
 function tavelStyle() {/* Style slots, read by position: the lines that hold "=".

@@ -8,7 +8,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { launch, open, templateFolder } from "./harness.mjs";
+import { launch, open, project, templateFolder } from "./harness.mjs";
 
 const tool = process.env.TAVEL_SITE_FIXTURE;
 const skip = tool ? false : "run through ctest, which builds and names the site fixture tool";
@@ -96,4 +96,21 @@ test("an integrated plain page shows the menu and keeps its own content", { skip
   assert.equal(await page.locator("nav.tvm a", { hasText: "Hardware" }).isVisible(), true);
   assert.deepEqual(errors, []);
   await context.close();
+});
+
+test("any value the program writes into a style slot, a scheme line or a gap reads back as typed, and the menu draws", { skip }, async () => {
+  const odd = ["*/", "*\\/", "/* open", '"', "\\", "'", "</script>", "${x}`", "a\u2028b", "x');alert(1);('", '*/ "\\ **/'];
+  for (const value of odd) {
+    const folder = fs.mkdtempSync(path.join(work, "odd-"));
+    execFileSync(tool, ["runtime", programFolder, folder, value]);
+    // A style file's values go into the slots; Page Design writes a scheme's lines and both gaps.
+    for (const [file, gap] of [["style.js", ""], ["design.js", `<b>${value}</b>`]]) {
+      const p = project({ files: { "sys.js": fs.readFileSync(path.join(folder, file)) } });
+      const { page, errors, context } = await open(browser, p.url());
+      assert.deepEqual(await page.evaluate(() => [tavelValues(tavelStyle).map((v) => v[1]), gaps1, gaps2,
+        document.querySelectorAll("nav.tvm > ul > li").length]), [Array(13).fill(value), gap, gap, 4], `${value} in ${file}`);
+      assert.deepEqual(errors, [], `${value} in ${file}`);
+      await context.close();
+    }
+  }
 });

@@ -1,11 +1,18 @@
 // Builds what the browser tests open: a site created from the template
 // project's menu, or the menu integrated into a page, exactly as the
-// program's Create and Integrate do.
+// program's Create and Integrate do; or the template's runtime with one
+// value written into every style slot, scheme line and gap, as New Menu and
+// Page Design write them (style.js and design.js in the folder given).
 //
 //   tavel_site_fixture site <program folder> <project folder> link|digit
 //   tavel_site_fixture integrate <program folder> <page>
+//   tavel_site_fixture runtime <program folder> <folder> <value>
+#include "design/PageDesignSettings.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "project/Preview.h"
 #include "project/StartupLoad.h"
+#include "project/StyleFile.h"
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 #include "tools/PageIntegration.h"
@@ -24,7 +31,8 @@ public:
 
 int Usage() {
     std::fputs("usage: tavel_site_fixture site <program folder> <project folder> link|digit\n"
-               "       tavel_site_fixture integrate <program folder> <page>\n",
+               "       tavel_site_fixture integrate <program folder> <page>\n"
+               "       tavel_site_fixture runtime <program folder> <folder> <value>\n",
                stderr);
     return 2;
 }
@@ -51,6 +59,21 @@ int main(int argc, char** argv) {
             message = tavel::SiteReportMessage(tavel::CreateSite(workspace, preview, options));
         } else if (command == "integrate" && argc == 4) {
             message = tavel::IntegrateReportMessage(tavel::IntegrateMenu(workspace.Texts(), argv[3]));
+        } else if (command == "runtime" && argc == 5) {
+            const std::string value = argv[4];
+            const std::string& runtime = workspace.Texts().runtime;
+            std::string styleFile = "Caption=odd\r\n";
+            tavel::PageDesignSettings design;
+            design.leftGap = design.rightGap = {true, value};
+            design.scheme = "odd.csm";
+            tavel::PageDesignFiles files;
+            for (size_t slot = 1; slot <= tavel::kStyleSlots; ++slot) {
+                styleFile += "Value=" + value + "\r\n";
+                files.schemeLines += "var s" + std::to_string(slot) + " = \"" + value + "\";\r\n";
+            }
+            tavel::WriteTextFile(tavel::JoinPath(argv[3], "style.js"), tavel::RuntimeWithStyle(runtime, styleFile));
+            tavel::WriteTextFile(tavel::JoinPath(argv[3], "design.js"),
+                                 tavel::ApplyPageDesign({"", runtime}, design, files, tavel::ButtonLineForm::ProjectFolder).runtime);
         } else {
             return Usage();
         }

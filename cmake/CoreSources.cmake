@@ -7,6 +7,7 @@ set(TAVEL_CORE_SOURCES
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
   platform/FolderListing.cpp
+  platform/TextEncoding.cpp
   menu/MenuTree.cpp
   menu/ScriptWriter.cpp
   menu/ScriptReader.cpp
@@ -32,6 +33,7 @@ set(TAVEL_CORE_SOURCES
   project/StyleFile.cpp
   project/NewMenu.cpp
   tools/SitePages.cpp
+  tools/MenuLinks.cpp
   tools/CreateSite.cpp
   tools/PageIntegration.cpp
 )

@@ -2,12 +2,14 @@
 // project's menu, or the menu integrated into a page, exactly as the
 // program's Create and Integrate do; or the template's runtime with one
 // value written into every style slot, scheme line and gap, as New Menu and
-// Page Design write them (style.js and design.js in the folder given).
+// Page Design write them (style.js and design.js in the folder given). A
+// menu data script given last replaces the template's menu.
 //
-//   tavel_site_fixture site <program folder> <project folder> link|digit
-//   tavel_site_fixture integrate <program folder> <page>
+//   tavel_site_fixture site <program folder> <project folder> link|digit [temp.js]
+//   tavel_site_fixture integrate <program folder> <page> [temp.js]
 //   tavel_site_fixture runtime <program folder> <folder> <value>
 #include "design/PageDesignSettings.h"
+#include "menu/ScriptReader.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/Preview.h"
@@ -30,8 +32,8 @@ public:
 };
 
 int Usage() {
-    std::fputs("usage: tavel_site_fixture site <program folder> <project folder> link|digit\n"
-               "       tavel_site_fixture integrate <program folder> <page>\n"
+    std::fputs("usage: tavel_site_fixture site <program folder> <project folder> link|digit [temp.js]\n"
+               "       tavel_site_fixture integrate <program folder> <page> [temp.js]\n"
                "       tavel_site_fixture runtime <program folder> <folder> <value>\n",
                stderr);
     return 2;
@@ -50,14 +52,21 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", tavel::StartupFailureMessage(loaded.failures).c_str());
             return 1;
         }
+        const auto useScript = [&](int index) {
+            if (argc <= index) return;
+            workspace.Texts().script = tavel::ReadTextFile(argv[index]);
+            tavel::LoadTreeFromScript(workspace.Texts().script, workspace.Tree());
+        };
         std::string message;
-        if (command == "site" && argc == 5) {
+        if (command == "site" && (argc == 5 || argc == 6)) {
+            useScript(5);
             workspace.SetProject(argv[3], "Shop");
             tavel::SiteOptions options;
             options.title.siteName = "Shop";
             options.linkNames = std::string(argv[4]) != "digit";
             message = tavel::SiteReportMessage(tavel::CreateSite(workspace, preview, options));
-        } else if (command == "integrate" && argc == 4) {
+        } else if (command == "integrate" && (argc == 4 || argc == 5)) {
+            useScript(4);
             message = tavel::IntegrateReportMessage(tavel::IntegrateMenu(workspace.Texts(), argv[3]));
         } else if (command == "runtime" && argc == 5) {
             const std::string value = argv[4];

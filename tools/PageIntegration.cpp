@@ -115,11 +115,15 @@ IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& page
         report.missing = edit.missing;
         return report;
     }
+    // Without links, the list an earlier run wrote goes: it would name pages
+    // of an old menu.
+    std::string links;
     if (writeLinks) {
         MenuTree menu;
         LoadTreeFromScript(texts.script, menu);
-        edit.text = PageWithMenuLinks(edit.text, MenuLinksBlock(menu, [](const MenuItem& item) { return item.Data().link; }));
+        links = MenuLinksBlock(menu, [](const MenuItem& item) { return item.Data().link; });
     }
+    edit.text = PageWithMenuLinks(edit.text, links);
 
     // Beside the page; a bare file name puts them where it lies itself.
     const std::string folder = FolderOfPath(pagePath);

@@ -47,7 +47,8 @@ struct IntegrateReport {
 // stands, not generated again), the style sheet and the menu runtime
 // written beside it, and is then rewritten with the menu in it. With
 // `writeLinks` the page also gets (or has replaced) the menu of that script
-// as plain links (MenuLinksBlock), integrated before or not. A page that
+// as plain links (MenuLinksBlock), integrated before or not; without it a
+// list of links an earlier run wrote is taken out. A page that
 // cannot be read throws FileError before anything is written.
 IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath, bool writeLinks = true);
 

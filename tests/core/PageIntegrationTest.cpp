@@ -153,6 +153,9 @@ TEST_F(IntegrateMenuTest, ThePageCarriesTheScriptsMenuAsLinksOnceAndFresh) {
         expected.insert(expected.find("\r\n<p>"), links);
         EXPECT_EQ(site.Read("own.htm"), expected);
     }
+    // Without links the old list goes and the page is as it was.
+    IntegrateMenu(texts, site.File("own.htm"), false);
+    EXPECT_EQ(site.Read("own.htm"), own);
 }
 
 }  // namespace

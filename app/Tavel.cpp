@@ -6,7 +6,7 @@
 #include "ui/ProjectSaveDialog.h"
 #include "ui/StyleMasterDialog.h"
 #include "ui/ToolsWindow.h"
-#include "ui/LocalText.h"
+#include "ui/DataFolderLookup.h"
 #include "ui/TavelApplication.h"
 #include "ui/UiServices.h"
 #include "ui/AboutBox.h"
@@ -23,8 +23,10 @@ int main(int argc, char** argv) {
     tavel::TavelApplication app(argc, argv);
     tavel::DesktopServices services;
 
-    const std::string programFolder = tavel::Bytes(QCoreApplication::applicationDirPath()) + "/";
-    tavel::MainWindow mainWindow(programFolder, services);
+    // Beside the executable in a build, or installed under <prefix>/share
+    // with the user's own files in the user's data folder.
+    const tavel::DataFolders folders = tavel::LocateDataFolders(QCoreApplication::applicationDirPath());
+    tavel::MainWindow mainWindow(folders, services);
     tavel::NewMenuDialog newMenuDialog(mainWindow.Work(), services, &mainWindow);
     tavel::StyleMasterDialog styleMaster(services, &mainWindow);
     newMenuDialog.SetStyleMaster(&styleMaster);

@@ -9,20 +9,25 @@ namespace tavel::bench {
 
 // Built top by top, parents before children, as reading a script builds a
 // menu: that is how a menu of this size comes into the program.
-void BuildThreeLevelMenu(MenuTree& tree, size_t items) {
+void BuildThreeLevelMenu(MenuTree& tree, size_t items, std::string_view captionEnd) {
     const size_t tops = 10;
     const size_t perTop = (items + tops - 1) / tops;
+    auto caption = [captionEnd](std::string text) {
+        text += captionEnd;
+        return text;
+    };
     size_t made = 0;
     for (size_t t = 0; t < tops && made < items; ++t) {
-        MenuItem* top = tree.AppendChild(nullptr, {MenuItemKind::Submenu, "Section " + std::to_string(t), "", ""});
+        MenuItem* top =
+            tree.AppendChild(nullptr, {MenuItemKind::Submenu, caption("Section " + std::to_string(t)), "", ""});
         const size_t end = std::min(items, made + perTop);
         ++made;
         while (made < end) {
             MenuItem* second = tree.AppendChild(
-                top, {MenuItemKind::Submenu, "Group " + std::to_string(made), "Group hint", "group.html"});
+                top, {MenuItemKind::Submenu, caption("Group " + std::to_string(made)), "Group hint", "group.html"});
             ++made;
             for (int c = 0; c < 8 && made < end; ++c, ++made)
-                tree.AppendChild(second, {MenuItemKind::Plain, "Page " + std::to_string(made), "Page hint",
+                tree.AppendChild(second, {MenuItemKind::Plain, caption("Page " + std::to_string(made)), "Page hint",
                                           "page" + std::to_string(made) + ".html"});
         }
     }

@@ -5,12 +5,17 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace tavel::bench {
 
 // A three-level menu of about `items` items: ten top-level entries, each
-// with second-level items that carry up to eight third-level children.
-void BuildThreeLevelMenu(MenuTree& tree, size_t items);
+// with second-level items that carry up to eight third-level children. Every
+// caption ends in `captionEnd`.
+void BuildThreeLevelMenu(MenuTree& tree, size_t items, std::string_view captionEnd = {});
+
+// A caption end that the script must escape: two double quotes and a backslash.
+inline constexpr std::string_view kEscapedCaptionEnd = R"( "quoted" C:\dir)";
 
 // A preview that shows nothing: the benchmarks time the core alone.
 class NoPreview : public Preview {

@@ -4,6 +4,7 @@ set(TAVEL_CORE_SOURCES
   platform/Paths.cpp
   platform/TextFile.cpp
   platform/TextLines.cpp
+  platform/FileSteps.cpp
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
   platform/FolderListing.cpp
@@ -22,6 +23,7 @@ set(TAVEL_CORE_SOURCES
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp
+  project/DataFolders.cpp
   project/EditHistory.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
@@ -32,6 +34,7 @@ set(TAVEL_CORE_SOURCES
   project/ExternalBrowserTarget.cpp
   project/StyleFile.cpp
   project/NewMenu.cpp
+  project/UserFolder.cpp
   tools/SitePages.cpp
   tools/MenuLinks.cpp
   tools/CreateSite.cpp

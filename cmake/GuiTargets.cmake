@@ -6,10 +6,14 @@ set(CMAKE_AUTORCC ON)
 add_library(tavel_ui STATIC
   ui/AboutBox.cpp
   ui/AboutPicture.cpp
+  ui/AccessibleComboBox.cpp
+  ui/AccessibleNames.cpp
   ui/ActionTable.cpp
   ui/BrowserTab.cpp
   ui/ButtonStylePage.cpp
   ui/CommandRunner.cpp
+  ui/DataFolderLookup.cpp
+  ui/FocusFrameStyle.cpp
   ui/FolderTreePicker.cpp
   ui/FormNames.cpp
   ui/ItemDialog.cpp
@@ -27,6 +31,7 @@ add_library(tavel_ui STATIC
   ui/ProjectSaveDialog.cpp
   ui/ProjectTextTabs.cpp
   ui/SchemeAndGapsPage.cpp
+  ui/SiteProgressDialog.cpp
   ui/StartupTiming.cpp
   ui/StyleMasterDialog.cpp
   ui/StylePicture.cpp
@@ -47,5 +52,4 @@ set_target_properties(tavel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_D
 if(TARGET tavel_data)
   add_dependencies(tavel tavel_data)
 endif()
-install(TARGETS tavel DESTINATION .)
-install(DIRECTORY data/ DESTINATION .)
+include(cmake/Package.cmake)

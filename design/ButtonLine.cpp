@@ -26,6 +26,8 @@ ButtonLineName ReadButtonLine(std::string_view styleSheet) {
     result.hasMarker = true;
     std::string_view line = styleSheet.substr(marker);
     line = line.substr(0, line.find_first_of("\r\n"));
+    const std::string_view address = line.substr(kButtonMarker.size());
+    result.address = std::string(address.substr(0, address.find('"')));
     const size_t open = line.find("/*");
     if (open == std::string_view::npos) return result;
     const size_t close = line.find("*/", open + 2);
@@ -33,6 +35,8 @@ ButtonLineName ReadButtonLine(std::string_view styleSheet) {
     result.name = std::string(line.substr(open + 2, close - open - 2));
     return result;
 }
+
+bool AddressLeavesFolder(std::string_view address) { return address.find_first_of("/\\:") != std::string_view::npos; }
 
 void DeleteButtonTail(std::string& styleSheet) {
     const size_t marker = styleSheet.find(kButtonMarker);

@@ -23,8 +23,15 @@ struct ButtonLineName {
     // The entry the line names: the text between "/*" and the first "*/"
     // after it on the marker's line. None when either is missing.
     std::optional<std::string> name;
+    // The picture's address: from the marker to the next double quote on
+    // the line (the rest of the line when there is none).
+    std::string address;
 };
 ButtonLineName ReadButtonLine(std::string_view styleSheet);
+
+// Whether the address leads out of the style sheet's own folder: any path
+// or web address, where a plain file name stays beside the sheet.
+bool AddressLeavesFolder(std::string_view address);
 
 // Removes everything from the marker to the end of the text, if the marker
 // occurs, so a new line can be appended as the last one.

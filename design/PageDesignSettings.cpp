@@ -32,6 +32,16 @@ PageDesignSettings ReadPageDesign(std::string_view styleSheet, std::string_view 
     return shown;
 }
 
+std::optional<std::string> ProjectFolderButton(const std::optional<std::string>& chosen, std::string_view sheet,
+                                               const std::vector<std::string>& buttonEntries) {
+    if (chosen) return chosen;
+    const ButtonLineName line = ReadButtonLine(sheet);
+    if (!line.hasMarker || !AddressLeavesFolder(line.address)) return std::nullopt;
+    if (line.name && std::find(buttonEntries.begin(), buttonEntries.end(), *line.name) != buttonEntries.end())
+        return *line.name;
+    return ButtonStyleList::kNone;
+}
+
 DesignTexts ApplyPageDesign(DesignTexts texts, const PageDesignSettings& settings, const PageDesignFiles& files,
                             ButtonLineForm form) {
     for (const auto& [side, gap] : {std::pair{GapSide::Left, &settings.leftGap}, std::pair{GapSide::Right, &settings.rightGap}}) {

@@ -40,6 +40,17 @@ inline constexpr std::array<std::string_view, 4> kRuleSelectors = {
 PageDesignSettings ReadPageDesign(std::string_view styleSheet, std::string_view runtime,
                                   const std::vector<std::string>& buttonEntries, PageDesignSettings shown);
 
+// The button entry that OK writes into a project folder, whose sheet must
+// never reach outside the folder for its picture. A chosen entry stands.
+// With none chosen, `sheet` (the one OK keeps: the scheme's, or the
+// project's own) may still end with a line that leaves the folder, as the
+// scheme sheets' lines do: one that names a listed entry is written again in
+// the project-folder form with that entry's picture; one whose picture is
+// not listed cannot be, and is dropped ("[none]"). No line, or one whose
+// picture lies beside the sheet, leaves the choice empty.
+std::optional<std::string> ProjectFolderButton(const std::optional<std::string>& chosen, std::string_view sheet,
+                                               const std::vector<std::string>& buttonEntries);
+
 // The side files that applying needs, read before anything changes.
 struct PageDesignFiles {
     std::string gaps;              // gaps.ini: its first line is the decoration line

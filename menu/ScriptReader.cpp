@@ -16,25 +16,38 @@ namespace {
 
 bool Escapable(char c) { return c == '"' || c == '\\'; }
 
-}  // namespace
-
-QuotedField NextQuotedField(std::string_view line, size_t position) {
+// The field at or after the 1-based `position` of a line without escapes: it
+// ends at the next double quote.
+QuotedField PlainField(std::string_view line, size_t position) {
     const size_t from = position == 0 ? 0 : position - 1;
     const size_t open = from < line.size() ? line.find('"', from) : std::string_view::npos;
     if (open == std::string_view::npos) return {{}, line.size() + 1};
-    size_t close = line.find_first_of("\"\\", open + 1);
-    while (close != std::string_view::npos && line[close] == '\\') {
-        const bool escapes = close + 1 < line.size() && Escapable(line[close + 1]);
-        close = line.find_first_of("\"\\", close + (escapes ? 2 : 1));
-    }
+    const size_t close = line.find('"', open + 1);
     if (close == std::string_view::npos) return {line.substr(open + 1), line.size() + 1};
     return {line.substr(open + 1, close - open - 1), close + 2};
 }
 
+}  // namespace
+
+QuotedField NextQuotedField(std::string_view line, size_t position) {
+    const QuotedField plain = PlainField(line, position);
+    // Most fields hold no backslash, and then the next quote closes them.
+    size_t at = plain.text.find('\\');
+    if (at == std::string_view::npos) return plain;
+    const size_t open = static_cast<size_t>(plain.text.data() - line.data()) - 1;
+    for (at += open + 1; at < line.size(); ++at) {
+        if (line[at] == '"') return {line.substr(open + 1, at - open - 1), at + 2};
+        if (line[at] == '\\' && at + 1 < line.size() && Escapable(line[at + 1])) ++at;
+    }
+    return {line.substr(open + 1), line.size() + 1};
+}
+
 std::string FieldText(std::string_view field) {
+    size_t at = field.find('\\');
+    if (at == std::string_view::npos) return std::string(field);
     std::string text;
     text.reserve(field.size());
-    for (size_t at = field.find('\\'); at != std::string_view::npos; at = field.find('\\')) {
+    for (; at != std::string_view::npos; at = field.find('\\')) {
         const bool escapes = at + 1 < field.size() && Escapable(field[at + 1]);
         text += field.substr(0, escapes ? at : at + 1);
         if (escapes) text += field[at + 1];
@@ -46,17 +59,27 @@ std::string FieldText(std::string_view field) {
 
 namespace {
 
+// The first N fields of a line, as they stand in it.
 template <size_t N>
-std::array<std::string, N> Fields(std::string_view line) {
-    std::array<std::string, N> fields;
-    size_t position = 1;
-    for (auto& field : fields) {
-        QuotedField next = NextQuotedField(line, position);
-        field = FieldText(next.text);
-        position = next.next;
+class LineFields {
+public:
+    explicit LineFields(std::string_view line) : plain_(line.find('\\') == std::string_view::npos) {
+        size_t position = 1;
+        for (auto& field : fields_) {
+            const QuotedField next = plain_ ? PlainField(line, position) : NextQuotedField(line, position);
+            field = next.text;
+            position = next.next;
+        }
     }
-    return fields;
-}
+
+    std::string_view Raw(size_t i) const { return fields_[i]; }
+    // A line without a backslash holds no escapes: each field is its own text.
+    std::string Text(size_t i) const { return plain_ ? std::string(fields_[i]) : FieldText(fields_[i]); }
+
+private:
+    bool plain_;
+    std::array<std::string_view, N> fields_;
+};
 
 class Reader {
 public:
@@ -69,11 +92,11 @@ public:
     ScriptReadResult Run() {
         for (size_t i : TopLevelLines()) {
             if (result_.truncated) break;
-            auto [caption, link] = Fields<2>(lines_[i]);
-            MenuItem* top = Append(nullptr, {MenuItemKind::Submenu, std::move(caption), kTopLevelHint, link});
+            const LineFields<2> fields(lines_[i]);
+            MenuItem* top = Append(nullptr, {MenuItemKind::Submenu, fields.Text(0), kTopLevelHint, fields.Text(1)});
             if (top == nullptr) break;
             lastTop_ = top;
-            ReadSecondLevel(top, link, i);
+            ReadSecondLevel(top, i);
         }
         tree_.Select(lastTop_);
         return result_;
@@ -93,16 +116,18 @@ private:
         return found;
     }
 
-    void ReadSecondLevel(MenuItem* top, std::string_view link, size_t after) {
-        for (uint32_t j : LaterLinesWith(link, after)) {
-            auto [letter, caption, hint, sublink] = Fields<4>(lines_[j]);
-            const MenuItemKind kind = KindOfLetter(letter);
-            MenuItem* item = Append(top, {kind, std::move(caption), std::move(hint), sublink});
+    // The entries a top-level item's link names, and theirs in turn. An item's
+    // link is looked up as it was read into the item, escapes undone.
+    void ReadSecondLevel(MenuItem* top, size_t after) {
+        for (uint32_t j : LaterLinesWith(top->Data().link, after)) {
+            const LineFields<4> fields(lines_[j]);
+            const MenuItemKind kind = KindOfLetter(fields.Raw(0));
+            MenuItem* item = Append(top, {kind, fields.Text(1), fields.Text(2), fields.Text(3)});
             if (item == nullptr) return;
             if (kind != MenuItemKind::Submenu) continue;
-            for (uint32_t k : LaterLinesWith(sublink, j)) {
-                auto f = Fields<4>(lines_[k]);
-                if (Append(item, {KindOfLetter(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3])}) == nullptr)
+            for (uint32_t k : LaterLinesWith(item->Data().link, j)) {
+                const LineFields<4> third(lines_[k]);
+                if (Append(item, {KindOfLetter(third.Raw(0)), third.Text(1), third.Text(2), third.Text(3)}) == nullptr)
                     return;
             }
         }
@@ -110,7 +135,9 @@ private:
 
     // The kind a submenu entry's first field gives its item, by the field's
     // first letter. Any other letter, or none, makes a plain item: it opens no
-    // submenu here and the page's runtime draws it as an entry.
+    // submenu here and the page's runtime draws it as an entry. The field as
+    // it stands serves: an escape starts with a backslash and stands for a
+    // quote or a backslash, none of them a kind letter.
     static MenuItemKind KindOfLetter(std::string_view field) {
         if (field.empty()) return MenuItemKind::Plain;
         switch (field.front()) {

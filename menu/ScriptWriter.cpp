@@ -3,6 +3,8 @@
 #include "menu/MenuTree.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tavel {
@@ -19,6 +21,40 @@ char KindLetter(MenuItemKind kind) {
         case MenuItemKind::Separator: return 'S';
     }
     return 'L';  // every kind is listed above
+}
+
+bool Escapable(char c) { return c == '"' || c == '\\'; }
+
+// Whether `text` holds a double quote or a backslash. Most texts hold neither
+// and are short, so they are tested eight bytes at a time: whole words from
+// the start, then the last eight bytes; a shorter text is gathered into one
+// word from a few loads, the bytes it leaves zero matching neither character.
+bool HoldsEscapable(std::string_view text) {
+    constexpr uint64_t kOnes = 0x0101010101010101;
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    // XOR turns each byte equal to the character into zero, and
+    // (x - 1) & ~x & 0x80 per byte is nonzero exactly when x holds a zero byte
+    // (borrows can mark bytes above it too, never a word without one).
+    auto holds = [](uint64_t word) {
+        const uint64_t quote = word ^ (kOnes * '"');
+        const uint64_t slash = word ^ (kOnes * '\\');
+        return (((quote - kOnes) & ~quote) | ((slash - kOnes) & ~slash)) & kHighBits;
+    };
+    const char* const p = text.data();
+    const size_t n = text.size();
+    auto load = [](const char* from, auto word) {
+        std::memcpy(&word, from, sizeof word);
+        return static_cast<uint64_t>(word);
+    };
+    if (n >= 8) {
+        for (size_t at = 0; at + 8 < n; at += 8)
+            if (holds(load(p + at, uint64_t{}))) return true;
+        return holds(load(p + n - 8, uint64_t{}));
+    }
+    if (n >= 4) return holds(load(p, uint32_t{}) | load(p + n - 4, uint32_t{}) << 32);
+    if (n == 0) return false;
+    const auto byte = [p](size_t at) { return uint64_t{static_cast<unsigned char>(p[at])}; };
+    return holds(byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16);
 }
 
 bool CountsAsSubmenu(const MenuItem* top) {
@@ -38,17 +74,15 @@ void ScriptWriter::Number(size_t value) {
 // A double quote or a backslash gets a backslash before it, so that the
 // script stays valid JavaScript and the page shows the text as typed; every
 // other byte is written as stored, so a text without them is unchanged.
-void ScriptWriter::Quoted(std::string_view field) {
-    out_ += '"';
-    constexpr std::string_view kEscaped = "\"\\";
-    for (size_t at = field.find_first_of(kEscaped); at != std::string_view::npos; at = field.find_first_of(kEscaped)) {
-        out_ += field.substr(0, at);
-        out_ += '\\';
-        out_ += field[at];
-        field.remove_prefix(at + 1);
+void ScriptWriter::Escaped(std::string_view field) {
+    if (!HoldsEscapable(field)) {
+        out_ += field;
+        return;
     }
-    out_ += field;
-    out_ += '"';
+    for (char c : field) {
+        if (Escapable(c)) out_ += '\\';
+        out_ += c;
+    }
 }
 
 std::string ScriptWriter::Write() {
@@ -102,16 +136,16 @@ void ScriptWriter::WriteTopLevel() {
         }
         out_ += "theMenu[";
         Number(t);
-        out_ += "] = new Array(";
-        Quoted(data.caption);
-        out_ += ", ";
+        out_ += "] = new Array(\"";
+        Escaped(data.caption);
+        out_ += "\", \"";
         if (!top->HasChildren()) {
-            Quoted(data.link);
-            out_ += ");\r\n";
+            Escaped(data.link);
+            out_ += "\");\r\n";
         } else {
             const std::string array = std::string(kSubmenuPrefix) + std::to_string(k);
-            Quoted(array);
-            out_ += ");\r\n";
+            out_ += array;
+            out_ += "\");\r\n";
             Declare(array);
             WriteSecondLevel(top, t, array);
             ++k;
@@ -133,13 +167,13 @@ void ScriptWriter::Entry(std::string_view array, size_t index, MenuItemKind kind
     Number(index);
     out_ += "] = new Array(\"";
     out_ += KindLetter(kind);
-    out_ += "\",";
-    Quoted(data.caption);
-    out_ += ',';
-    Quoted(data.hint);
-    out_ += ',';
-    Quoted(last);
-    out_ += ");\r\n";
+    out_ += "\",\"";
+    Escaped(data.caption);
+    out_ += "\",\"";
+    Escaped(data.hint);
+    out_ += "\",\"";
+    Escaped(last);
+    out_ += "\");\r\n";
 }
 
 void ScriptWriter::WriteSecondLevel(const MenuItem* top, size_t t, std::string_view array) {

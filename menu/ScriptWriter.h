@@ -40,7 +40,8 @@ private:
     void Entry(std::string_view array, size_t index, MenuItemKind kind, const MenuItemData& data,
                std::string_view last);
     void Number(size_t value);
-    void Quoted(std::string_view field);
+    // The field's text between its quotes.
+    void Escaped(std::string_view field);
 
     const MenuTree& tree_;
     size_t submenuCount_ = 0;

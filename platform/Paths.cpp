@@ -71,6 +71,11 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return joined;
 }
 
+std::string WithFinalSeparator(std::string folder) {
+    if (folder.empty() || !IsPathSeparator(folder.back())) folder += kPathSeparator;
+    return folder;
+}
+
 std::string ResolveProgramPath(std::string_view programFolder, std::string_view relative) {
     std::string path(programFolder);
     for (const std::string& part : SplitComponents(relative)) {

@@ -21,6 +21,9 @@ std::string ParentFolderName(std::string_view path);
 // the folder already ends with one.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// The folder's path ending with exactly the separator it has, or "/" added.
+std::string WithFinalSeparator(std::string folder);
+
 // A file below the program folder, given by a fixed relative path such as
 // "system\temp.js" or "System\style.ini". "\" is a separator, and each
 // component matches an existing entry without regard to letter case, so

@@ -1,6 +1,7 @@
 #include "platform/StagedFile.h"
 
 #include "platform/FileError.h"
+#include "platform/FileSteps.h"
 
 #include <cerrno>
 #include <climits>
@@ -13,18 +14,14 @@
 namespace tavel {
 namespace {
 
-std::string ResolveLink(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
-    }
-    return path;
-}
+// Long enough to tell files apart, short enough that the side file's name
+// stays within the 255 bytes a name may have.
+constexpr size_t kNamePartLimit = 200;
+constexpr size_t kSuffixLength = 6;
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, const char* path) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = filestep::Write(fd, bytes.data(), bytes.size(), path);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -47,14 +44,40 @@ std::string FolderPart(const std::string& path) {
     return path.substr(0, slash);
 }
 
-StagedFile StageFile(const std::string& path, std::string_view bytes, bool flush) {
-    StagedFile staged{{}, ResolveLink(path)};
+std::string SideFilePath(const std::string& target, std::string_view tag) {
+    const auto slash = target.find_last_of('/');
+    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, kNamePartLimit);
+    return FolderPart(target) + "/." + name + std::string(tag) + "XXXXXX";
+}
+
+std::string OldVersionPath(std::string_view temp) {
+    std::string path(temp);
+    return path.replace(path.size() - kSuffixLength - kNewVersionTag.size(), kNewVersionTag.size(), kOldVersionTag);
+}
+
+bool IsSideFileName(std::string_view name) {
+    if (name.size() < 1 + kNewVersionTag.size() + kSuffixLength || name.front() != '.') return false;
+    const std::string_view tag = name.substr(name.size() - kSuffixLength - kNewVersionTag.size(), kNewVersionTag.size());
+    return tag == kNewVersionTag || tag == kOldVersionTag;
+}
+
+std::string ReplacedFile(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+    }
+    return path;
+}
+
+StagedFile StageFile(const std::string& path, std::string_view bytes) {
+    StagedFile staged{{}, ReplacedFile(path)};
     struct stat existing {};
     const bool exists = ::stat(staged.target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) ThrowCreateError(path, EISDIR);
 
-    staged.temp = FolderPart(staged.target) + "/.tavel-write-XXXXXX";
-    const int fd = ::mkstemp(staged.temp.data());
+    staged.temp = SideFilePath(staged.target, kNewVersionTag);
+    const int fd = filestep::MakeTemp(staged.temp.data());
     if (fd < 0) ThrowCreateError(path, errno);
 
     // Keep the permissions of the file being replaced; a new file gets the
@@ -67,12 +90,12 @@ StagedFile StageFile(const std::string& path, std::string_view bytes, bool flush
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && (!flush || ::fsync(fd) == 0);
+    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes, staged.temp.c_str());
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         const int reason = written ? errno : error;
-        ::unlink(staged.temp.c_str());
+        filestep::Unlink(staged.temp.c_str());
         ThrowCreateError(path, reason);
     }
     return staged;

@@ -1,7 +1,8 @@
 #include "platform/TextFile.h"
 
 #include "platform/FileError.h"
-#include "platform/StagedFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/FileSteps.h"
 
 #include <cerrno>
 #include <climits>
@@ -40,7 +41,7 @@ std::string NormalizeLineBreaks(std::string_view bytes) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = filestep::Open(path.c_str(), O_RDONLY);
     if (fd < 0) ThrowOpenError(path, errno);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -68,12 +69,9 @@ std::string ReadFileBytes(const std::string& path) {
 std::string ReadTextFile(const std::string& path) { return NormalizeLineBreaks(ReadFileBytes(path)); }
 
 void WriteTextFile(const std::string& path, std::string_view bytes) {
-    const StagedFile staged = StageFile(path, bytes, true);
-    if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(staged.temp.c_str());
-        ThrowCreateError(path, error);
-    }
+    AtomicFileBatch batch;
+    batch.Add(path, bytes);
+    batch.Commit();
 }
 
 bool FileExists(const std::string& path) {
@@ -95,7 +93,7 @@ bool SameFolder(const std::string& a, const std::string& b) {
 
 void CreateFolderIfMissing(const std::string& path) {
     if (FolderExists(path)) return;
-    if (::mkdir(path.c_str(), 0777) == 0) return;
+    if (filestep::MakeFolder(path.c_str(), 0777) == 0) return;
     const int error = errno;
     throw FileError("Cannot create folder \"" + path + "\". " + SystemReason(error), path);
 }

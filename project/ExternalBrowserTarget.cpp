@@ -7,7 +7,7 @@
 namespace tavel {
 
 std::string ExternalBrowserTarget(const Workspace& workspace) {
-    if (workspace.IsDefaultProject()) return workspace.ProgramPath(programpath::kTemplatePage);
+    if (workspace.IsDefaultProject()) return workspace.UserPath(programpath::kTemplatePage);
     return FileLocation(JoinPath(workspace.ProjectFolder(), projectfile::kPage));
 }
 

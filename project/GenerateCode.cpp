@@ -10,16 +10,22 @@
 namespace tavel {
 
 void GenerateCode(Workspace& workspace, Preview& preview) {
-    const std::string path = workspace.ProjectFilePath(projectfile::kScript);
+    std::string script = WriteMenuScript(workspace.Tree());
     // An empty tree leaves temp.js on disk as it was until the next save.
-    if (!workspace.Tree().Empty()) workspace.ConfirmScriptWrite(path);
-    workspace.Texts().script = WriteMenuScript(workspace.Tree());
-    if (workspace.Tree().Empty()) return;
-
-    WriteTextFile(path, workspace.Texts().script);
-    if (!workspace.IsDefaultProject()) {
-        preview.Navigate(FileLocation(JoinPath(workspace.ProjectFolder(), projectfile::kPage)));
+    if (!workspace.Tree().Empty()) {
+        const std::string path = workspace.ProjectFilePath(projectfile::kScript);
+        workspace.ConfirmScriptWrite(path);
+        WriteTextFile(path, script);
+        workspace.ScriptWritten(path);
     }
+    workspace.Texts().script = std::move(script);
+    ShowGeneratedCode(workspace, preview);
+}
+
+void ShowGeneratedCode(const Workspace& workspace, Preview& preview) {
+    if (workspace.Tree().Empty()) return;
+    if (!workspace.IsDefaultProject())
+        preview.Navigate(FileLocation(JoinPath(workspace.ProjectFolder(), projectfile::kPage)));
     preview.Reload();
 }
 

@@ -1,5 +1,6 @@
 #include "project/NewMenu.h"
 
+#include "platform/AtomicFileBatch.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -8,17 +9,14 @@
 #include "project/ProjectOperations.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <strings.h>
-#include <unistd.h>
 
 namespace tavel {
 namespace {
 
 constexpr std::string_view kStyleFileExtension = ".tvs";
-// The folder both style folders sit in; it comes with the program.
+// The folder the user styles' folder sits in; a user folder lacks it at first.
 constexpr std::string_view kStylesFolder = "Styles";
 
 std::optional<std::string> ReadIfPresent(const std::string& path) {
@@ -26,22 +24,15 @@ std::optional<std::string> ReadIfPresent(const std::string& path) {
     return ReadTextFile(path);
 }
 
-void RemoveIfPresent(const std::string& path) {
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return;
-    const int error = errno;
-    throw FileError("Cannot delete file \"" + path + "\". " + std::strerror(error), path);
-}
-
 std::string UserStylePath(const Workspace& workspace, const std::string& name, std::string_view extension) {
-    return workspace.ProgramPath(std::string(programpath::kUserStyles) + name + std::string(extension));
+    return workspace.UserPath(std::string(programpath::kUserStyles) + name + std::string(extension));
 }
 
 }  // namespace
 
 std::string StyleBasePath(const Workspace& workspace, const StyleChoice& style) {
-    const std::string_view folder =
-        style.origin == StyleOrigin::User ? programpath::kUserStyles : programpath::kProvidedStyles;
-    return workspace.ProgramPath(std::string(folder) + style.name);
+    if (style.origin == StyleOrigin::User) return workspace.UserPath(std::string(programpath::kUserStyles) + style.name);
+    return workspace.ProgramPath(std::string(programpath::kProvidedStyles) + style.name);
 }
 
 StyleFiles ReadStyleFiles(const Workspace& workspace, const StyleChoice& style) {
@@ -55,7 +46,7 @@ StyleFiles ReadStyleFiles(const Workspace& workspace, const StyleChoice& style) 
 
 std::vector<std::string> ListUserStyles(const Workspace& workspace) {
     std::vector<std::string> names;
-    const std::string folder = workspace.ProgramPath(programpath::kUserStyles);
+    const std::string folder = workspace.UserPath(programpath::kUserStyles);
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string file = entry.path().filename().string();
@@ -79,9 +70,9 @@ NewMenuPlan PrepareNewMenu(const Workspace& workspace, const std::string& direct
     NewMenuPlan plan;
     plan.folder = NewMenuFolder(directory, caption);
     plan.name = caption;
-    plan.texts.page = ReadTextFile(workspace.ProgramPath(programpath::kTemplatePage));
-    plan.texts.styleSheet = ReadTextFile(workspace.ProgramPath(programpath::kTemplateStyleSheet));
-    const std::string runtimePath = workspace.ProgramPath(programpath::kTemplateRuntime);
+    plan.texts.page = ReadTextFile(workspace.UserPath(programpath::kTemplatePage));
+    plan.texts.styleSheet = ReadTextFile(workspace.UserPath(programpath::kTemplateStyleSheet));
+    const std::string runtimePath = workspace.UserPath(programpath::kTemplateRuntime);
     plan.texts.runtime = ReadTextFile(runtimePath);
 
     const StyleFiles files = ReadStyleFiles(workspace, style);
@@ -89,8 +80,7 @@ NewMenuPlan PrepareNewMenu(const Workspace& workspace, const std::string& direct
     ApplyStyle(files, plan.texts.styleSheet, plan.texts.runtime);
 
     for (std::string_view file : {projectfile::kScript, projectfile::kPage, projectfile::kStyleSheet, projectfile::kRuntime}) {
-        const std::string path = plan.folder.empty() ? workspace.ProgramPath(std::string("system\\") + std::string(file))
-                                                     : JoinPath(plan.folder, file);
+        const std::string path = plan.folder.empty() ? workspace.TemplatePath(file) : JoinPath(plan.folder, file);
         if (FileExists(path)) plan.replacedFiles.push_back(path);
     }
     return plan;
@@ -99,7 +89,7 @@ NewMenuPlan PrepareNewMenu(const Workspace& workspace, const std::string& direct
 void CreateNewMenu(Workspace& workspace, Preview& preview, const NewMenuPlan& plan) {
     // The new project is written from a workspace of its own, whose tree is
     // empty; the open one is replaced only once every file is on disk.
-    Workspace fresh(workspace.ProgramFolder());
+    Workspace fresh(workspace.ProgramFolder(), workspace.UserFolder());
     fresh.SetProject(plan.folder, plan.name);
     fresh.Texts() = plan.texts;
     SaveProjectTexts(fresh, preview, plan.folder);
@@ -129,26 +119,29 @@ void RestyleProject(Workspace& workspace, Preview& preview, const StyleChoice& s
 
     std::string page = workspace.IsDefaultProject() ? std::string()
                                                     : JoinPath(workspace.ProjectFolder(), projectfile::kPage);
-    if (page.empty() || !FileExists(page)) page = workspace.ProgramPath(programpath::kTemplatePage);
+    if (page.empty() || !FileExists(page)) page = workspace.UserPath(programpath::kTemplatePage);
     preview.Navigate(FileLocation(page));
 }
 
 std::string SaveUserStyle(const Workspace& workspace, const std::string& name,
                           const std::vector<std::pair<std::string, std::string>>& entries, const StyleChoice* basis) {
-    CreateFolderIfMissing(workspace.ProgramPath(kStylesFolder));
-    CreateFolderIfMissing(workspace.ProgramPath(programpath::kUserStyles));
+    AtomicFileBatch batch;
+    batch.AddFolder(workspace.UserPath(kStylesFolder));
+    batch.AddFolder(workspace.UserPath(programpath::kUserStyles));
     // A style made from another keeps that style's sheet, so its text
     // colours still suit the colours it took over.
     const bool sameStyle = basis != nullptr && basis->origin == StyleOrigin::User && basis->name == name;
     if (basis != nullptr && !sameStyle) {
         const std::optional<std::string> sheet = ReadIfPresent(StyleBasePath(workspace, *basis) + ".css");
+        const std::string sheetPath = UserStylePath(workspace, name, ".css");
         if (sheet)
-            WriteTextFile(UserStylePath(workspace, name, ".css"), *sheet);
-        else
-            RemoveIfPresent(UserStylePath(workspace, name, ".css"));
+            batch.Add(sheetPath, *sheet);
+        else if (FileExists(sheetPath))
+            batch.Remove(sheetPath);
     }
     const std::string path = UserStylePath(workspace, name, kStyleFileExtension);
-    WriteTextFile(path, StyleFileText(entries));
+    batch.Add(path, StyleFileText(entries));
+    batch.Commit();
     return path;
 }
 
@@ -157,9 +150,10 @@ bool UserStyleExists(const Workspace& workspace, const std::string& name) {
 }
 
 void DeleteUserStyle(const Workspace& workspace, const std::string& name) {
-    RemoveIfPresent(UserStylePath(workspace, name, kStyleFileExtension));
-    RemoveIfPresent(UserStylePath(workspace, name, ".css"));
-    RemoveIfPresent(UserStylePath(workspace, name, ".jpg"));
+    AtomicFileBatch batch;
+    for (std::string_view extension : {kStyleFileExtension, std::string_view(".css"), std::string_view(".jpg")})
+        if (const std::string path = UserStylePath(workspace, name, extension); FileExists(path)) batch.Remove(path);
+    batch.Commit();
 }
 
 }  // namespace tavel

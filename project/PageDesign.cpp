@@ -12,9 +12,9 @@ namespace tavel {
 
 void WriteStyleRule(Workspace& workspace, Preview& preview, std::string_view selector,
                     const StyleRuleSettings& settings) {
-    std::string& styleSheet = workspace.Texts().styleSheet;
-    styleSheet = StyleRuleText(styleSheet, selector, settings);
+    std::string styleSheet = StyleRuleText(workspace.Texts().styleSheet, selector, settings);
     WriteTextFile(workspace.ProjectFilePath(projectfile::kStyleSheet), styleSheet);
+    workspace.Texts().styleSheet = std::move(styleSheet);
     preview.Reload();
 }
 
@@ -35,16 +35,20 @@ void ApplyPageDesign(Workspace& workspace, Preview& preview, const PageDesignSet
         files.styleLines = ReadTextFile(workspace.ProgramPath(programpath::kStyleLines));
         files.schemeLines = ReadTextFile(scheme);
     }
+    ProjectTexts& texts = workspace.Texts();
     // A project folder holds its own copy of the button image; the template
     // folder's sheet reaches the buttons folder itself.
-    const bool copyImage = !workspace.IsDefaultProject() && settings.button && *settings.button != ButtonStyleList::kNone;
+    PageDesignSettings chosen = settings;
+    if (!workspace.IsDefaultProject())
+        chosen.button = ProjectFolderButton(settings.button, settings.scheme ? files.schemeStyleSheet : texts.styleSheet,
+                                            workspace.ButtonStyles().Entries());
+    const bool copyImage = !workspace.IsDefaultProject() && chosen.button && *chosen.button != ButtonStyleList::kNone;
     std::string picture;
     if (copyImage)
-        picture = ReadFileBytes(JoinPath(workspace.ProgramPath(programpath::kButtons), *settings.button + ".jpg"));
+        picture = ReadFileBytes(JoinPath(workspace.ProgramPath(programpath::kButtons), *chosen.button + ".jpg"));
 
-    ProjectTexts& texts = workspace.Texts();
     const ButtonLineForm form = workspace.IsDefaultProject() ? ButtonLineForm::DefaultProject : ButtonLineForm::ProjectFolder;
-    DesignTexts applied = ApplyPageDesign({texts.styleSheet, texts.runtime}, settings, files, form);
+    DesignTexts applied = ApplyPageDesign({texts.styleSheet, texts.runtime}, chosen, files, form);
 
     // The files are staged together and put in place together, so a disk
     // that fills up half-way leaves every one of them as it was, and the

@@ -7,7 +7,9 @@ namespace tavel {
 
 // Fixed paths below the program folder, written alike on every platform with
 // "\" between components; ResolveProgramPath maps them onto the disk, matching
-// each component without regard to letter case.
+// each component without regard to letter case. The template texts and the
+// user styles are found below the user's folder, which in a portable run is
+// the program folder itself (see DataFolders.h).
 namespace programpath {
 inline constexpr std::string_view kTemplateScript = "system\\temp.js";
 inline constexpr std::string_view kTemplatePage = "system\\index.htm";

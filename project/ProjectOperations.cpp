@@ -30,18 +30,33 @@ std::string OpenProjectFolder(const Workspace& workspace) {
 
 }  // namespace
 
-void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string& folder) {
+ProjectSave::ProjectSave(Workspace& workspace, const std::string& folder, AtomicFileBatch& batch)
+    : workspace_(workspace) {
     const auto path = [&](std::string_view name) {
-        return folder.empty() ? workspace.ProgramPath(std::string("system\\") + std::string(name))
-                              : JoinPath(folder, name);
+        return folder.empty() ? workspace.TemplatePath(name) : JoinPath(folder, name);
     };
+    scriptPath_ = path(projectfile::kScript);
     // Asked before anything is written, so No leaves every file as it was.
-    workspace.ConfirmScriptWrite(path(projectfile::kScript));
-    if (!folder.empty()) CreateFolderIfMissing(folder);
-    GenerateCode(workspace, preview);
-    const ProjectTexts& texts = workspace.Texts();
-    for (size_t i = 0; i < std::size(kProjectFiles); ++i) WriteTextFile(path(kProjectFiles[i]), texts.*kTextOfFile[i]);
-    workspace.MarkSaved();
+    workspace.ConfirmScriptWrite(scriptPath_);
+    script_ = WriteMenuScript(workspace.Tree());
+    if (!folder.empty()) batch.AddFolder(folder);
+    ProjectTexts texts = workspace.Texts();
+    texts.script = script_;
+    for (size_t i = 0; i < std::size(kProjectFiles); ++i) batch.Add(path(kProjectFiles[i]), texts.*kTextOfFile[i]);
+}
+
+void ProjectSave::Finish(Preview& preview) {
+    workspace_.Texts().script = std::move(script_);
+    workspace_.ScriptWritten(scriptPath_);
+    workspace_.MarkSaved();
+    ShowGeneratedCode(workspace_, preview);
+}
+
+void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string& folder) {
+    AtomicFileBatch batch;
+    ProjectSave save(workspace, folder, batch);
+    batch.Commit();
+    save.Finish(preview);
 }
 
 std::string ProjectTitle(std::string_view projectName) { return "Tavel Builder - " + std::string(projectName); }
@@ -96,8 +111,6 @@ std::string ReplaceProjectQuestion(const std::string& folder, const std::vector<
 
 void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& buttons, const std::string& folder,
                    const std::string& name) {
-    CreateFolderIfMissing(folder);
-
     // Everything is prepared on copies; the workspace and the button list
     // change only once every file is written. Generate code is not run as
     // such: it would write temp.js into the project being left.
@@ -119,6 +132,7 @@ void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& butt
     // Staged together and put in place together: a write that fails leaves
     // the folder as it was, not half this project and half another.
     AtomicFileBatch batch;
+    batch.AddFolder(folder);
     for (size_t i = 0; i < std::size(kProjectFiles); ++i) batch.Add(JoinPath(folder, kProjectFiles[i]), texts.*kTextOfFile[i]);
     if (writePicture && chosen.HasPicture()) batch.Add(JoinPath(folder, projectfile::kButtonImage), chosen.Picture());
     batch.Commit();
@@ -127,7 +141,7 @@ void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& butt
     buttons = std::move(chosen);
     // The whole tree is in the new folder's script now, even where that is
     // the file the tree was once only partly read from.
-    if (workspace.PartlyReadPath() == JoinPath(folder, projectfile::kScript)) workspace.ForgetPartlyRead();
+    workspace.ScriptWritten(JoinPath(folder, projectfile::kScript));
     workspace.SetProject(folder, name);
     workspace.MarkSaved();
     preview.Navigate("file:///" + JoinPath(folder, projectfile::kPage));

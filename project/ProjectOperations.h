@@ -7,17 +7,35 @@
 
 namespace tavel {
 
+class AtomicFileBatch;
 class ButtonStyleList;
 class Preview;
 class Workspace;
 
 // Generates the menu data script from the tree and writes the four project
 // texts into `folder` (created when missing, one level), or into the template
-// folder when `folder` is empty. Clears the modified flag; the title and the
-// Save command are left to the caller. Writing over a script the tree holds
-// only part of asks first; No throws CommandDeclined before anything is
-// written.
+// folder when `folder` is empty, all of them or none. Clears the modified
+// flag; the title and the Save command are left to the caller. A failure
+// throws FileError naming the file and changes nothing, on disk or in the
+// workspace. Writing over a script the tree holds only part of asks first;
+// No throws CommandDeclined before anything is written.
 void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string& folder);
+
+// SaveProjectTexts in two halves, for a command that writes other files in
+// the same batch: the constructor asks as Save does and stages the four
+// files (and the folder) into `batch`; Finish, once the batch has
+// committed, makes the workspace follow: the script text, the modified
+// flag, the preview.
+class ProjectSave {
+public:
+    ProjectSave(Workspace& workspace, const std::string& folder, AtomicFileBatch& batch);
+    void Finish(Preview& preview);
+
+private:
+    Workspace& workspace_;
+    std::string scriptPath_;
+    std::string script_;
+};
 
 // The window title for a project name. The program starts with the default
 // title; every project command that switches the project sets this one.

@@ -15,7 +15,7 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
     StartupLoadResult result;
     workspace.SetProject("", "");
     workspace.MarkSaved();
-    preview.Navigate(FileLocation(workspace.ProgramPath(programpath::kTemplatePage)));
+    preview.Navigate(FileLocation(workspace.UserPath(programpath::kTemplatePage)));
 
     ProjectTexts& texts = workspace.Texts();
     const struct {
@@ -30,7 +30,7 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
     bool scriptRead = false;
     for (const auto& file : files) {
         try {
-            *file.text = ReadTextFile(workspace.ProgramPath(file.relative));
+            *file.text = ReadTextFile(workspace.UserPath(file.relative));
             if (file.text == &texts.script) scriptRead = true;
         } catch (const FileError& error) {
             file.text->clear();
@@ -38,14 +38,14 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
         }
     }
     if (scriptRead) {
-        const std::string path = workspace.ProgramPath(programpath::kTemplateScript);
+        const std::string path = workspace.UserPath(programpath::kTemplateScript);
         const ScriptReadResult read = workspace.RebuildTreeFromScript(path);
         result.treeBuilt = true;
         if (read.truncated)
             result.failures.push_back("The menu data script \"" + path +
                                       "\" asks for a larger menu than can be read; only its first " +
                                       std::to_string(read.items) + " items were read.");
-        if (auto warning = UnreadScriptWarning(texts.script, read.items, workspace.ProgramPath(programpath::kTemplateScript)))
+        if (auto warning = UnreadScriptWarning(texts.script, read.items, workspace.UserPath(programpath::kTemplateScript)))
             result.failures.push_back(std::move(*warning));
     } else {
         workspace.Tree().Clear();

@@ -65,6 +65,16 @@ MenuItem* TreeCommands::AddSubitem(const ItemTexts& texts) {
     return child;
 }
 
+bool TreeCommands::AddsMenuBarTitle() const {
+    const MenuItem* selected = workspace_.Tree().Selected();
+    return selected == nullptr || selected->Parent() == nullptr;
+}
+
+bool TreeCommands::EditsMenuBarTitle() const {
+    const MenuItem* selected = workspace_.Tree().Selected();
+    return selected != nullptr && selected->Parent() == nullptr;
+}
+
 bool TreeCommands::CanEdit() const { return workspace_.Tree().Selected() != nullptr; }
 
 ItemTexts TreeCommands::SelectedTexts() const {
@@ -76,16 +86,13 @@ ItemTexts TreeCommands::SelectedTexts() const {
 
 void TreeCommands::FinishEdit(const ItemTexts* accepted) {
     MenuItem* selected = workspace_.Tree().Selected();
-    if (selected == nullptr) return;
+    // A cancelled dialog changed nothing: no undo step, and the project is
+    // as clean or as changed as it was.
+    if (selected == nullptr || accepted == nullptr) return;
     EditHistory& history = workspace_.History();
-    // A cancelled dialog still counts as a change, so it is an edit in the
-    // history too (one that changes nothing): undoing it makes the project
-    // clean again.
     history.Begin(kEditItemName);
-    if (accepted != nullptr) {
-        // The kind stays: a separator keeps "S" whatever caption it gets.
-        history.SetData(selected, RecordOf(selected->Data().kind, *accepted));
-    }
+    // The kind stays: a separator keeps "S" whatever caption it gets.
+    history.SetData(selected, RecordOf(selected->Data().kind, *accepted));
     Committed();
 }
 

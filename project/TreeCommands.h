@@ -40,10 +40,16 @@ public:
     // item. Call only when CheckAddSubitem() gives None.
     MenuItem* AddSubitem(const ItemTexts& texts);
 
+    // Whether the item the dialog is for stands on the menu bar (the top
+    // level), whose titles are written with caption and link only: the new
+    // item of Add item, and the selected item for Edit item.
+    bool AddsMenuBarTitle() const;
+    bool EditsMenuBarTitle() const;
+
     bool CanEdit() const;
     ItemTexts SelectedTexts() const;
-    // `accepted` is null when the dialog was cancelled; the project counts as
-    // changed either way, since the dialog was opened on it.
+    // `accepted` is null when the dialog was cancelled, which changes
+    // nothing at all.
     void FinishEdit(const ItemTexts* accepted);
 
     void AddSeparator();

@@ -6,14 +6,15 @@
 
 namespace tavel {
 
-Workspace::Workspace(std::string programFolder) : programFolder_(std::move(programFolder)) {
-    if (programFolder_.empty() || !IsPathSeparator(programFolder_.back()))
-        programFolder_ += kPathSeparator;
-}
+Workspace::Workspace(std::string programFolder) : Workspace(programFolder, programFolder) {}
+
+Workspace::Workspace(std::string programFolder, std::string userFolder)
+    : programFolder_(WithFinalSeparator(std::move(programFolder))), userFolder_(WithFinalSeparator(std::move(userFolder))) {}
 
 void Workspace::SetProject(std::string folder, std::string name) {
     projectFolder_ = std::move(folder);
     projectName_ = std::move(name);
+    if (projectListener_) projectListener_();
 }
 
 void Workspace::MarkModified() {
@@ -68,15 +69,24 @@ void Workspace::RememberPartlyRead(std::string path, size_t itemsRead) {
 void Workspace::ConfirmScriptWrite(const std::string& path) {
     if (partlyReadPath_.empty() || path != partlyReadPath_) return;
     if (prompts_ == nullptr || !prompts_->ConfirmWriteOverPartlyRead(path, partlyReadItems_)) throw CommandDeclined();
-    partlyReadPath_.clear();
+}
+
+void Workspace::ScriptWritten(const std::string& path) {
+    if (path == partlyReadPath_) partlyReadPath_.clear();
 }
 
 std::string Workspace::ProgramPath(std::string_view relative) const {
     return ResolveProgramPath(programFolder_, relative);
 }
 
+std::string Workspace::UserPath(std::string_view relative) const { return ResolveProgramPath(userFolder_, relative); }
+
+std::string Workspace::TemplatePath(std::string_view name) const {
+    return UserPath(std::string("system\\") + std::string(name));
+}
+
 std::string Workspace::ProjectFilePath(std::string_view name) const {
-    if (IsDefaultProject()) return ProgramPath(std::string("system\\") + std::string(name));
+    if (IsDefaultProject()) return TemplatePath(name);
     return JoinPath(projectFolder_, name);
 }
 

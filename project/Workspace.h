@@ -25,15 +25,26 @@ struct ProjectTexts {
 // open, the project's texts and its menu tree. The windows are views of it.
 class Workspace {
 public:
-    // `programFolder` ends with a separator (one is added when it does not).
+    // `programFolder` holds the shipped data and is only read; `userFolder`
+    // takes what the program writes of its own: the default project's texts
+    // and user styles. A portable run has one folder for both. Each ends
+    // with a separator (one is added when it does not).
     explicit Workspace(std::string programFolder);
+    Workspace(std::string programFolder, std::string userFolder);
 
     const std::string& ProgramFolder() const { return programFolder_; }
+    const std::string& UserFolder() const { return userFolder_; }
+    // Installed, the default project is the user's own copy of the shipped
+    // one; portable, it is the shipped one itself.
+    bool Portable() const { return programFolder_ == userFolder_; }
     const std::string& ProjectFolder() const { return projectFolder_; }
     const std::string& ProjectName() const { return projectName_; }
     bool IsDefaultProject() const { return projectFolder_.empty(); }
     // An empty folder and name go back to the default project.
     void SetProject(std::string folder, std::string name);
+    // Told after every SetProject, so that a window showing the project's
+    // name follows it.
+    void SetProjectListener(std::function<void()> listener) { projectListener_ = std::move(listener); }
 
     // The tree has changes that no save has written.
     bool Modified() const { return modified_; }
@@ -68,9 +79,13 @@ public:
     const std::string& PartlyReadPath() const { return partlyReadPath_; }
     // Call before writing the tree's script to `path`. Writing over the file
     // the tree holds only part of asks through the prompts; No throws
-    // CommandDeclined (and asks again next time), Yes ends the question.
-    // Without prompts such a write is declined: nothing is lost unasked.
+    // CommandDeclined (and asks again next time). Without prompts such a
+    // write is declined: nothing is lost unasked.
     void ConfirmScriptWrite(const std::string& path);
+    // The tree's whole script is now in the file at `path`: when that is the
+    // file read only in part, the question ends. A write that failed asks
+    // again next time.
+    void ScriptWritten(const std::string& path);
     void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
 
     // Rebuilds the tree from the menu data script text, which was read from
@@ -91,6 +106,10 @@ public:
 
     // A file below the program folder, from its fixed relative path.
     std::string ProgramPath(std::string_view relative) const;
+    // A file below the user's folder, from its fixed relative path.
+    std::string UserPath(std::string_view relative) const;
+    // One of the default project's files, in the user's template folder.
+    std::string TemplatePath(std::string_view name) const;
     // A project file (temp.js, index.htm, ...) of the open project, or of
     // the template folder for the default project.
     std::string ProjectFilePath(std::string_view name) const;
@@ -99,6 +118,7 @@ private:
     void EditStateChanged();
 
     std::string programFolder_;
+    std::string userFolder_;
     std::string projectFolder_;
     std::string projectName_;
     bool modified_ = false;
@@ -111,6 +131,7 @@ private:
     Prompts* prompts_ = nullptr;
     ButtonStyleList buttonStyles_;
     std::function<void()> editStateListener_;
+    std::function<void()> projectListener_;
 };
 
 }  // namespace tavel

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-pdf-dev libgl-dev
   xvfb xauth fonts-dejavu-core
   chromium
+  dpkg-dev lintian appstream desktop-file-utils
 )
 # Node.js may come from Debian or from another apt source; either serves.
 command -v node >/dev/null || packages+=(nodejs)

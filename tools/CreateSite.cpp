@@ -1,21 +1,21 @@
 #include "tools/CreateSite.h"
 
 #include "menu/MenuTree.h"
-#include "platform/FileError.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
 #include "tools/MenuLinks.h"
 
+#include <memory>
 #include <unordered_map>
 
 namespace tavel {
 namespace {
 
 constexpr size_t kSkippedNamed = 5;
-// Pages are put in place in groups, each with one flush to disk: waiting
-// for the disk once per page would make a large site take minutes.
+// Pages are put in place in groups, each flushed to disk as a whole:
+// waiting for the disk once per page would make a large site take minutes.
 constexpr size_t kPagesPerFlush = 1024;
 
 struct PlannedPage {
@@ -77,51 +77,46 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
         });
     }
 
-    AtomicFileBatch batch;
-    // Items whose pages are in the batch and whose links become their digit
-    // names once the pages are in place.
+    // Each group of pages goes in place whole or not at all; the last group
+    // goes together with the save that records the links digit names give,
+    // so the tree and the saved script change only once every page is in.
+    auto batch = std::make_unique<AtomicFileBatch>();
     std::vector<std::pair<MenuItem*, std::string>> linksToGive;
-    bool linksGiven = false;
-    const auto placePages = [&] {
-        // Taken first: when the pages cannot be put in place, their items
-        // keep their links.
-        auto placed = std::move(linksToGive);
-        linksToGive.clear();
-        batch.Commit();
-        report.pagesWritten += placed.size();
-        for (auto& [item, name] : placed) {
-            if (options.linkNames || item->Data().link == name) continue;
+    for (size_t done = 0; done < pages.size(); ++done) {
+        if (progress && !progress(done, pages.size())) {
+            report.outcome = SiteReport::Outcome::Cancelled;
+            break;
+        }
+        const PlannedPage& page = pages[done];
+        batch->Add(JoinPath(folder, page.name), SitePageText(PageTitle(*page.item, options.title), links));
+        if (page.item->Data().link != page.name) linksToGive.emplace_back(page.item, page.name);
+        if (batch->Pending() == kPagesPerFlush) {
+            batch->Commit();
+            report.pagesWritten += kPagesPerFlush;
+            batch = std::make_unique<AtomicFileBatch>();
+        }
+    }
+    if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(pages.size(), pages.size());
+
+    const size_t lastPages = batch->Pending();
+    std::vector<std::pair<MenuItem*, MenuItemData>> linksBefore;
+    try {
+        for (auto& [item, name] : linksToGive) {
+            linksBefore.emplace_back(item, item->Data());
             MenuItemData data = item->Data();
             data.link = std::move(name);
             tree.SetData(item, std::move(data));
-            linksGiven = true;
         }
-    };
-    try {
-        try {
-            for (size_t done = 0; done < pages.size(); ++done) {
-                if (progress && !progress(done, pages.size())) {
-                    report.outcome = SiteReport::Outcome::Cancelled;
-                    break;
-                }
-                const PlannedPage& page = pages[done];
-                batch.Add(JoinPath(folder, page.name), SitePageText(PageTitle(*page.item, options.title), links));
-                linksToGive.emplace_back(page.item, page.name);
-                if (batch.Pending() == kPagesPerFlush) placePages();
-            }
-        } catch (const FileError&) {
-            // The pages before the one that failed stay, as they would had
-            // each been written on its own.
-            placePages();
-            throw;
-        }
-        placePages();
-        if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(pages.size(), pages.size());
+        ProjectSave save(workspace, folder, *batch);
+        batch->Commit();
+        save.Finish(preview);
     } catch (...) {
-        if (linksGiven) workspace.MarkModified();
+        // The pages of the groups before stay; the project stays as the
+        // first save wrote it.
+        for (auto& [item, data] : linksBefore) tree.SetData(item, std::move(data));
         throw;
     }
-    SaveProjectTexts(workspace, preview, folder);
+    report.pagesWritten += lastPages;
     return report;
 }
 

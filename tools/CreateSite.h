@@ -47,9 +47,11 @@ struct SiteReport {
 // separator gets no page in either mode, keeps its link and is not counted
 // in the progress or the report. The default project
 // writes nothing. A cancelled run keeps the pages written so far and still
-// saves the project, so the script and the pages agree. A failed write
-// ends the run with FileError; links given before it stay in the tree,
-// which is then marked modified.
+// saves the project, so the script and the pages agree. Pages go in place in
+// groups, each whole or not at all, the last one together with the second
+// save. A failed write ends the run with FileError: the groups already in
+// place stay, and the project (the tree with its links, the texts, the
+// files) stays as the first save left it.
 SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions& options,
                       const SiteProgress& progress = {});
 

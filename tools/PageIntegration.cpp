@@ -2,6 +2,7 @@
 
 #include "menu/MenuTree.h"
 #include "menu/ScriptReader.h"
+#include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 #include "platform/TextFile.h"
@@ -125,13 +126,16 @@ IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& page
     }
     edit.text = PageWithMenuLinks(edit.text, links);
 
-    // Beside the page; a bare file name puts them where it lies itself.
+    // Beside the page; a bare file name puts them where it lies itself. The
+    // page and its three files change together or not at all.
     const std::string folder = FolderOfPath(pagePath);
-    WriteTextFile(folder + std::string(projectfile::kScript), texts.script);
-    WriteTextFile(folder + std::string(projectfile::kStyleSheet), texts.styleSheet);
-    WriteTextFile(folder + std::string(projectfile::kRuntime), texts.runtime);
+    AtomicFileBatch batch;
+    batch.Add(folder + std::string(projectfile::kScript), texts.script);
+    batch.Add(folder + std::string(projectfile::kStyleSheet), texts.styleSheet);
+    batch.Add(folder + std::string(projectfile::kRuntime), texts.runtime);
     if (edit.alreadyIntegrated) report.outcome = IntegrateReport::Outcome::AlreadyIntegrated;
-    if (edit.text != page) WriteTextFile(pagePath, edit.text);
+    if (edit.text != page) batch.Add(pagePath, edit.text);
+    batch.Commit();
 
     // Only the head declares the page's encoding.
     const std::string charset = DeclaredCharset(std::string_view(page).substr(0, FindIgnoringCase(page, "<body")));

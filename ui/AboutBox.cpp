@@ -1,12 +1,13 @@
 #include "ui/AboutBox.h"
 
 #include "ui/AboutPicture.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
 #include "ui/FormNames.h"
+#include "ui/LinkLabel.h"
 #include "ui/UiServices.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,14 +34,15 @@ AboutBox::AboutBox(UiServices& services, QWidget* parent) : QDialog(parent), ser
     secondWord->setFont(big);
     auto* version = new QLabel("Version 2.1 (Build 1.648)", this);
 
-    makerAddress_ = new QLabel(kMakerAddress, this);
-    makerAddress_->setStyleSheet("color: blue;");
-    makerAddress_->setCursor(Qt::PointingHandCursor);
-    makerAddress_->installEventFilter(this);
-
+    // OK is made first, so it holds the focus when the box opens and Enter
+    // closes it; Tab goes to the link and back.
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    makerAddress_ = new LinkLabel(kMakerAddress, this);
+    makerAddress_->SetBoldOnHover(false);
+    connect(makerAddress_, &LinkLabel::clicked, this, &AboutBox::OpenMakerAddress);
 
     auto* right = new QVBoxLayout;
     right->addWidget(firstWord);
@@ -70,16 +72,11 @@ AboutBox::AboutBox(UiServices& services, QWidget* parent) : QDialog(parent), ser
         {makerAddress_, "Label7"},
         {ok, "OKButton"},
     });
+    SetAccessibleNames({
+        {picture, "Picture of a drop-down menu"},
+    });
 }
 
 void AboutBox::OpenMakerAddress() { OpenOrSayWhyNot(services_, this, makerAddress_->text()); }
-
-bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == makerAddress_ && event->type() == QEvent::MouseButtonRelease) {
-        OpenMakerAddress();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 }  // namespace tavel

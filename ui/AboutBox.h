@@ -2,10 +2,9 @@
 
 #include <QDialog>
 
-class QLabel;
-
 namespace tavel {
 
+class LinkLabel;
 class UiServices;
 
 // The About box.
@@ -20,12 +19,9 @@ public:
     // Opens the maker's address with the desktop.
     void OpenMakerAddress();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     UiServices& services_;
-    QLabel* makerAddress_;
+    LinkLabel* makerAddress_;
 };
 
 }  // namespace tavel

@@ -14,6 +14,8 @@ constexpr ActionSpec kActions[] = {
     {C::Open, "Action4", "File", "&Open", nullptr, "Open an existing file", "Ctrl+O", "open", &MainWindow::Open},
     {C::Print, "Action5", "File", "&Print", nullptr, "Print tree report", "Ctrl+P", "print", &MainWindow::PrintTreeReport},
     {C::Exit, "Action6", "File", "E&xit", nullptr, "Quit", "F10", "exit", &MainWindow::Exit},
+    // Installed, the default project is the user's copy; this puts the shipped one back.
+    {C::RestoreDefaultProject, "RestoreDefaultProject", "File", "&Restore default project", nullptr, "Replace the default project with the one that comes with the program", "", "restore-default", &MainWindow::RestoreDefaultProject},
     {C::AddItem, "Action7", "Menu", "Add &item", nullptr, "Add next item to the tree", "F2", "add-item", &MainWindow::AddItem},
     {C::AddSubitem, "Action8", "Menu", "A&dd subitem", nullptr, "Add subitem to the tree", "F3", "add-subitem", &MainWindow::AddSubitem},
     {C::EditItem, "Action9", "Menu", "Edit ite&m", nullptr, "Edit selected item", "F4", "edit-item", &MainWindow::EditItem},
@@ -35,7 +37,7 @@ constexpr ActionSpec kActions[] = {
     {C::Outdent, "Outdent", "Menu", "Ou&tdent", nullptr, "Move the selected item out of its submenu, after its parent", "Ctrl+Left", "outdent", &MainWindow::OutdentItem},
 };
 
-constexpr LayoutEntry kFileMenu[] = {C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine, C::Exit};
+constexpr LayoutEntry kFileMenu[] = {C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine, C::RestoreDefaultProject, kLine, C::Exit};
 constexpr LayoutEntry kMenuMenu[] = {
     C::Undo, C::Redo, kLine,
     C::AddItem, C::AddSubitem, C::EditItem, C::Separator, C::Delete, kLine,

@@ -11,7 +11,7 @@ class MainWindow;
 // The main window's commands, one action each. The window keeps the actions
 // in this order and reaches each one through its command.
 enum class Command {
-    NewMenu, Save, SaveAs, Open, Print, Exit,
+    NewMenu, Save, SaveAs, Open, Print, RestoreDefaultProject, Exit,
     AddItem, AddSubitem, EditItem, Delete, Separator, Undo, Redo, MoveUp, MoveDown, Indent, Outdent,
     GenerateCode, SeeCode, PageDesign, Tools, Help, About,  // About stays last: it gives the count
 };

@@ -4,6 +4,7 @@
 #include "project/ExternalBrowserTarget.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
@@ -40,6 +41,8 @@ BrowserTab::BrowserTab(const Workspace& workspace, UiServices& services, Command
         action->setToolTip(buttons[i].hint);
         action->setStatusTip(buttons[i].hint);
         shown[i] = bar->widgetForAction(action);
+        // These commands are on no menu and have no key: Tab reaches them.
+        shown[i]->setFocusPolicy(Qt::TabFocus);
         connect(action, &QAction::triggered, this,
                 [this, &runner, handler = buttons[i].handler] { runner.Run([this, handler] { (this->*handler)(); }); });
     }
@@ -58,6 +61,10 @@ BrowserTab::BrowserTab(const Workspace& workspace, UiServices& services, Command
         {shown[2], "ToolButton3"},
         {shown[3], "ToolButton4"},
         {preview_, "Web"},
+    });
+    SetAccessibleNames({
+        {OverflowButton(*bar), "More browser commands"},
+        {preview_, "Preview"},
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "design/ButtonStyleList.h"
 #include "platform/FileError.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FormNames.h"
 #include "ui/JpegPixmap.h"
@@ -72,6 +73,10 @@ ButtonStylePage::ButtonStylePage(ButtonStyleList& buttons, UiServices& services,
         {picture_, "Image1"},
         {pictureCaption_, "Label3"},
         {edit, "BitBtn3"},
+    });
+    SetAccessibleNames({
+        {list_, "Button style"},
+        {picture_, "Image view"},
     });
 }
 

@@ -1,5 +1,7 @@
 #include "ui/FolderTreePicker.h"
 
+#include "ui/FolderNameModel.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -9,11 +11,10 @@
 namespace tavel {
 
 FolderTreePicker::FolderTreePicker(QWidget* parent) : QTreeView(parent) {
-    folders_ = new QFileSystemModel(this);
+    folders_ = new FolderNameModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath(QDir::rootPath());
     setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) hideColumn(column);
     header()->hide();
     setMinimumHeight(200);
     setToolTip("Double-click a folder or press Enter to choose it; Escape closes the tree");

@@ -40,7 +40,7 @@ ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // OK first, so it holds the focus when the dialog opens.
+    // The fields, then the buttons, and round again.
     setTabOrder(ok_, cancel);
     setTabOrder(cancel, captionEdit_);
     setTabOrder(captionEdit_, hintEdit_);
@@ -58,7 +58,22 @@ ItemDialog::ItemDialog(QWidget* parent) : QDialog(parent) {
 
 void ItemDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    ok_->setFocus(Qt::OtherFocusReason);
+    // Typing replaces the caption at once, and a space cannot press OK.
+    captionEdit_->setFocus(Qt::OtherFocusReason);
+    captionEdit_->selectAll();
+}
+
+void ItemDialog::SetMenuBarTitle(bool title) {
+    if (title == !hintEdit_->isEnabled()) return;
+    hintEdit_->setEnabled(!title);
+    if (title) {
+        heldHint_ = hintEdit_->text();
+        hintEdit_->clear();
+    } else {
+        hintEdit_->setText(heldHint_);
+    }
+    hintEdit_->setPlaceholderText(title ? "Not used: a menu-bar title shows no hint" : QString());
+    hintEdit_->setToolTip(title ? "Menu-bar titles are written with their caption and link only" : QString());
 }
 
 namespace {
@@ -66,24 +81,29 @@ namespace {
 // A field left as shown gives its bytes back. An edited one keeps the
 // encoding of what it was shown from; a field that held plain ASCII (or
 // nothing) says nothing about that, and takes the script's encoding.
-std::string FieldBytes(const QLineEdit* edit, const std::string& shownFrom, bool eightBitScript) {
-    if (edit->text() == Shown(shownFrom)) return shownFrom;
+std::string FieldBytes(const QString& text, const std::string& shownFrom, bool eightBitScript) {
+    if (text == Shown(shownFrom)) return shownFrom;
     const bool ascii = std::all_of(shownFrom.begin(), shownFrom.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) return EncodedFor(edit->text(), eightBitScript);
-    return EncodedLike(edit->text(), shownFrom);
+    if (ascii) return EncodedFor(text, eightBitScript);
+    return EncodedLike(text, shownFrom);
 }
 
 }  // namespace
 
 ItemTexts ItemDialog::Texts() const {
-    return {FieldBytes(captionEdit_, shownFrom_.caption, eightBitScript_), FieldBytes(hintEdit_, shownFrom_.hint, eightBitScript_),
-            FieldBytes(linkEdit_, shownFrom_.link, eightBitScript_)};
+    // A title's hint cannot be changed: it is the one the field holds.
+    const QString hint = hintEdit_->isEnabled() ? hintEdit_->text() : heldHint_;
+    return {FieldBytes(captionEdit_->text(), shownFrom_.caption, eightBitScript_),
+            FieldBytes(hint, shownFrom_.hint, eightBitScript_), FieldBytes(linkEdit_->text(), shownFrom_.link, eightBitScript_)};
 }
 
 void ItemDialog::SetTexts(const ItemTexts& texts) {
     shownFrom_ = texts;
     captionEdit_->setText(Shown(texts.caption));
-    hintEdit_->setText(Shown(texts.hint));
+    if (hintEdit_->isEnabled())
+        hintEdit_->setText(Shown(texts.hint));
+    else
+        heldHint_ = Shown(texts.hint);
     linkEdit_->setText(Shown(texts.link));
 }
 

@@ -23,6 +23,10 @@ public:
     // page: typed text is then written in it too, so one file never holds
     // two encodings.
     void SetEightBitScript(bool eightBit) { eightBitScript_ = eightBit; }
+    // A menu-bar title is written with its caption and link only: for one,
+    // the Hint field is disabled and says so, and the hint it held is kept
+    // for the next item that has one.
+    void SetMenuBarTitle(bool title);
 
     QLineEdit* CaptionEdit() const { return captionEdit_; }
     QLineEdit* HintEdit() const { return hintEdit_; }
@@ -40,6 +44,8 @@ private:
     // them back unchanged, and an edited one is written in their encoding.
     ItemTexts shownFrom_;
     bool eightBitScript_ = false;
+    // The hint the field holds while it stands disabled for a title.
+    QString heldHint_;
 };
 
 }  // namespace tavel

@@ -1,12 +1,15 @@
 #include "ui/MainWindow.h"
 
 #include "menu/TreeReport.h"
+#include "platform/FileError.h"
 #include "project/GenerateCode.h"
 #include "project/PageDesign.h"
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
+#include "project/UserFolder.h"
 #include "ui/AboutBox.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BrowserTab.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
@@ -25,8 +28,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
@@ -36,9 +39,9 @@
 
 namespace tavel {
 
-MainWindow::MainWindow(const std::string& programFolder, UiServices& services, QWidget* parent)
+MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget* parent)
     : QMainWindow(parent),
-      workspace_(programFolder),
+      workspace_(folders.shipped, folders.user),
       services_(services),
       runner_(std::make_unique<CommandRunner>(services, *this, [this] { texts_->Flush(); })) {
     setWindowTitle(QString::fromUtf8(kDefaultTitle.data(), kDefaultTitle.size()));
@@ -67,6 +70,8 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
 
     BuildActions();
     QToolBar* toolbar = BuildMenusAndToolbar();
+    // A portable run's template folder is the shipped one: nothing to restore.
+    ActionOf(Command::RestoreDefaultProject)->setEnabled(!workspace_.Portable());
     treeEditor_->OfferInPopup({ActionOf(Command::MoveUp), ActionOf(Command::MoveDown), ActionOf(Command::Indent),
                                ActionOf(Command::Outdent)});
     workspace_.SetEditStateListener([this] { ShowEditState(); });
@@ -81,15 +86,23 @@ MainWindow::MainWindow(const std::string& programFolder, UiServices& services, Q
         {pages_, "PageControl1"},
         {statusBar(), "StatusBar1"},
     });
+    SetAccessibleNames({
+        {OverflowButton(*toolbar), "More commands"},
+    });
 }
 
-MainWindow::~MainWindow() { workspace_.SetEditStateListener(nullptr); }
+MainWindow::~MainWindow() {
+    workspace_.SetEditStateListener(nullptr);
+    workspace_.SetProjectListener(nullptr);
+}
 
 void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow* tools) {
     treeEditor_->SetItemDialog(itemDialog);
     about_ = about;
     tools_ = tools;
-    if (tools_ != nullptr) tools_->SetHost(this);
+    if (tools_ == nullptr) return;
+    tools_->SetHost(this);
+    workspace_.SetProjectListener([this] { tools_->FollowProject(); });
 }
 
 void MainWindow::SetSaveDialog(ProjectSaveDialog* saveDialog) { files_->SetSaveDialog(saveDialog); }
@@ -130,8 +143,14 @@ QToolBar* MainWindow::BuildMenusAndToolbar() {
 }
 
 void MainWindow::LoadStartupProject() {
+    // A user folder that cannot be filled is told with the files it lacks.
+    try {
+        PrepareUserFolder(workspace_);
+    } catch (const FileError& error) {
+        startupFailures_.push_back(error.what());
+    }
     StartupLoadResult result = LoadDefaultProject(workspace_, browser_->Preview());
-    startupFailures_ = std::move(result.failures);
+    startupFailures_.insert(startupFailures_.end(), result.failures.begin(), result.failures.end());
     texts_->Refresh();
     pages_->setCurrentIndex(0);
 }
@@ -213,26 +232,35 @@ void MainWindow::SaveAs() { files_->SaveAs(); }
 
 void MainWindow::Open() { files_->Open(); }
 
+void MainWindow::RestoreDefaultProject() { files_->RestoreDefaultProject(); }
+
 void MainWindow::NewMenu() { newMenu_->Run(); }
 
 void MainWindow::PrintTreeReport() {
-    std::unique_ptr<QPrinter> printer = services_.DefaultPrinter();
-    PrintLines(*printer, treeEditor_->View().font(), TreeReportLines(workspace_.Tree()));
+    const QString folder = workspace_.IsDefaultProject() ? QDir::homePath() : Shown(workspace_.ProjectFolder());
+    const QString done =
+        PrintReport(services_, this, treeEditor_->View().font(), TreeReportLines(workspace_.Tree()), folder);
+    // Printing shows nothing on screen of its own: the status bar says what happened.
+    if (!done.isEmpty()) statusBar()->showMessage(done);
 }
 
 void MainWindow::Exit() { close(); }
 
 void MainWindow::SeeCode() { texts_->ShowScript(); }
 
-void MainWindow::ToggleTools() { tools_->setVisible(!tools_->isVisible()); }
+void MainWindow::ToggleTools() {
+    tools_->setVisible(!tools_->isVisible());
+    // The keyboard goes with it: otherwise only the window manager would
+    // take a keyboard user there.
+    if (tools_->isVisible()) tools_->activateWindow();
+}
 
 void MainWindow::ShowHelp() { OpenOrSayWhyNot(services_, this, Shown(workspace_.ProgramPath(programpath::kHelp))); }
 
 void MainWindow::ShowAbout() { services_.RunDialog(*about_); }
 
 void MainWindow::GenerateCode() {
-    // The text is rebuilt before the file is written, so the memo shows it
-    // even when the write fails.
+    // The memo shows the script the file now holds.
     ProjectTextTabs::RefreshOnExit refresh(*texts_, {&ProjectTexts::script});
     tavel::GenerateCode(workspace_, browser_->Preview());
 }

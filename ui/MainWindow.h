@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/DataFolders.h"
 #include "project/Workspace.h"
 #include "ui/ActionTable.h"
 
@@ -42,7 +43,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(const std::string& programFolder, UiServices& services, QWidget* parent = nullptr);
+    // The workspace reads the shipped data from one folder and writes into
+    // the other (one and the same in a portable run).
+    MainWindow(const DataFolders& folders, UiServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The dialogs work on this window's workspace and are its children, so
@@ -60,6 +63,7 @@ public:
     void Save();
     void SaveAs();
     void Open();
+    void RestoreDefaultProject();
     void NewMenu();
     void PrintTreeReport();
     void Exit();

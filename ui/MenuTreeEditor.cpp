@@ -2,6 +2,7 @@
 
 #include "project/TreeMessages.h"
 #include "project/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CommandRunner.h"
 #include "ui/FormNames.h"
 #include "ui/ItemDialog.h"
@@ -15,6 +16,12 @@
 #include <QStatusBar>
 
 namespace tavel {
+namespace {
+
+// How long the status bar says why a move or a drop was refused.
+constexpr int kRefusalShownMs = 5000;
+
+}  // namespace
 
 MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window)
     : workspace_(workspace), commands_(workspace), services_(services), runner_(runner), window_(window) {
@@ -40,6 +47,8 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
         else
             window_.statusBar()->showMessage(reason);
     });
+    connect(view_, &MenuTreeView::DropRefused, this,
+            [this](const QString& reason) { window_.statusBar()->showMessage(reason, kRefusalShownMs); });
 
     popup_ = new QMenu(&window);
     QAction* expandAll = popup_->addAction("Expand all", this, [this] { commands_.ExpandAll(); });
@@ -47,12 +56,25 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { popup_->popup(view_->viewport()->mapToGlobal(pos)); });
+    // Shift+F10 opens it from the keyboard as the Menu key does, at the
+    // selected item.
+    auto* popupKey = new QAction(view_);
+    popupKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    popupKey->setShortcutContext(Qt::WidgetShortcut);
+    view_->addAction(popupKey);
+    connect(popupKey, &QAction::triggered, this, [this] {
+        const QRect item = view_->visualRect(view_->currentIndex());
+        popup_->popup(view_->viewport()->mapToGlobal(item.isValid() ? item.bottomLeft() : QPoint(0, 0)));
+    });
 
     SetFormNames({
         {view_, "Tree"},
         {popup_, "PopupMenu1"},
         {expandAll, "Expandall1"},
         {collapseAll, "Collapseall1"},
+    });
+    SetAccessibleNames({
+        {view_, "Menu tree"},
     });
 }
 
@@ -67,13 +89,14 @@ void MenuTreeEditor::OfferInPopup(std::initializer_list<QAction*> actions) {
     for (QAction* action : actions) popup_->addAction(action);
 }
 
-bool MenuTreeEditor::RunItemDialog() {
+bool MenuTreeEditor::RunItemDialog(bool menuBarTitle) {
     itemDialog_->SetEightBitScript(!IsUtf8(workspace_.Texts().script));
+    itemDialog_->SetMenuBarTitle(menuBarTitle);
     return services_.RunDialog(*itemDialog_);
 }
 
 void MenuTreeEditor::AddItem() {
-    if (!RunItemDialog()) return;
+    if (!RunItemDialog(commands_.AddsMenuBarTitle())) return;
     TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
     if (outcome.needsSubmenu) {
         runner_.PlainMessage(treemessage::kNoUpperMenu);
@@ -92,14 +115,14 @@ void MenuTreeEditor::AddSubitem() {
         case TreeCommands::SubitemRefusal::None:
             break;
     }
-    if (!RunItemDialog()) return;
+    if (!RunItemDialog(false)) return;
     commands_.AddSubitem(itemDialog_->Texts());
 }
 
 void MenuTreeEditor::EditItem() {
     if (!commands_.CanEdit()) return;
     itemDialog_->SetTexts(commands_.SelectedTexts());
-    if (RunItemDialog()) {
+    if (RunItemDialog(commands_.EditsMenuBarTitle())) {
         const ItemTexts texts = itemDialog_->Texts();
         commands_.FinishEdit(&texts);
     } else {
@@ -144,7 +167,7 @@ bool MenuTreeEditor::AcceptsDrop(const MenuItem* target, bool afterTarget, QStri
 
 void MenuTreeEditor::Move(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
     const QString why = RefusalText((commands_.*move)());
-    if (!why.isEmpty()) window_.statusBar()->showMessage(why, 5000);
+    if (!why.isEmpty()) window_.statusBar()->showMessage(why, kRefusalShownMs);
     // The tree keeps the keyboard, so moves can follow one another.
     view_->setFocus();
     ShowCurrentItem();

@@ -49,8 +49,9 @@ public:
     void Outdent();
 
 private:
-    // The Edit Item dialog, told first which encoding the script is in.
-    bool RunItemDialog();
+    // The Edit Item dialog, told first which encoding the script is in and
+    // whether the item is a menu-bar title.
+    bool RunItemDialog(bool menuBarTitle);
     void Move(TreeCommands::MoveRefusal (TreeCommands::*move)());
     bool AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const;
     static QString RefusalText(TreeCommands::MoveRefusal refusal);

@@ -80,7 +80,10 @@ void MenuTreeView::startDrag(Qt::DropActions) {
     // removed here, whatever the drop reports.
     drag->exec(Qt::MoveAction);
     ShowLandingLine({});
+    // Let go over a place that refused it: the reason outlasts the drag.
+    const QString refused = refusal_;
     ShowRefusal({});
+    if (!refused.isEmpty()) emit DropRefused(refused);
 }
 
 // Only this view makes drags of this kind, so the format tells them apart.
@@ -132,6 +135,7 @@ void MenuTreeView::dropEvent(QDropEvent* event) {
     QString reason;
     if (!spot.IsPlace() || !rules_.accepts(spot.target, spot.afterTarget, &reason)) {
         event->ignore();
+        if (!reason.isEmpty()) emit DropRefused(reason);
         return;
     }
     event->setDropAction(Qt::IgnoreAction);

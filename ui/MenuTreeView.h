@@ -47,6 +47,8 @@ signals:
     // While dragging: why the place under the pointer refuses the drop, or
     // an empty text when it takes it or the drag is over.
     void DropRefusalShown(const QString& reason);
+    // The item was let go where it may not land, for this reason.
+    void DropRefused(const QString& reason);
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;

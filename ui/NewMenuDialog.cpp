@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
 #include "project/StyleFile.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
 #include "ui/FolderTreePicker.h"
@@ -113,6 +114,8 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
     connect(folderTree_, &FolderTreePicker::folderChosen, this, &NewMenuDialog::ChooseFolderFromTree);
     connect(folderTree_, &FolderTreePicker::closeRequested, this, &NewMenuDialog::CloseFolderTree);
     grid->addWidget(folderTree_, 7, 0, 1, 2);
+    // The tree opens above the buttons, and Tab reaches it there.
+    setTabOrder(folderButton, folderTree_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(styleMasterButton);
@@ -143,6 +146,11 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
         {skinOnlyButton, "BitBtn5"},
         {createButton, "BitBtn1"},
         {closeButton, "BitBtn2"},
+    });
+    SetAccessibleNames({
+        {deleteStyleButton_, "Delete this user style"},
+        {stylePicture_, "Picture of the selected style"},
+        {folderTree_, "Folder tree"},
     });
 }
 

@@ -60,6 +60,8 @@ PageDesignDialog::PageDesignDialog(Workspace& workspace, UiServices& services, Q
     buttonRow->addStretch();
     buttonRow->addWidget(cancel);
     buttonRow->addWidget(ok);
+    // Tab follows the row as it reads: Cancel on the left, then OK.
+    setTabOrder(cancel, ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

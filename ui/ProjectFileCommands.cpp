@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
+#include "project/UserFolder.h"
 #include "project/Workspace.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandRunner.h"
@@ -68,13 +69,14 @@ bool ProjectFileCommands::AskToSaveChanges(const char* caption, QMessageBox::Ico
 }
 
 bool ProjectFileCommands::SaveToProjectFolder() {
-    // The script is generated anew even when a write then fails.
+    // A save that went through holds the script generated anew.
     ProjectTextTabs::RefreshOnExit refresh(texts_, {&ProjectTexts::script});
     return runner_.Attempt([this] { SaveProjectTexts(workspace_, preview_, workspace_.ProjectFolder()); });
 }
 
 bool ProjectFileCommands::RunSaveAs() {
     if (!services_.RunDialog(*saveDialog_)) return false;
+    saveDialog_->RememberChoice();
     const std::string name = Bytes(saveDialog_->ProjectName());
     const std::string folder = SaveAsFolder(Bytes(saveDialog_->CurrentFolder()), name);
     const std::vector<std::string> others = OtherProjectFiles(workspace_, folder);
@@ -101,6 +103,18 @@ void ProjectFileCommands::ShowProjectTitle() { window_.setWindowTitle(Shown(Proj
 bool ProjectFileCommands::ConfirmWriteOverPartlyRead(const std::string& path, size_t itemsRead) {
     return services_.Ask(&window_, kApplicationTitle, Shown(PartlyReadQuestion(path, itemsRead)), QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void ProjectFileCommands::RestoreDefaultProject() {
+    if (services_.Ask(&window_, kApplicationTitle, Shown(RestoreDefaultProjectQuestion(workspace_)),
+                      QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const StartupLoadResult reload = tavel::RestoreDefaultProject(workspace_, preview_);
+    texts_.Refresh();
+    if (!reload.failures.empty())
+        runner_.ShowError(StartupFailureMessage(reload.failures));
+    else
+        runner_.PlainMessage("The default project has been restored.");
 }
 
 }  // namespace tavel

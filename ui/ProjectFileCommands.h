@@ -15,8 +15,8 @@ class ProjectTextTabs;
 class UiServices;
 class Workspace;
 
-// Open, Save and Save as, and the question before unsaved tree changes are
-// dropped (by Open, New Menu and closing the window). It also answers the
+// Open, Save, Save as and Restore default project, and the question before
+// unsaved tree changes are dropped (by Open, New Menu and closing the window). It also answers the
 // core's question before a menu data script read only in part is written
 // over, and keeps the window's title on the open project.
 class ProjectFileCommands : private Prompts {
@@ -30,6 +30,9 @@ public:
     void Save();
     void SaveAs();
     void Open();
+    // Asks first; then puts the shipped template texts back in the user's
+    // folder and reloads the default project when it is open.
+    void RestoreDefaultProject();
 
     // Ask before unsaved tree changes are dropped and save when told to.
     // False when the calling command must end: Cancel, or a Yes whose save

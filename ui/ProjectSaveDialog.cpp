@@ -1,6 +1,8 @@
 #include "ui/ProjectSaveDialog.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/FixedDialog.h"
+#include "ui/FolderNameModel.h"
 #include "ui/FormNames.h"
 
 #include <QComboBox>
@@ -13,10 +15,19 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSettings>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
 namespace tavel {
+namespace {
+
+// The user's settings file of the program, and the dialog's keys in it.
+constexpr const char* kSettingsOwner = "tavel-builder";
+constexpr const char* kNameKey = "SaveDialog/projectName";
+constexpr const char* kFolderKey = "SaveDialog/folder";
+
+}  // namespace
 
 ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
     MakeFixedDialog(*this, "Save");
@@ -28,7 +39,7 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folderLabel_->setWordWrap(true);
 
-    folders_ = new QFileSystemModel(this);
+    folders_ = new FolderNameModel(this);
     // The list shows one folder at a time: ".." is the way up a level.
     folders_->setFilter(QDir::AllDirs | QDir::NoDot);
     folders_->setReadOnly(true);
@@ -59,8 +70,13 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
 
     FillDrives();
     connect(driveList_, &QComboBox::activated, this, [this](int row) { OpenFolder(driveList_->itemData(row).toString()); });
-    // The home folder stands for the first drive's root.
-    OpenFolder(QDir::homePath());
+    // The home folder stands for the first drive's root; it is also where
+    // the dialog starts when the folder of the last run is gone.
+    const QSettings settings(kSettingsOwner, kSettingsOwner);
+    projectNameEdit_->setText(settings.value(kNameKey, projectNameEdit_->text()).toString());
+    QString start = settings.value(kFolderKey).toString();
+    if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
+    OpenFolder(start);
 
     SetFormNames({
         {this, "TForm6"},
@@ -70,6 +86,9 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
         {folderList_, "dir"},
         {ok_, "OKBtn"},
         {buttons->button(QDialogButtonBox::Cancel), "CancelBtn"},
+    });
+    SetAccessibleNames({
+        {folderList_, "Folders"},
     });
 }
 
@@ -92,6 +111,12 @@ void ProjectSaveDialog::OpenFolder(const QString& folder) {
     folderList_->setCurrentIndex(QModelIndex());
     folderLabel_->setText(QDir::toNativeSeparators(clean));
     ShowDriveOf(clean);
+}
+
+void ProjectSaveDialog::RememberChoice() const {
+    QSettings settings(kSettingsOwner, kSettingsOwner);
+    settings.setValue(kNameKey, ProjectName());
+    settings.setValue(kFolderKey, folder_);
 }
 
 void ProjectSaveDialog::ShowDriveOf(const QString& folder) {

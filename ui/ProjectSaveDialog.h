@@ -12,7 +12,8 @@ class QPushButton;
 namespace tavel {
 
 // The "Save" dialog: names a project and picks the folder it goes into. It
-// lives for the whole run and keeps its name and folder between uses. The
+// lives for the whole run and keeps its name and folder between uses, and
+// the ones last confirmed across runs too (in the user's settings). The
 // folder is the one the user opened in the list (double-click or Enter),
 // not one merely highlighted; the drive list moves the folder list to the
 // home folder or a mounted volume.
@@ -26,6 +27,8 @@ public:
     QString CurrentFolder() const { return folder_; }
     // Makes `folder` the opened folder of the list.
     void OpenFolder(const QString& folder);
+    // Keeps the name and folder for the next run; for a dialog closed with OK.
+    void RememberChoice() const;
 
     QLineEdit* ProjectNameEdit() const { return projectNameEdit_; }
 

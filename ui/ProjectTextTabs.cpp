@@ -1,16 +1,51 @@
 #include "ui/ProjectTextTabs.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tavel {
+namespace {
+
+constexpr const char* kLeavingHint = "Tab types a tab; Ctrl+Tab moves on to the next control, Ctrl+Shift+Tab back";
+
+// A project text. Tab types a tab, as in any code editor; Ctrl+Tab and
+// Ctrl+Shift+Tab leave the text, and the status bar says so whenever the
+// text takes the keyboard.
+class ProjectTextEdit : public QPlainTextEdit {
+public:
+    ProjectTextEdit() {
+        setStatusTip(kLeavingHint);
+        setAccessibleDescription(kLeavingHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        if ((modifiers & Qt::ControlModifier) && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
+            QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QPlainTextEdit::focusInEvent(event);
+        QStatusTipEvent tip(statusTip());
+        QCoreApplication::sendEvent(this, &tip);
+    }
+};
+
+}  // namespace
 
 ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
     : QObject(&pages), texts_(texts), pages_(pages) {
@@ -38,10 +73,16 @@ ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
         {styleSheet, "Memo3"},
         {runtime, "Memo4"},
     });
+    SetAccessibleNames({
+        {script, "Database"},
+        {page, "index.htm"},
+        {styleSheet, "Style.css"},
+        {runtime, "sys.js"},
+    });
 }
 
 QPlainTextEdit* ProjectTextTabs::AddEditor(Text text) {
-    auto* editor = new QPlainTextEdit;
+    QPlainTextEdit* editor = new ProjectTextEdit;
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const size_t index = editors_.size();

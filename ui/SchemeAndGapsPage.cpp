@@ -1,5 +1,6 @@
 #include "ui/SchemeAndGapsPage.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FormNames.h"
 #include "ui/LinkLabel.h"
@@ -46,8 +47,15 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
     links->addWidget(apply);
     links->addWidget(reset);
     links->addStretch();
+    chosenScheme_ = Hint(QString(), this);
+    chosenScheme_->setMinimumWidth(0);
+    chosenScheme_->setFixedWidth(schemeList_->width());
+    connect(schemeList_, &QListWidget::itemSelectionChanged, this, &SchemeAndGapsPage::ShowChosenScheme);
+    ShowChosenScheme();
+
     auto* schemes = new QVBoxLayout;
     schemes->addWidget(schemeList_);
+    schemes->addWidget(chosenScheme_);
     schemes->addLayout(links);
 
     leftUse_ = new QCheckBox("Use left gap");
@@ -71,9 +79,13 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(schemes);
     layout->addLayout(right, 1);
+    // Tab goes as the page reads: the list, its links, the gaps row by row.
+    QWidget* const reading[] = {schemeList_, apply, reset, leftUse_, leftText_, rightUse_, rightText_};
+    for (size_t i = 1; i < std::size(reading); ++i) setTabOrder(reading[i - 1], reading[i]);
 
     SetFormNames({
         {schemeList_, "FLB2"},
+        {chosenScheme_, "ChosenScheme"},
         {apply, "Label5"},
         {reset, "Label6"},
         {schemeHint, "Label8"},
@@ -82,6 +94,13 @@ SchemeAndGapsPage::SchemeAndGapsPage(UiServices& services) : services_(services)
         {leftText_, "ComboBox2"},
         {rightUse_, "CheckBox2"},
         {rightText_, "ComboBox3"},
+    });
+    SetAccessibleNames({
+        {schemeList_, "Color scheme"},
+        {apply, "Apply", "Shows the name of the selected color scheme; OK applies it"},
+        {reset, "Default", "Clears the color scheme selection, so that OK applies none"},
+        {leftText_, "Left gap text"},
+        {rightText_, "Right gap text"},
     });
 }
 
@@ -115,6 +134,12 @@ void SchemeAndGapsPage::Show(const PageDesignSettings& settings) {
 void SchemeAndGapsPage::ClearScheme() {
     schemeList_->clearSelection();
     schemeList_->setCurrentRow(-1);
+}
+
+void SchemeAndGapsPage::ShowChosenScheme() {
+    const QList<QListWidgetItem*> chosen = schemeList_->selectedItems();
+    chosenScheme_->setText(chosen.isEmpty() ? QString("No colour scheme chosen")
+                                            : chosen.first()->text() + ", applied with OK");
 }
 
 void SchemeAndGapsPage::ApplyLinkClicked() {

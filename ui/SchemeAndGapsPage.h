@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 
 namespace tavel {
@@ -31,9 +32,12 @@ public:
 
 private:
     void ApplyLinkClicked();
+    // "Apply" only chooses: the line under the list says what OK applies.
+    void ShowChosenScheme();
 
     UiServices& services_;
     QListWidget* schemeList_;
+    QLabel* chosenScheme_;
     QCheckBox* leftUse_;
     QComboBox* leftText_;
     QCheckBox* rightUse_;

@@ -1,6 +1,7 @@
 #include "ui/StyleMasterDialog.h"
 
 #include "project/StyleFile.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FixedDialog.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
@@ -26,6 +27,8 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The arrow keys move between the entries; Tab goes on to the buttons.
+    list_->setTabKeyNavigation(false);
     list_->setColumnWidth(0, 130);
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
     list_->setMinimumSize(340, list_->horizontalHeader()->sizeHint().height() +
@@ -63,6 +66,9 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
         {colourButton_, "ColourButton"},
         {buttons->button(QDialogButtonBox::Ok), "OKBtn"},
         {buttons->button(QDialogButtonBox::Cancel), "CancelBtn"},
+    });
+    SetAccessibleNames({
+        {list_, "Style entries"},
     });
 }
 

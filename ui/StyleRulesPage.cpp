@@ -1,5 +1,6 @@
 #include "ui/StyleRulesPage.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
 
@@ -32,6 +33,13 @@ StyleRulesPage::StyleRulesPage(Links links) : firstRule_(links == Links::Titles 
     layout->addWidget(divider);
     layout->addWidget(BuildState(hover, "Hover state", 20));
 
+    // Both halves have labels of the same words: each name says its state.
+    SetAccessibleNames({
+        {normal.bold, "Bold, normal state"}, {normal.size, "Inc. size %, normal state"},
+        {normal.lineDraw, "Line draw, normal state"}, {normal.font, "Font, normal state"},
+        {hover.bold, "Bold, hover state"}, {hover.size, "Inc. size %, hover state"},
+        {hover.lineDraw, "Line draw, hover state"}, {hover.font, "Font, hover state"},
+    });
     if (links == Links::Titles) {
         SetFormNames({
             {normal.bold, "CheckBox3"}, {normal.size, "SpinEdit1"}, {normal.lineDraw, "ComboBox1"}, {normal.font, "FontName"},

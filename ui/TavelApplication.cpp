@@ -2,8 +2,11 @@
 
 #include "project/CommandDeclined.h"
 #include "ui/ApplicationTitle.h"
+#include "ui/FocusFrameStyle.h"
 #include "ui/LocalText.h"
 #include "ui/UiServices.h"
+
+#include <QStyle>
 
 #include <exception>
 
@@ -17,8 +20,11 @@ TavelApplication::TavelApplication(int& argc, char** argv) : QApplication(argc, 
     InitResources();
     setApplicationName(kApplicationTitle);
     setApplicationVersion("2.1");
-    setDesktopFileName("tavel-builder");
+    // The desktop entry's name, so that docks and task bars match the window to it.
+    setDesktopFileName(TAVEL_APP_ID);
     setWindowIcon(QIcon(":/icons/tavel.svg"));
+    // The style chosen for the desktop (or with -style), with its focus frame.
+    setStyle(new FocusFrameStyle(style()->name()));
 }
 
 void TavelApplication::SetErrorWindow(QWidget* window, UiServices* services) {

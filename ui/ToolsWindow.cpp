@@ -3,9 +3,11 @@
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 #include "tools/PageIntegration.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FormNames.h"
 #include "ui/LocalText.h"
 #include "ui/MainWindow.h"
+#include "ui/SiteProgressDialog.h"
 #include "ui/UiServices.h"
 
 #include <QCheckBox>
@@ -20,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -31,9 +32,7 @@
 namespace tavel {
 namespace {
 
-// How long Create runs before its progress shows, and how often the window
-// is brought up to date while it runs.
-constexpr int kProgressDelayMs = 400;
+// How often the window is brought up to date while Create runs.
 constexpr qint64 kProgressStepMs = 40;
 
 QLabel* BoldLabel(const QString& text) {
@@ -46,7 +45,9 @@ QLabel* BoldLabel(const QString& text) {
 
 }  // namespace
 
-ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+// A tool window of its parent stands above the parent alone; staying on top
+// of every window would cover the program's own dialogs and messages.
+ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowTitle("Program Tools");
     setModal(false);
 
@@ -158,6 +159,13 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::Windo
         {cancel, "BitBtn1"},
         {pageDialog_, "SaveDialog1"},
     });
+    SetAccessibleNames({
+        {pagePath_, "Page to integrate into"},
+        {choose, "Choose the page"},
+        {firstPart_, "Title format, first part"},
+        {separator_, "Title format, separator"},
+        {secondPart_, "Title format, second part"},
+    });
 }
 
 QPushButton* ToolsWindow::Button(const QString& caption, void (ToolsWindow::*handler)()) {
@@ -169,9 +177,13 @@ QPushButton* ToolsWindow::Button(const QString& caption, void (ToolsWindow::*han
 }
 
 void ToolsWindow::showEvent(QShowEvent* event) {
+    FollowProject();
+    QDialog::showEvent(event);
+}
+
+void ToolsWindow::FollowProject() {
     // Until the user names the site, it is named after the open project.
     if (host_ != nullptr && !siteName_->isModified()) siteName_->setText(Shown(host_->Work().ProjectName()));
-    QDialog::showEvent(event);
 }
 
 void ToolsWindow::reject() { Cancel(); }
@@ -225,12 +237,7 @@ void ToolsWindow::CreateSite() {
 
     std::optional<SiteReport> report;
     host_->RunToolCommand(this, [&] {
-        QProgressDialog progress("Creating the site's pages...", "Cancel", 0, 0, this);
-        SetFormNames({{&progress, "SiteProgress"}});
-        progress.setWindowTitle("Create site");
-        progress.setWindowModality(Qt::ApplicationModal);
-        progress.setMinimumDuration(kProgressDelayMs);
-        progress.setAutoReset(false);
+        SiteProgressDialog progress(this);
         QElapsedTimer clock;
         clock.start();
         qint64 shown = -kProgressStepMs;
@@ -247,11 +254,11 @@ void ToolsWindow::CreateSite() {
             return !progress.wasCanceled();
         });
     });
-    // Digit names rewrite item links behind the undo history's back, even
-    // when the run then fails: an undo must not put the old links back
-    // under pages that now carry the new names.
-    if (!options.linkNames) host_->ClearHistory();
+    // A failed run leaves the tree as it was. A finished one may have given
+    // items digit names behind the undo history's back: an undo must not
+    // put the old links back under pages that now carry the new names.
     if (!report) return;
+    if (!options.linkNames) host_->ClearHistory();
     host_->ToolMessage(this, SiteReportMessage(*report));
     if (report->outcome == SiteReport::Outcome::Created) hide();
 }

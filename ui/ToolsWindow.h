@@ -13,7 +13,8 @@ namespace tavel {
 class MainWindow;
 
 // The Program Tools window: a small tool window that stays on top of the
-// main window and lets the user go on editing. Created hidden at start-up;
+// main window (and of nothing else: dialogs and messages come above it) and
+// lets the user go on editing. Created hidden at start-up;
 // its fields keep their values while it is hidden. It integrates the menu
 // into an existing page and creates a site of pages from the menu.
 class ToolsWindow : public QDialog {
@@ -25,6 +26,8 @@ public:
     // The window works on the main window's project; handed over once both
     // exist.
     void SetHost(MainWindow* host) { host_ = host; }
+    // The site name follows the open project until the user edits it.
+    void FollowProject();
 
     // The handlers of its buttons.
     void ChoosePage();

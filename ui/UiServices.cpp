@@ -3,13 +3,13 @@
 #include "platform/Paths.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FixedDialog.h"
-#include "ui/PrintError.h"
 
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace tavel {
@@ -20,6 +20,7 @@ void DesktopServices::Message(QWidget* parent, const QString& caption, const QSt
                               QMessageBox::Icon icon) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     MakeFixedTitleBar(box);
+    WidenToTitle(box);
     box.exec();
 }
 
@@ -28,6 +29,7 @@ QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString&
                                                  QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, caption, text, buttons, parent);
     MakeFixedTitleBar(box);
+    WidenToTitle(box);
     // Enter takes the first button offered (Yes); Escape and the close box
     // the last (Cancel, or No where there is no Cancel).
     if (defaultButton != QMessageBox::NoButton)
@@ -50,11 +52,24 @@ QString DesktopServices::ChooseFileToOpen(QWidget* parent, const QString& filter
     return dialog.selectedFiles().first();
 }
 
+QString DesktopServices::ChooseFileToSave(QWidget* parent, const QString& caption, const QString& filter,
+                                          const QString& suggested) {
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    // "Report" becomes "Report.pdf" for the filter "PDF files (*.pdf)".
+    const qsizetype dot = filter.indexOf("*.");
+    if (dot >= 0) dialog.setDefaultSuffix(filter.mid(dot + 2).section(QRegularExpression("[ ;)]"), 0, 0));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
 bool DesktopServices::OpenWithSystem(const QString& target) { return QDesktopServices::openUrl(TargetUrl(target)); }
 
 std::unique_ptr<QPrinter> DesktopServices::DefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) throw PrintError("There is no default printer.");
+    if (info.isNull()) return nullptr;
     return std::make_unique<QPrinter>(info, QPrinter::ScreenResolution);
 }
 

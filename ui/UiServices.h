@@ -32,10 +32,16 @@ public:
     // `filter` is a file dialog filter such as "Java Script File (*.js)";
     // the dialog starts in `folder`.
     virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    // The file the user chose to write, having agreed to replace it if it
+    // exists, or an empty string when cancelled. The dialog offers
+    // `suggested` (a path); the filter's first pattern gives the suffix a
+    // bare name gets.
+    virtual QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& filter,
+                                     const QString& suggested) = 0;
     // Opens a file, folder or address the way the desktop does; false when
     // the desktop could not open it.
     virtual bool OpenWithSystem(const QString& target) = 0;
-    // The printer reports go to; throws PrintError when there is none.
+    // The printer reports go to; null when there is none.
     virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
 };
 
@@ -49,6 +55,8 @@ public:
                                     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) override;
+    QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& filter,
+                             const QString& suggested) override;
     bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };

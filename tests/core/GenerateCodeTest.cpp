@@ -67,11 +67,12 @@ TEST_F(GenerateCodeTest, EmptyTreeReplacesTheTextButNotTheFileOrThePage) {
     EXPECT_EQ(preview.calls, std::vector<std::string>{"reload"});
 }
 
-TEST_F(GenerateCodeTest, AFailedWriteKeepsTheNewTextAndLeavesThePreviewAlone) {
+TEST_F(GenerateCodeTest, AFailedWriteKeepsTheTextAsTheFileHoldsItAndLeavesThePreviewAlone) {
     test::BuildTree(workspace.Tree(), test::ExampleRows());
     workspace.SetProject(projects.File("gone"), "gone");
+    workspace.Texts().script = "as read\r\n";
     EXPECT_THROW(GenerateCode(workspace, preview), FileError);
-    EXPECT_EQ(workspace.Texts().script, test::ExampleScript());
+    EXPECT_EQ(workspace.Texts().script, "as read\r\n");
     EXPECT_TRUE(preview.calls.empty());
 }
 

@@ -240,5 +240,46 @@ TEST_F(PageDesignTest, TheButtonChoiceFollowsTheSheetAndNoChoiceLeavesItAlone) {
     EXPECT_EQ(program.Read("system/stt.css"), kRules);
 }
 
+// With no button chosen, the sheet OK leaves in a project folder still never
+// reaches outside the folder: a line that does is rewritten to the folder's
+// own copy of the picture it names, or dropped when that picture is not
+// shipped; a line that stays in the folder is left alone.
+TEST_F(PageDesignTest, AProjectFoldersSheetNeverPointsOutsideItWhateverTheChoice) {
+    workspace.ButtonStyles().Fill(program.File("buttons"));
+    program.Write("Styles/Color/Dusk.csm.css", "A.menu {}\r\n" + kBlue + "\r\n");
+    const auto line = [](const std::string& address, const std::string& name) {
+        return "table{ background-image: url(\"" + address + "\");}/*" + name + "*/";
+    };
+    enum Outcome { Copied, Dropped, Kept };
+    const struct {
+        std::optional<std::string> scheme;
+        std::string line;  // the project sheet's last line
+        Outcome outcome;
+    } cases[] = {
+        {"Dusk.csm", line("table_bgcolor.jpg", "mine"), Copied},  // the scheme's template line
+        {std::nullopt, kBlue, Copied},
+        {std::nullopt, line("..\\blue.jpg", "blue"), Copied},
+        {std::nullopt, line("http:blue.jpg", "blue"), Copied},
+        {std::nullopt, line("../buttons/gone.jpg", "gone"), Dropped},  // not shipped
+        {std::nullopt, line("table_bgcolor.jpg", "mine"), Kept},
+        {std::nullopt, line("blue.jpg", "blue"), Kept},  // a plain name lies beside the sheet
+    };
+    for (const auto& c : cases) {
+        test::TempFolder project;
+        project.Write("table_bgcolor.jpg", "own picture");
+        workspace.SetProject(project.path(), "Shop");
+        workspace.Texts().styleSheet = kRules + c.line + "\r\n";
+        PageDesignSettings settings = Read();
+        settings.button.reset();  // nothing selected at OK
+        settings.scheme = c.scheme;
+        ApplyPageDesign(workspace, preview, settings);
+        const TextLines sheet(project.Read("stt.css"));
+        const std::string expected = c.outcome == Copied ? line("table_bgcolor.jpg", "blue") : c.outcome == Kept ? c.line : "}";
+        EXPECT_EQ(sheet.Line(sheet.Count()), expected) << c.line;
+        EXPECT_EQ(project.Read("table_bgcolor.jpg"), c.outcome == Copied ? program.Read("buttons/blue.jpg") : "own picture")
+            << c.line;
+    }
+}
+
 }  // namespace
 }  // namespace tavel

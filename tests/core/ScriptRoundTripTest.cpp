@@ -31,7 +31,11 @@ public:
     // names of arrays; quotes and backslashes only when awkward.
     std::string Word() {
         static const char* words[] = {"home", "shop", "news", "About us", "Contact", "FAQ", "x", "a b", "99"};
-        static const char* awkward[] = {R"(Say "hi")", R"(C:\new)", "\\", "\"", R"(\")", R"(a\\b)", R"("")", R"(x\)"};
+        // The writer tests eight bytes at a time: quotes and backslashes sit
+        // alone in the middle byte of a short text, the last byte of a text
+        // of four to seven, the last of one longer than eight, a middle word.
+        static const char* awkward[] = {R"(Say "hi")", R"(C:\new)", "\\", "\"", R"(\")", R"(a\\b)", R"("")", R"(x\)",
+                                        R"(a"b)", R"(Hello")", R"(Last word\)", R"(Section 2" of a long caption)"};
         if (Chance(15)) return "";
         if (awkward_ && Chance(30)) return awkward[Below(std::size(awkward))];
         return words[Below(std::size(words))];

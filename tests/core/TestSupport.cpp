@@ -141,4 +141,14 @@ MenuItem* FindItem(const MenuTree& tree, const std::string& caption) {
     return ::testing::AssertionFailure() << "\"" << text << "\" does not mention \"" << part << "\"";
 }
 
+StepFailure::StepFailure(size_t failAt, int error)
+    : failAt_(failAt), error_(error), previous_(SetFileStepWatcher(this)) {}
+
+StepFailure::~StepFailure() { SetFileStepWatcher(previous_); }
+
+int StepFailure::BeforeStep(FileStep step, const char* path) {
+    steps.push_back({step, path});
+    return steps.size() == failAt_ ? error_ : 0;
+}
+
 }  // namespace tavel::test

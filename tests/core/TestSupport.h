@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menu/MenuTree.h"
+#include "platform/FileSteps.h"
 #include "project/Preview.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,29 @@ public:
 
 private:
     std::string path_;
+};
+
+// Counts every file step (FileSteps.h) taken while it lives and fails the
+// one numbered `failAt`, from 1, with the errno value `error`; 0 fails none.
+class StepFailure : public FileStepWatcher {
+public:
+    explicit StepFailure(size_t failAt = 0, int error = 0);
+    ~StepFailure() override;
+    StepFailure(const StepFailure&) = delete;
+    StepFailure& operator=(const StepFailure&) = delete;
+    int BeforeStep(FileStep step, const char* path) override;
+
+    struct Step {
+        FileStep kind;
+        std::string path;
+    };
+    std::vector<Step> steps;  // every step asked for, the failed one included
+    bool Failed() const { return failAt_ != 0 && steps.size() >= failAt_; }
+
+private:
+    size_t failAt_;
+    int error_;
+    FileStepWatcher* previous_;
 };
 
 // Records what the core asks of the preview, in order.

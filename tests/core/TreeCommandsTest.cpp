@@ -97,7 +97,7 @@ TEST_F(TreeCommandsTest, AddSubitemIsRefusedWithoutSelectionAndBelowTheThirdLeve
     ExpectEdited();
 }
 
-TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndMarksTheProjectEitherWay) {
+TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndCancelChangesNothing) {
     LoadExample();
     EXPECT_FALSE(commands.CanEdit());
     commands.FinishEdit(nullptr);  // no selection: nothing at all
@@ -108,18 +108,40 @@ TEST_F(TreeCommandsTest, EditStoresTextsOnOkAndMarksTheProjectEitherWay) {
     ItemTexts loaded = commands.SelectedTexts();
     EXPECT_EQ(loaded.caption, "Viewer");
     EXPECT_EQ(loaded.link, "view.html");
-    commands.FinishEdit(nullptr);  // Cancel
+    commands.FinishEdit(nullptr);  // Cancel on a clean project: still clean, no undo step
     EXPECT_EQ(viewer->Data().caption, "Viewer");
-    ExpectEdited();
+    EXPECT_FALSE(commands.CanUndo());
+    ExpectClean();
 
     commands.FinishEdit(&texts);
     EXPECT_EQ(viewer->Data(), (MenuItemData{Plain, "Caption", "Hint", "page.html"}));
+    ExpectEdited();
+    // Cancel on a changed project leaves it changed, with the same one step
+    // to undo back to the clean state.
+    commands.FinishEdit(nullptr);
+    ExpectEdited();
+    commands.Undo();
+    EXPECT_FALSE(workspace.Modified());
+    EXPECT_FALSE(commands.CanUndo());
+    commands.Redo();
 
     MenuItem* separator = Find("Products")->Child(1);
     tree.Select(separator);
     commands.FinishEdit(&texts);
     EXPECT_EQ(separator->Data().kind, Separator);
     EXPECT_EQ(separator->Data().caption, "Caption");
+}
+
+// Menu-bar titles are written without a hint: the dialog is told when its
+// item is one, for Add item before the item exists.
+TEST_F(TreeCommandsTest, TheDialogsItemIsAMenuBarTitleOnlyOnTheTopLevel) {
+    LoadExample();
+    EXPECT_TRUE(commands.AddsMenuBarTitle());  // nothing selected: a new title
+    EXPECT_FALSE(commands.EditsMenuBarTitle());
+    tree.Select(Find("Products"));
+    EXPECT_TRUE(commands.AddsMenuBarTitle() && commands.EditsMenuBarTitle());
+    tree.Select(Find("Software"));
+    EXPECT_FALSE(commands.AddsMenuBarTitle() || commands.EditsMenuBarTitle());
 }
 
 TEST_F(TreeCommandsTest, SeparatorLandsAtTheEndOfTheSelectedItemsLevel) {

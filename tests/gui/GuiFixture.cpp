@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 
+#include "project/DataFolders.h"
 #include "ui/ItemDialog.h"
 #include "ui/ToolsWindow.h"
 #include "ui/AboutBox.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
+#include <QSettings>
 
 static void InitResources() { Q_INIT_RESOURCE(icons); }
 
@@ -23,6 +25,10 @@ namespace tavel::test {
 
 GuiFixture::GuiFixture() {
     InitResources();
+    // What the windows keep across runs goes into this fixture's folder,
+    // never into the settings of the user running the tests.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder.path() + "/settings");
     QDir(folder.path()).mkdir("system");
     QDir(folder.path()).mkdir("buttons");
     QDir(folder.path()).mkpath("Styles/Color");
@@ -48,8 +54,10 @@ std::string GuiFixture::ReadTemplate(const char* name) const {
     return file.readAll().toStdString();
 }
 
-MainWindow& GuiFixture::Start() {
-    mainWindow = std::make_unique<MainWindow>(ProgramFolder().toStdString(), services);
+MainWindow& GuiFixture::Start() { return StartOn({ProgramFolder().toStdString(), ProgramFolder().toStdString()}); }
+
+MainWindow& GuiFixture::StartOn(const DataFolders& folders) {
+    mainWindow = std::make_unique<MainWindow>(folders, services);
     newMenuDialog = new NewMenuDialog(mainWindow->Work(), services, mainWindow.get());
     styleMaster = new StyleMasterDialog(services, mainWindow.get());
     newMenuDialog->SetStyleMaster(styleMaster);

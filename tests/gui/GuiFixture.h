@@ -12,6 +12,7 @@
 class QAbstractItemView;
 
 namespace tavel {
+struct DataFolders;
 class MenuItem;
 class MenuTree;
 class MainWindow;
@@ -37,6 +38,8 @@ public:
     std::string ReadTemplate(const char* name) const;
     // Builds the windows; call after writing the template files.
     MainWindow& Start();
+    // Builds the windows on folders of another layout, as the program does.
+    MainWindow& StartOn(const DataFolders& folders);
     // Writes the four template texts, then builds the windows on them.
     MainWindow& StartWith(const std::string& script, const std::string& page = "<html><body>page</body></html>\r\n",
                           const std::string& styleSheet = "A.menu {}\r\n",

@@ -11,7 +11,7 @@ class ItemDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void offersItsFirstTextsAndFocusesOk() {
+    void offersItsFirstTextsAndStartsInTheCaption() {
         ItemDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("Edit Item"));
         QCOMPARE(dialog.CaptionEdit()->text(), QString("Item1"));
@@ -21,9 +21,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* ok = dialog.findChild<QPushButton*>("OKBtn");
         auto* cancel = dialog.findChild<QPushButton*>("CancelBtn");
-        QCOMPARE(QApplication::focusWidget(), ok);
-        // OK, Cancel, Caption, Hint, Link, and round again.
-        const QList<QWidget*> order = {cancel, dialog.CaptionEdit(), dialog.HintEdit(), dialog.LinkEdit(), ok};
+        // Typing replaces the caption; a space cannot press OK.
+        QCOMPARE(QApplication::focusWidget(), dialog.CaptionEdit());
+        QCOMPARE(dialog.CaptionEdit()->selectedText(), QString("Item1"));
+        QTest::keyClicks(QApplication::focusWidget(), "Gallery ");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.CaptionEdit()->text(), QString("Gallery "));
+        // Caption, Hint, Link, OK, Cancel, and round again.
+        const QList<QWidget*> order = {dialog.HintEdit(), dialog.LinkEdit(), ok, cancel, dialog.CaptionEdit()};
         for (QWidget* expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);

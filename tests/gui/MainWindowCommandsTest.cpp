@@ -31,12 +31,17 @@ namespace {
 // checked after every test, so no expectation goes unchecked.
 QStringList offerMismatches;
 
+// What a disabled Hint field offers: why a menu-bar title has no hint.
+const QString kNoHint = "[Not used: a menu-bar title shows no hint]";
+
 // An Edit Item answer: checks what the dialog offers, fills it, and closes
 // it with OK or Cancel.
 Answer AnswerItemDialog(QStringList expectOffered, QStringList fill, bool ok) {
     return [=](QDialog& dialog) {
         auto& form = static_cast<ItemDialog&>(dialog);
-        const QStringList offered = {form.CaptionEdit()->text(), form.HintEdit()->text(), form.LinkEdit()->text()};
+        const QString hint =
+            form.HintEdit()->isEnabled() ? form.HintEdit()->text() : "[" + form.HintEdit()->placeholderText() + "]";
+        const QStringList offered = {form.CaptionEdit()->text(), hint, form.LinkEdit()->text()};
         if (!expectOffered.isEmpty() && offered != expectOffered)
             offerMismatches.push_back("offered " + offered.join(" / ") + ", expected " + expectOffered.join(" / "));
         if (!fill.isEmpty()) {
@@ -77,8 +82,9 @@ private slots:
     void addItemOnAnEmptyTreeAsksForASubitemAndCancelKeepsTheItem() {
         Start("var theMenu = new Array();\r\n");
         QCOMPARE(Tree().Count(), size_t{0});
-        f->services.dialogs.push_back(AnswerItemDialog({"Item1", "Hint about item1", "index.html"}, {"News", "h", "n.html"}, true));
-        f->services.dialogs.push_back(AnswerItemDialog({"News", "h", "n.html"}, {}, false));
+        // The new item is a menu-bar title; its first subitem has a hint again.
+        f->services.dialogs.push_back(AnswerItemDialog({"Item1", kNoHint, "index.html"}, {"News", "", "n.html"}, true));
+        f->services.dialogs.push_back(AnswerItemDialog({"News", "Hint about item1", "n.html"}, {}, false));
         Trigger("Action7");
         QCOMPARE(f->services.messages.size(), size_t{1});
         QCOMPARE(f->services.messages[0].text, QString(treemessage::kNoUpperMenu));
@@ -125,7 +131,7 @@ private slots:
         QCOMPARE(View()->currentIndex(), model->IndexOf(Find("Hardware")));
     }
 
-    void editItemStoresOnOkAndOnlyMarksOnCancel() {
+    void editItemStoresOnOkAndCancelChangesNothing() {
         Start(test::ExampleMenuScript());
         Tree().Select(Find("Viewer"));
         f->services.dialogs.push_back(AnswerItemDialog({"Viewer", "", "view.html"}, {"Reader", "Reads", "read.html"}, true));
@@ -137,11 +143,17 @@ private slots:
         f->services.dialogs.push_back(AnswerItemDialog({"Reader", "Reads", "read.html"}, {"Ignored", "", ""}, false));
         Trigger("Action9");
         QVERIFY(Find("Ignored") == nullptr);
-        QVERIFY(f->mainWindow->Work().Modified());
+        QVERIFY(!f->mainWindow->Work().Modified());
+        QCOMPARE(test::Child<QAction>(*f->mainWindow, "Undo")->text(), QString("&Undo Edit item"));
 
         // The dialog keeps what Edit item loaded: Add item offers it next.
         f->services.dialogs.push_back(AnswerItemDialog({"Ignored", "", ""}, {}, false));
         Trigger("Action7");
+
+        // A menu-bar title's hint is never written: its field says so.
+        Tree().Select(Find("Products"));
+        f->services.dialogs.push_back(AnswerItemDialog({"Products", kNoHint, "myMenu0"}, {}, false));
+        Trigger("Action9");
     }
 
     void separatorAndDelete() {
@@ -233,6 +245,7 @@ private slots:
         f->services.printerPdf = out.filePath("report.pdf");
         Trigger("Action5");
         QCOMPARE(f->services.messages.size(), size_t{0});
+        QCOMPARE(f->mainWindow->statusBar()->currentMessage(), "Printed 1 page on \"" + f->services.printerPdf + "\".");
         QPdfDocument pdf;
         QCOMPARE(pdf.load(f->services.printerPdf), QPdfDocument::Error::None);
         QString text;
@@ -247,12 +260,39 @@ private slots:
         }
     }
 
-    void printingWithoutAPrinterIsReportedAndChangesNothing() {
-        Start(test::ExampleMenuScript());
+    // Without a printer the report may go into a PDF file; the status bar
+    // says how many pages went where.
+    void withoutAPrinterTheReportCanBeSavedAsPdf() {
+        std::string script = "var theMenu = new Array();\r\n";
+        for (int i = 0; i < 200; ++i)
+            script += "theMenu[" + std::to_string(i) + "] = new Array(\"Item " + std::to_string(i) + "\", \"i.html\");\r\n";
+        Start(script);
+        QTemporaryDir out;
+        const QString file = out.filePath("report.pdf");
+
+        f->services.answers = {QMessageBox::No};
+        Trigger("Action5");
+        QVERIFY(f->services.questions.at(0).text.startsWith("There is no default printer."));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(f->mainWindow->statusBar()->currentMessage(), QString());
+
+        f->services.answers = {QMessageBox::Yes};
+        f->services.filesToSave = {file};
+        Trigger("Action5");
+        QCOMPARE(f->services.lastSaveSuggestion, QDir::home().filePath("Tree report.pdf"));
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(file), QPdfDocument::Error::None);
+        QVERIFY(pdf.pageCount() > 1);
+        QVERIFY(pdf.getAllText(pdf.pageCount() - 1).text().contains("Item 199"));
+        QCOMPARE(f->mainWindow->statusBar()->currentMessage(),
+                 QString("Saved the tree report (%1 pages) as \"%2\".").arg(pdf.pageCount()).arg(file));
+
+        // A file that cannot be written is named, as any failed write is.
+        f->services.answers = {QMessageBox::Yes};
+        f->services.filesToSave = {out.filePath("missing/report.pdf")};
         Trigger("Action5");
         QCOMPARE(f->services.messages.size(), size_t{1});
-        QCOMPARE(f->services.messages[0].icon, QMessageBox::Critical);
-        QVERIFY(f->services.messages[0].text.contains("printer"));
+        QVERIFY(f->services.messages[0].text.contains(out.filePath("missing/report.pdf")));
     }
 
     void aFailedWriteIsShownNamingTheFileAndTheProgramGoesOn() {
@@ -346,6 +386,10 @@ private slots:
         QCOMPARE(status->currentMessage(), QString("An item cannot move into itself"));
         QVERIFY(dragOver("Home"));
         QCOMPARE(status->currentMessage(), QString());
+        // Let go over its own child, the item stays and the reason stays shown.
+        QVERIFY(!test::DragTo(*View(), View()->visualRect(model->IndexOf(Find("Software"))).center(), true));
+        QCOMPARE(Find("Software")->Parent(), Find("Products"));
+        QCOMPARE(status->currentMessage(), QString("An item cannot move into itself"));
     }
 
     // Restored, the window stands at the top-left corner; start-up messages

@@ -108,6 +108,17 @@ private slots:
         QCOMPARE(f->services.messages.size(), size_t{0});
     }
 
+    // "Apply" only chooses; the line under the list says what OK applies.
+    void theDesignTabSaysWhichSchemeOkApplies() {
+        Start();
+        auto* chosen = Child<QLabel>(*f->pageDesign, "ChosenScheme");
+        QCOMPARE(chosen->text(), QString("No colour scheme chosen"));
+        Child<QListWidget>(*f->pageDesign, "FLB2")->setCurrentRow(0);
+        QCOMPARE(chosen->text(), QString("Night.csm, applied with OK"));
+        f->pageDesign->ClearScheme();  // "Default"
+        QCOMPARE(chosen->text(), QString("No colour scheme chosen"));
+    }
+
     void cancelWritesNothingAndKeepsTheSchemeSelected() {
         Start();
         f->services.dialogs.push_back([&](QDialog& d) {

@@ -104,6 +104,13 @@ private slots:
         });
         Trigger("Action3");
         QCOMPARE(kept, QStringList({"Menu1", folders->path()}));
+
+        // And for the next run, which starts in the home folder once that
+        // folder is gone.
+        QCOMPARE(QStringList({ProjectSaveDialog().ProjectName(), ProjectSaveDialog().CurrentFolder()}), kept);
+        QVERIFY(QDir(folders->path()).removeRecursively());
+        QCOMPARE(QStringList({ProjectSaveDialog().ProjectName(), ProjectSaveDialog().CurrentFolder()}),
+                 QStringList({"Menu1", QDir::homePath()}));
     }
 
     void saveAsOverAnotherProjectAsksFirst() {
@@ -192,6 +199,33 @@ private slots:
         f->services.answers.push_back(Button::No);
         QVERIFY(W().close());
         QVERIFY(Work().Modified());  // closed without saving
+    }
+
+    // The original fault: a folder where stt.css belongs, and Save had
+    // already replaced the files before it.
+    void aSaveThatFailsLeavesTheFilesAndTheWindowAsTheyWere() {
+        Start();
+        MakeProject("Shop", test::ExampleMenuScript().c_str());
+        f->services.filesToOpen.push_back(Project("Shop/temp.js"));
+        Trigger("Action4");
+        Edit();
+        auto* scriptMemo = W().findChild<QPlainTextEdit*>("Memo1");
+        const QString shownScript = scriptMemo->toPlainText();
+        W().findChild<QPlainTextEdit*>("Memo2")->setPlainText("<p>edited</p>");
+        QFile::remove(Project("Shop/stt.css"));
+        QDir(Project("Shop")).mkdir("stt.css");
+
+        Trigger("Action2");
+        QCOMPARE(f->services.messages.size(), size_t{1});
+        QVERIFY(f->services.messages[0].text.contains(Project("Shop/stt.css")));
+        QCOMPARE(ReadFile(Project("Shop/index.htm")), QByteArray("<p>Shop</p>\r\n"));
+        QCOMPARE(ReadFile(Project("Shop/temp.js")), QByteArray(test::ExampleMenuScript().c_str()));
+        QCOMPARE(QDir(Project("Shop")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
+        QCOMPARE(Title(), QString("Tavel Builder - Shop"));
+        QVERIFY(Work().Modified());
+        QVERIFY(SaveEnabled());
+        QCOMPARE(scriptMemo->toPlainText(), shownScript);
+        QVERIFY(Work().History().CanUndo());
     }
 
     void eightBitTextsKeepTheirBytes() {

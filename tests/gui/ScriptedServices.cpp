@@ -1,7 +1,5 @@
 #include "ScriptedServices.h"
 
-#include "ui/PrintError.h"
-
 #include <QDialog>
 #include <QWidget>
 #include <QPrinter>
@@ -23,6 +21,7 @@ QString ScriptedServices::ScriptMismatch() const {
     if (!dialogs.empty()) problems << QString("%1 dialog answers never asked for").arg(dialogs.size());
     if (!answers.empty()) problems << QString("%1 question answers never asked for").arg(answers.size());
     if (!filesToOpen.empty()) problems << QString("%1 files to open never asked for").arg(filesToOpen.size());
+    if (!filesToSave.empty()) problems << QString("%1 files to save never asked for").arg(filesToSave.size());
     if (unexpectedDialogs != 0) problems << QString("%1 dialogs shown without an answer").arg(unexpectedDialogs);
     return problems.join("; ");
 }
@@ -62,13 +61,24 @@ QString ScriptedServices::ChooseFileToOpen(QWidget*, const QString& filter, cons
     return file;
 }
 
+QString ScriptedServices::ChooseFileToSave(QWidget*, const QString&, const QString&, const QString& suggested) {
+    lastSaveSuggestion = suggested;
+    if (filesToSave.empty()) {
+        ++unexpectedDialogs;
+        return {};
+    }
+    QString file = filesToSave.front();
+    filesToSave.pop_front();
+    return file;
+}
+
 bool ScriptedServices::OpenWithSystem(const QString& target) {
     opened.push_back(target);
     return openSucceeds;
 }
 
 std::unique_ptr<QPrinter> ScriptedServices::DefaultPrinter() {
-    if (printerPdf.isEmpty()) throw PrintError("There is no default printer.");
+    if (printerPdf.isEmpty()) return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(printerPdf);

@@ -38,6 +38,10 @@ public:
     // One path per open-file dialog; an empty one cancels it.
     std::deque<QString> filesToOpen;
     QString lastOpenFilter;
+    // One path per save-file dialog; an empty one cancels it. What the
+    // last one suggested.
+    std::deque<QString> filesToSave;
+    QString lastSaveSuggestion;
     std::vector<QString> opened;
     // Whether the desktop manages to open what it is given.
     bool openSucceeds = true;
@@ -51,6 +55,8 @@ public:
                                     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& folder) override;
+    QString ChooseFileToSave(QWidget* parent, const QString& caption, const QString& filter,
+                             const QString& suggested) override;
     bool OpenWithSystem(const QString& target) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 

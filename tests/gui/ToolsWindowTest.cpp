@@ -1,6 +1,7 @@
 // The Program Tools window: its fields, and Create and Integrate run from
 // its buttons on the main window's project.
 #include "GuiFixture.h"
+#include "project/TreeCommands.h"
 #include "project/Workspace.h"
 #include "ui/LocalText.h"
 #include "ui/MainWindow.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 using namespace tavel;
 
@@ -59,8 +61,13 @@ private slots:
     }
 
     void fieldsFitAndAddTitlesEnablesTheFormat() {
+        f->mainWindow->show();
         ShowTools();
-        QVERIFY(Tools().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // A tool window of the main window stands above it alone: the
+        // program's dialogs and messages come above the tools.
+        QCOMPARE(Tools().windowType(), Qt::Tool);
+        QVERIFY(!Tools().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(Tools().windowHandle()->transientParent(), f->mainWindow->windowHandle());
         QVERIFY(!Tools().isModal());
         // The page is chosen among existing ones, from the user's home while
         // the default project is open.
@@ -93,6 +100,23 @@ private slots:
         QVERIFY(!Tools().isVisible());
         ShowTools();
         QCOMPARE(Control<QLineEdit>("Edit3")->text(), QString("Part"));
+    }
+
+    void theSiteNameFollowsTheOpenProjectUntilEdited() {
+        const auto open = [&](const QString& name) {
+            const QString folder = projects.path() + "/" + name;
+            QDir().mkpath(folder);
+            for (const char* file : {"temp.js", "index.htm", "stt.css", "sys.js"})
+                WriteFile(folder + "/" + file, "var theMenu = new Array();\r\n");
+            f->services.filesToOpen.push_back(folder + "/temp.js");
+            test::Child<QAction>(*f->mainWindow, "Action4")->trigger();
+        };
+        ShowTools();
+        open("Shop");
+        QCOMPARE(Control<QLineEdit>("Edit2")->text(), QString("Shop"));
+        QTest::keyClicks(Control<QLineEdit>("Edit2"), " site");
+        open("Garden");
+        QCOMPARE(Control<QLineEdit>("Edit2")->text(), QString("Shop site"));
     }
 
     void createOnTheDefaultProjectAsksForASave() {
@@ -143,6 +167,27 @@ private slots:
         QVERIFY(ReadFile(page).contains("src=\"temp.js\"></script></head>"));
         QVERIFY(!ReadFile(page).contains("menu links"));
         QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
+    }
+
+    // Digit names drop the undo steps only once they are given: a failed run
+    // gives none.
+    void aFailedCreateKeepsTheUndoSteps() {
+        const QString folder = projects.path() + "/Failing";
+        Workspace& work = f->mainWindow->Work();
+        work.SetProject(folder.toStdString(), "Failing");
+        TreeCommands(work).AddSeparator();
+        QDir().mkpath(folder + "/tavelitem9.htm");
+        ShowTools();
+        Control<QCheckBox>("CheckBox2")->click();  // digit names
+        Click("Button3");
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY(Messages()[0].contains(folder + "/tavelitem9.htm"));
+        QVERIFY(work.History().CanUndo());
+        QVERIFY(Tools().isVisible());
+
+        QDir(folder).rmdir("tavelitem9.htm");
+        Click("Button3");
+        QVERIFY(!work.History().CanUndo());
     }
 };
 

@@ -1,0 +1,33 @@
+#include "ui/AccessibleNames.h"
+
+#include "ui/AccessibleComboBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace tavel {
+
+void SetAccessibleNames(std::initializer_list<AccessibleName> table) {
+    // Combo boxes must say their names too; the first window to name its
+    // controls sees to that for all of them.
+    UseNamedComboBoxes();
+    for (const AccessibleName& row : table) {
+        if (row.control == nullptr) continue;
+        const QString name = QString::fromUtf8(row.name);
+        row.control->setAccessibleName(name);
+        if (row.description != nullptr) row.control->setAccessibleDescription(QString::fromUtf8(row.description));
+        // The field of an editable combo box takes the keyboard and is what
+        // the reader meets first.
+        if (auto* box = qobject_cast<QComboBox*>(row.control); box != nullptr && box->lineEdit() != nullptr)
+            box->lineEdit()->setAccessibleName(name);
+    }
+}
+
+QWidget* OverflowButton(const QToolBar& bar) {
+    // Qt's own name for its part; there is no other way to reach it.
+    return bar.findChild<QToolButton*>("qt_toolbar_ext_button", Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace tavel

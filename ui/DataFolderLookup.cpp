@@ -1,0 +1,14 @@
+#include "ui/DataFolderLookup.h"
+
+#include "ui/LocalText.h"
+
+#include <QStandardPaths>
+
+namespace tavel {
+
+DataFolders LocateDataFolders(const QString& executableFolder) {
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return FindDataFolders(Bytes(executableFolder), Bytes(dataHome));
+}
+
+}  // namespace tavel

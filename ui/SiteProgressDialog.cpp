@@ -1,0 +1,23 @@
+#include "ui/SiteProgressDialog.h"
+
+#include "ui/AccessibleNames.h"
+#include "ui/FormNames.h"
+
+#include <QProgressBar>
+
+namespace tavel {
+
+SiteProgressDialog::SiteProgressDialog(QWidget* parent)
+    : QProgressDialog("Creating the site's pages...", "Cancel", 0, 0, parent) {
+    setWindowTitle("Create site");
+    setWindowModality(Qt::ApplicationModal);
+    setMinimumDuration(kDelayMs);
+    setAutoReset(false);
+    auto* bar = new QProgressBar(this);
+    setBar(bar);
+
+    SetFormNames({{this, "SiteProgress"}});
+    SetAccessibleNames({{bar, "Pages created"}});
+}
+
+}  // namespace tavel

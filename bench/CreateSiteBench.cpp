@@ -37,6 +37,9 @@ void BM_CreateSite(benchmark::State& state, bool linkNames) {
     SiteOptions options;
     options.title.siteName = "Bench";
     options.linkNames = linkNames;
+    // The time to put pages in place, not to write ever larger ones: with the
+    // plain links each page of a 10,000-item menu would carry all of them.
+    options.writeLinks = false;
     for (auto _ : state) {
         SiteReport report = CreateSite(workspace, preview, options);
         if (report.pagesWritten != static_cast<size_t>(state.range(0))) state.SkipWithError("pages missing");

@@ -8,6 +8,7 @@ set(TAVEL_CORE_SOURCES
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
   platform/FolderListing.cpp
+  platform/TextEncoding.cpp
   menu/MenuTree.cpp
   menu/ScriptWriter.cpp
   menu/ScriptReader.cpp
@@ -18,6 +19,7 @@ set(TAVEL_CORE_SOURCES
   design/ButtonLine.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
+  design/RuntimeComment.cpp
   design/GapLines.cpp
   design/ColourSchemeList.cpp
   design/PageDesignSettings.cpp
@@ -34,6 +36,7 @@ set(TAVEL_CORE_SOURCES
   project/NewMenu.cpp
   project/UserFolder.cpp
   tools/SitePages.cpp
+  tools/MenuLinks.cpp
   tools/CreateSite.cpp
   tools/PageIntegration.cpp
   tools/LinkClassification.cpp

@@ -21,7 +21,10 @@ private:
     std::vector<std::string> entries_;
 };
 
-// The first runtime line a scheme's first line replaces.
+// The first runtime line a scheme's first line replaces, and the last line
+// a scheme may reach: the style lines end there, and what follows is the
+// runtime's own code.
 inline constexpr size_t kSchemeFirstLine = 12;
+inline constexpr size_t kSchemeLastLine = 26;
 
 }  // namespace tavel

@@ -1,5 +1,6 @@
 #include "design/GapLines.h"
 
+#include "design/RuntimeComment.h"
 #include "platform/TextLines.h"
 
 namespace tavel {
@@ -21,10 +22,19 @@ void PutLine(TextLines& runtime, size_t number, std::string line, bool replace) 
 std::string GapLine(GapSide side, const GapSetting& gap) {
     std::string line(Name(side));
     if (gap.use)
-        line += " =\"<b>" + gap.text + "</b>\";";
+        line += " =\"<b>" + CommentSafe(gap.text) + "</b>\";";
     else
         line += " = \"\";";
     return line;
+}
+
+std::string GapTextProblem(GapSide side, std::string_view text) {
+    if (text.find_first_of("\r\n") == std::string_view::npos) return {};
+    std::string shown(text);
+    for (char& c : shown)
+        if (c == '\r' || c == '\n') c = ' ';
+    return std::string(side == GapSide::Left ? "The left" : "The right") + " gap \"" + shown +
+           "\" holds a line break, but a gap is one line of text. Nothing was changed.";
 }
 
 std::optional<GapSetting> ReadGapLine(std::string_view line, GapSide side, const GapSetting& shown) {
@@ -36,7 +46,7 @@ std::optional<GapSetting> ReadGapLine(std::string_view line, GapSide side, const
     gap.use = line.find("\"\"") == std::string_view::npos;
     if (gap.use) {
         const std::string_view quoted = line.substr(first + 1, second - first - 1);
-        gap.text = quoted.size() > 7 ? std::string(quoted.substr(3, quoted.size() - 7)) : std::string();
+        gap.text = quoted.size() > 7 ? FromCommentSafe(quoted.substr(3, quoted.size() - 7)) : std::string();
     }
     return gap;
 }

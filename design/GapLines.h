@@ -9,7 +9,8 @@ namespace tavel {
 class TextLines;
 
 // The texts the menu runtime puts before and after every caption, declared
-// on two fixed lines of sys.js:
+// on two fixed lines of sys.js (inside a comment, so a gap text is stored
+// CommentSafe and read back as typed):
 //   var gaps1 ="<b>{</b>";   a gap in use
 //   var gaps2 = "";          none
 namespace gapline {
@@ -29,6 +30,10 @@ struct GapSetting {
 };
 
 std::string GapLine(GapSide side, const GapSetting& gap);
+
+// Why a gap text cannot be written, or empty when it can: a line break would
+// split the gap line and move every numbered line after it.
+std::string GapTextProblem(GapSide side, std::string_view text);
 
 // What a runtime line says about its gap: nothing when it does not declare
 // that gap or has fewer than two double quotes. A line in the empty form says

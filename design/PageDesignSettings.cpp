@@ -2,6 +2,7 @@
 
 #include "design/ButtonStyleList.h"
 #include "design/ColourSchemeList.h"
+#include "design/RuntimeComment.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
@@ -43,6 +44,17 @@ std::optional<std::string> ProjectFolderButton(const std::optional<std::string>&
 
 DesignTexts ApplyPageDesign(DesignTexts texts, const PageDesignSettings& settings, const PageDesignFiles& files,
                             ButtonLineForm form) {
+    for (const auto& [side, gap] : {std::pair{GapSide::Left, &settings.leftGap}, std::pair{GapSide::Right, &settings.rightGap}}) {
+        const std::string problem = gap->use ? GapTextProblem(side, gap->text) : std::string();
+        if (!problem.empty()) throw RuntimeValueError(problem);
+    }
+    const TextLines schemeLines(settings.scheme ? files.schemeLines : std::string());
+    if (schemeLines.Count() > kSchemeLastLine - kSchemeFirstLine + 1)
+        throw RuntimeValueError("The colour scheme \"" + *settings.scheme + "\" has " + std::to_string(schemeLines.Count()) +
+                                " lines, but a scheme may replace only lines " + std::to_string(kSchemeFirstLine) + " to " +
+                                std::to_string(kSchemeLastLine) + " of sys.js; the lines after them are the menu's code. "
+                                "Nothing was changed.");
+
     for (size_t i = 0; i < kRuleSelectors.size(); ++i)
         texts.styleSheet = StyleRuleText(texts.styleSheet, kRuleSelectors[i], settings.rules[i]);
 
@@ -57,10 +69,10 @@ DesignTexts ApplyPageDesign(DesignTexts texts, const PageDesignSettings& setting
         texts.styleSheet = files.schemeStyleSheet;
         const TextLines styleLines(files.styleLines);
         for (const std::string& line : styleLines.Lines()) AddLineBeforeButtonLine(texts.styleSheet, line);
-        const TextLines schemeLines(files.schemeLines);
+        // The style lines lie in a comment of the runtime: see CommentSafe.
         const std::vector<std::string>& lines = schemeLines.Lines();
         for (size_t k = 0; k < lines.size() && kSchemeFirstLine + k <= runtime.Count(); ++k)
-            runtime.Replace(kSchemeFirstLine + k, lines[k]);
+            runtime.Replace(kSchemeFirstLine + k, CommentSafe(lines[k]));
     }
     texts.runtime = runtime.Text();
 

@@ -67,6 +67,9 @@ struct DesignTexts {
 // The style sheet and runtime script with the settings applied: the four
 // rules, the gap lines, the decoration line, the colour scheme (whose style
 // sheet replaces the whole sheet) and the button background line in `form`.
+// Throws RuntimeValueError, before anything is applied, for a gap in use
+// that holds a line break and for a scheme with more lines than the style
+// lines of the runtime.
 DesignTexts ApplyPageDesign(DesignTexts texts, const PageDesignSettings& settings, const PageDesignFiles& files,
                             ButtonLineForm form);
 

@@ -1,5 +1,6 @@
 #include "project/StyleFile.h"
 
+#include "design/RuntimeComment.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
@@ -92,7 +93,8 @@ std::string RuntimeWithStyle(std::string_view runtime, std::string_view styleFil
         const size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         if (++slot > kStyleSlots) break;
-        const std::string value = values.Empty() ? std::string() : StyleLineValue(values.Line(slot + 1));
+        // The slots lie in a comment of the runtime: see CommentSafe.
+        const std::string value = values.Empty() ? std::string() : CommentSafe(StyleLineValue(values.Line(slot + 1)));
         lines.Replace(i, line.substr(0, equals + 1) + (IsQuotedSlot(slot) ? Quoted(value) : value) + ";");
     }
     return lines.Text();

@@ -5,8 +5,10 @@
 #include "platform/Paths.h"
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
+#include "tools/MenuLinks.h"
 
 #include <memory>
+#include <unordered_map>
 
 namespace tavel {
 namespace {
@@ -16,26 +18,36 @@ constexpr size_t kSkippedNamed = 5;
 // waiting for the disk once per page would make a large site take minutes.
 constexpr size_t kPagesPerFlush = 1024;
 
-struct Leaf {
+struct PlannedPage {
     MenuItem* item;
-    size_t absoluteIndex;
+    std::string name;
 };
 
-// The items without children in the order of a walk that visits an item
-// before its children, each with its position in that walk.
-std::vector<Leaf> LeavesInWalkOrder(const MenuTree& tree) {
-    std::vector<Leaf> leaves;
+// The pages to write, in the order of a walk that visits an item before its
+// children: one for every item without children but a separator, named by
+// its link (an item whose link is no plain page name is skipped instead) or
+// by its position in that walk.
+std::vector<PlannedPage> PlanPages(const MenuTree& tree, bool linkNames, std::vector<SkippedItem>& skipped) {
+    std::vector<PlannedPage> pages;
     size_t index = 0;
     std::vector<MenuItem*> pending;
     for (size_t row = tree.TopCount(); row-- > 0;) pending.push_back(tree.Top(row));
     while (!pending.empty()) {
         MenuItem* item = pending.back();
         pending.pop_back();
-        if (!item->HasChildren()) leaves.push_back({item, index});
+        const MenuItemData& data = item->Data();
+        if (!item->HasChildren() && !IsSeparator(*item)) {
+            if (!linkNames)
+                pages.push_back({item, DigitPageName(index)});
+            else if (IsPlainPageName(data.link))
+                pages.push_back({item, data.link});
+            else
+                skipped.push_back({data.caption, data.link});
+        }
         ++index;
         for (size_t row = item->ChildCount(); row-- > 0;) pending.push_back(item->Child(row));
     }
-    return leaves;
+    return pages;
 }
 
 }  // namespace
@@ -51,40 +63,40 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     SaveProjectTexts(workspace, preview, folder);
 
     MenuTree& tree = workspace.Tree();
-    const std::vector<Leaf> leaves = LeavesInWalkOrder(tree);
-    report.pagesPlanned = leaves.size();
+    const std::vector<PlannedPage> pages = PlanPages(tree, options.linkNames, report.skipped);
+    report.pagesPlanned = pages.size();
+    // Every page carries the same links, with the names the pages get.
+    std::string links;
+    if (options.writeLinks) {
+        std::unordered_map<const MenuItem*, std::string> names;
+        if (!options.linkNames)
+            for (const PlannedPage& page : pages) names.emplace(page.item, page.name);
+        links = MenuLinksBlock(tree, [&](const MenuItem& item) {
+            const auto named = names.find(&item);
+            return named == names.end() ? item.Data().link : named->second;
+        });
+    }
 
     // Each group of pages goes in place whole or not at all; the last group
     // goes together with the save that records the links digit names give,
     // so the tree and the saved script change only once every page is in.
     auto batch = std::make_unique<AtomicFileBatch>();
     std::vector<std::pair<MenuItem*, std::string>> linksToGive;
-    for (size_t done = 0; done < leaves.size(); ++done) {
-        if (progress && !progress(done, leaves.size())) {
+    for (size_t done = 0; done < pages.size(); ++done) {
+        if (progress && !progress(done, pages.size())) {
             report.outcome = SiteReport::Outcome::Cancelled;
             break;
         }
-        MenuItem& item = *leaves[done].item;
-        std::string name;
-        if (options.linkNames) {
-            if (IsSeparator(item)) continue;
-            if (!IsPlainPageName(item.Data().link)) {
-                report.skipped.push_back({item.Data().caption, item.Data().link});
-                continue;
-            }
-            name = item.Data().link;
-        } else {
-            name = DigitPageName(leaves[done].absoluteIndex);
-        }
-        batch->Add(JoinPath(folder, name), SitePageText(PageTitle(item, options.title)));
-        if (item.Data().link != name) linksToGive.emplace_back(&item, std::move(name));
+        const PlannedPage& page = pages[done];
+        batch->Add(JoinPath(folder, page.name), SitePageText(PageTitle(*page.item, options.title), links));
+        if (page.item->Data().link != page.name) linksToGive.emplace_back(page.item, page.name);
         if (batch->Pending() == kPagesPerFlush) {
             batch->Commit();
             report.pagesWritten += kPagesPerFlush;
             batch = std::make_unique<AtomicFileBatch>();
         }
     }
-    if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(leaves.size(), leaves.size());
+    if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(pages.size(), pages.size());
 
     const size_t lastPages = batch->Pending();
     std::vector<std::pair<MenuItem*, MenuItemData>> linksBefore;
@@ -115,10 +127,8 @@ std::string SiteReportMessage(const SiteReport& report) {
     if (report.outcome == Outcome::Cancelled) {
         message = "Site creation stopped after " + std::to_string(report.pagesWritten) + " of " +
                   std::to_string(report.pagesPlanned) + " pages; the project was saved with the pages written.";
-    } else if (report.skipped.empty()) {
-        return "Site succesfully created!";
     } else {
-        message = "Site created.";
+        message = "Site succesfully created!";
     }
     if (!report.skipped.empty()) {
         message += "\n\n" + std::to_string(report.skipped.size()) +

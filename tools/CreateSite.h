@@ -17,6 +17,8 @@ struct SiteOptions {
     // Pages named by the items' links; otherwise by digit names, which then
     // become the items' links.
     bool linkNames = true;
+    // Every page also carries the menu as plain links (MenuLinksBlock).
+    bool writeLinks = true;
 };
 
 // Told before each page how many are done of how many; returning false
@@ -32,7 +34,7 @@ struct SiteReport {
     enum class Outcome { NeedsSavedProject, Created, Cancelled };
     Outcome outcome = Outcome::Created;
     size_t pagesWritten = 0;
-    size_t pagesPlanned = 0;
+    size_t pagesPlanned = 0;  // the items that get a page
     // Items whose link names no page file of the project folder.
     std::vector<SkippedItem> skipped;
 };
@@ -41,8 +43,9 @@ struct SiteReport {
 // folder, between two saves of the project: the first puts the project's
 // own files in place, the second records the links that digit names gave
 // the items. Nothing is written outside that folder: in link-name mode an
-// item whose link is not a plain page name gets no page and is reported,
-// and a separator gets none without being reported. The default project
+// item whose link is not a plain page name gets no page and is reported. A
+// separator gets no page in either mode, keeps its link and is not counted
+// in the progress or the report. The default project
 // writes nothing. A cancelled run keeps the pages written so far and still
 // saves the project, so the script and the pages agree. Pages go in place in
 // groups, each whole or not at all, the last one together with the second
@@ -52,7 +55,8 @@ struct SiteReport {
 SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions& options,
                       const SiteProgress& progress = {});
 
-// What the user is told when the run ends.
+// What the user is told when the run ends: one message, "Site succesfully
+// created!" followed by the skipped items when there are any.
 std::string SiteReportMessage(const SiteReport& report);
 
 }  // namespace tavel

@@ -1,14 +1,19 @@
 #include "tools/PageIntegration.h"
 
+#include "menu/MenuTree.h"
+#include "menu/ScriptReader.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
+#include "platform/TextEncoding.h"
 #include "platform/TextFile.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
+#include "tools/MenuLinks.h"
 #include "tools/SitePages.h"
 
 #include <algorithm>
 #include <cctype>
+#include <regex>
 
 namespace tavel {
 namespace {
@@ -26,6 +31,30 @@ bool HasNonAscii(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// Whether a script element of the page loads `file` from the page's own
+// folder, in any form of the tag.
+bool LoadsScript(std::string_view page, std::string_view file) {
+    static const std::regex source(R"(\bsrc\s*=\s*["']?(?:\./)?([^"'\s>]+))", std::regex::icase);
+    for (size_t tag = FindIgnoringCase(page, "<script"); tag != std::string_view::npos;
+         tag = FindIgnoringCase(page, "<script", tag + 1)) {
+        const size_t end = std::min(page.find('>', tag), page.size());
+        std::match_results<std::string_view::const_iterator> found;
+        if (std::regex_search(page.begin() + static_cast<std::ptrdiff_t>(tag), page.begin() + static_cast<std::ptrdiff_t>(end),
+                              found, source) &&
+            static_cast<size_t>(found[1].length()) == file.size() && FindIgnoringCase(found[1].str(), file) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Labels browsers read as Windows-1252.
+bool IsWindows1252Label(std::string_view charset) {
+    for (std::string_view label : {"windows-1252", "cp1252", "x-cp1252", "iso-8859-1", "iso8859-1", "iso_8859-1",
+                                   "latin1", "l1", "us-ascii", "ascii"})
+        if (charset == label) return true;
+    return false;
+}
+
 }  // namespace
 
 PageEdit EditPageForMenu(std::string_view page) {
@@ -34,7 +63,10 @@ PageEdit EditPageForMenu(std::string_view page) {
     if (titleEnd == std::string_view::npos) edit.missing = "\"</title>\"";
     if (FindIgnoringCase(page, "<body") == std::string_view::npos)
         edit.missing += (edit.missing.empty() ? "" : " and no ") + std::string("\"<body\"");
-    if (!edit.missing.empty() || FindIgnoringCase(page, pagetext::kScriptPair) != std::string_view::npos) {
+    const bool loadsMenu = FindIgnoringCase(page, pagetext::kScriptPair) != std::string_view::npos ||
+                           (LoadsScript(page, "sys.js") && LoadsScript(page, "temp.js") &&
+                            page.find("buildMenu") != std::string_view::npos);
+    if (!edit.missing.empty() || loadsMenu) {
         edit.alreadyIntegrated = edit.missing.empty();
         edit.text = page;
         return edit;
@@ -70,7 +102,7 @@ std::string DeclaredCharset(std::string_view page) {
     return name;
 }
 
-IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath) {
+IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath, bool writeLinks) {
     IntegrateReport report;
     report.page = pagePath;
     if (pagePath.find_first_not_of(" \t") == std::string::npos) {
@@ -84,6 +116,15 @@ IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& page
         report.missing = edit.missing;
         return report;
     }
+    // Without links, the list an earlier run wrote goes: it would name pages
+    // of an old menu.
+    std::string links;
+    if (writeLinks) {
+        MenuTree menu;
+        LoadTreeFromScript(texts.script, menu);
+        links = MenuLinksBlock(menu, [](const MenuItem& item) { return item.Data().link; });
+    }
+    edit.text = PageWithMenuLinks(edit.text, links);
 
     // Beside the page; a bare file name puts them where it lies itself. The
     // page and its three files change together or not at all.
@@ -92,17 +133,14 @@ IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& page
     batch.Add(folder + std::string(projectfile::kScript), texts.script);
     batch.Add(folder + std::string(projectfile::kStyleSheet), texts.styleSheet);
     batch.Add(folder + std::string(projectfile::kRuntime), texts.runtime);
-    if (edit.alreadyIntegrated) {
-        report.outcome = IntegrateReport::Outcome::AlreadyIntegrated;
-    } else {
-        batch.Add(pagePath, edit.text);
-    }
+    if (edit.alreadyIntegrated) report.outcome = IntegrateReport::Outcome::AlreadyIntegrated;
+    if (edit.text != page) batch.Add(pagePath, edit.text);
     batch.Commit();
 
     // Only the head declares the page's encoding.
     const std::string charset = DeclaredCharset(std::string_view(page).substr(0, FindIgnoringCase(page, "<body")));
-    if (!charset.empty() && charset != "utf-8" && charset != "utf8" && HasNonAscii(texts.script))
-        report.foreignCharset = charset;
+    const bool readsRight = charset == "utf-8" || charset == "utf8" || (!IsValidUtf8(texts.script) && IsWindows1252Label(charset));
+    if (!readsRight && HasNonAscii(texts.script)) report.foreignCharset = charset.empty() ? "none" : charset;
     return report;
 }
 
@@ -119,9 +157,12 @@ std::string IntegrateReportMessage(const IntegrateReport& report) {
             break;
     }
     if (report.foreignCharset.empty()) return {};
-    return "The menu was integrated into \"" + report.page + "\", but the page declares the encoding \"" +
-           report.foreignCharset +
-           "\": the menu's captions will not show correctly until the page is saved as UTF-8.";
+    const std::string declares = report.foreignCharset == "none"
+                                     ? "declares no encoding, so browsers guess one (mostly Windows-1252)"
+                                     : "declares the encoding \"" + report.foreignCharset + "\"";
+    return "The menu was integrated into \"" + report.page + "\", but the page " + declares +
+           ": the menu's captions will not show correctly until the page declares UTF-8 (<meta charset=\"utf-8\">) "
+           "and is saved as UTF-8.";
 }
 
 }  // namespace tavel

@@ -17,8 +17,9 @@ struct PageEdit {
     // The tags the page lacks ("</title>", "<body"); the page is then left
     // as it was.
     std::string missing;
-    // The page already loads the menu files through the script pair and is
-    // left as it was, so a second integration changes nothing.
+    // The page already loads the menu: it has the script pair, or in any
+    // other form loads sys.js and temp.js and calls buildMenu. It is left as
+    // it was, so a second integration changes nothing.
     bool alreadyIntegrated = false;
 };
 
@@ -33,17 +34,23 @@ struct IntegrateReport {
     Outcome outcome = Outcome::Integrated;
     std::string page;
     std::string missing;
-    // The page declares an encoding other than UTF-8 while the menu holds
-    // non-ASCII text.
+    // The menu holds non-ASCII text and the page declares an encoding its
+    // menu data script will not read right in: "none" when it declares none
+    // (browsers then guess, mostly Windows-1252), else the encoding. A
+    // UTF-8 page reads either kind of script (the runtime reads a Windows-1252
+    // one again in its code page); a Windows-1252 page only a Windows-1252 one.
     std::string foreignCharset;
 };
 
 // Puts the menu into an existing page. The page is read and checked first;
 // only a page that can take the menu gets the menu data script (as it
 // stands, not generated again), the style sheet and the menu runtime
-// written beside it, and is then rewritten with the menu in it. A page that
+// written beside it, and is then rewritten with the menu in it. With
+// `writeLinks` the page also gets (or has replaced) the menu of that script
+// as plain links (MenuLinksBlock), integrated before or not; without it a
+// list of links an earlier run wrote is taken out. A page that
 // cannot be read throws FileError before anything is written.
-IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath);
+IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath, bool writeLinks = true);
 
 // What the user is told; empty when there is nothing to tell.
 std::string IntegrateReportMessage(const IntegrateReport& report);

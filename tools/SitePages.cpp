@@ -1,6 +1,7 @@
 #include "tools/SitePages.h"
 
 #include "menu/MenuTree.h"
+#include "platform/TextEncoding.h"
 #include "project/ProgramFolder.h"
 
 #include <algorithm>
@@ -18,26 +19,29 @@ bool SameLetters(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string PageTitle(const MenuItem& item, const TitleFormat& format) {
-    if (!format.addTitles) return format.siteName;
-    std::string title = format.siteName;
+    if (!format.addTitles) return AsUtf8(format.siteName);
+    std::string title = AsUtf8(format.siteName);
     title += ' ';
     if (format.first == "Title") {
         // A top-level item has no parent to name.
-        if (const MenuItem* parent = item.Parent()) title += parent->Data().caption;
+        if (const MenuItem* parent = item.Parent()) title += AsUtf8(parent->Data().caption);
     } else {
-        title += format.first;
+        title += AsUtf8(format.first);
     }
-    title += format.separator;
-    title += format.second == "Item" ? item.Data().caption : format.second;
+    title += AsUtf8(format.separator);
+    title += AsUtf8(format.second == "Item" ? item.Data().caption : format.second);
     return title;
 }
 
-std::string SitePageText(std::string_view title) {
+std::string SitePageText(std::string_view title, std::string_view links) {
+    constexpr size_t holder = pagetext::kSitePageTail.find("<div id=\"menuHolder\">");
     std::string page;
-    page.reserve(pagetext::kSitePageHead.size() + title.size() + pagetext::kSitePageTail.size());
+    page.reserve(pagetext::kSitePageHead.size() + title.size() + pagetext::kSitePageTail.size() + links.size());
     page += pagetext::kSitePageHead;
     page += title;
-    page += pagetext::kSitePageTail;
+    page += pagetext::kSitePageTail.substr(0, holder);
+    page += links;
+    page += pagetext::kSitePageTail.substr(holder);
     return page;
 }
 

@@ -31,7 +31,9 @@ inline constexpr std::string_view kSitePageTail =
 // is the site name, a space, the first part, the separator and the second
 // part; the first part "Title" stands for the parent item's caption and the
 // second part "Item" for the item's own (both exactly so, letter case
-// included). Without it the title is the site name alone.
+// included). Without it the title is the site name alone. Every part is
+// written as UTF-8, which the page declares: the captions of a Windows-1252
+// project are converted.
 struct TitleFormat {
     std::string siteName;
     bool addTitles = true;
@@ -42,8 +44,9 @@ struct TitleFormat {
 
 std::string PageTitle(const MenuItem& item, const TitleFormat& format);
 
-// A whole site page: one line, no line end. The title goes in as it is.
-std::string SitePageText(std::string_view title);
+// A whole site page: one line, no line end. The title goes in as it is; the
+// menu's plain links (MenuLinksBlock), when given, directly after the body tag.
+std::string SitePageText(std::string_view title, std::string_view links = {});
 
 // "tavelitem" and the item's absolute index: tavelitem7.htm.
 std::string DigitPageName(size_t absoluteIndex);

@@ -110,6 +110,13 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     formatRow->addWidget(secondPart_, 3);
     layout->addLayout(formatRow);
 
+    // For both tools: the pages they write carry the menu as plain links too.
+    writeLinks_ = new QCheckBox("Write links for readers without scripts");
+    writeLinks_->setChecked(true);
+    writeLinks_->setToolTip("Integrate and Create also write the menu as a plain list of links, for search engines "
+                            "and browsers that run no scripts; the menu replaces it where scripts run.");
+    layout->addWidget(writeLinks_);
+
     layout->addStretch(1);
     auto* buttonRow = new QHBoxLayout;
     QPushButton* create = Button("Create", &ToolsWindow::CreateSite);
@@ -147,6 +154,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
         {firstPart_, "Edit3"},
         {separator_, "Edit4"},
         {secondPart_, "Edit5"},
+        {writeLinks_, "CheckBox4"},
         {create, "Button3"},
         {cancel, "BitBtn1"},
         {pageDialog_, "SaveDialog1"},
@@ -207,7 +215,8 @@ void ToolsWindow::Integrate() {
     if (host_ == nullptr) return;
     std::string message;
     host_->RunToolCommand(this, [&] {
-        const IntegrateReport report = IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()));
+        const IntegrateReport report =
+            IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()), writeLinks_->isChecked());
         message = IntegrateReportMessage(report);
         // Without a word the user cannot tell that anything happened.
         if (message.empty() && report.outcome == IntegrateReport::Outcome::Integrated)
@@ -224,6 +233,7 @@ void ToolsWindow::CreateSite() {
     options.title = {Bytes(siteName_->text()), addTitles_->isChecked(), Bytes(firstPart_->text()),
                      Bytes(separator_->text()), Bytes(secondPart_->text())};
     options.linkNames = linkNames_->isChecked();
+    options.writeLinks = writeLinks_->isChecked();
 
     std::optional<SiteReport> report;
     host_->RunToolCommand(this, [&] {

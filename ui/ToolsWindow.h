@@ -53,6 +53,7 @@ private:
     QLineEdit* firstPart_ = nullptr;
     QLineEdit* separator_ = nullptr;
     QLineEdit* secondPart_ = nullptr;
+    QCheckBox* writeLinks_ = nullptr;
     QFileDialog* pageDialog_ = nullptr;
 };
 

@@ -1,13 +1,13 @@
-/* Tavel Builder menu runtime, plain JavaScript.
- *
- * buildMenu('theMenu') draws the menu that temp.js declares (the array theMenu and the submenu
- * arrays its entries name) as a bar with drop-downs and fly-outs for mouse, touch and keyboard,
- * behind a "Menu" button on narrow screens. It is drawn as soon as its holder and data exist.
- *
- * Tavel Builder rewrites lines by number: 12 to 26 (style values), 47 and 48 (gaps) and 211. The
- * first two groups lie in comments that tavelValues reads as text, so no value written there can
- * stop the script; a value the runtime cannot use gives way to its default.
- */
+/* Tavel Builder menu runtime: buildMenu('theMenu') draws the menu of temp.js as a bar with drop-downs
+ * and fly-outs for mouse, touch and keyboard, behind a "Menu" button on narrow screens. The program
+ * rewrites lines 12 to 26 (style), 47 and 48 (gaps), both in comments read as text, and 211. */
+// [name, value] per "=" line of f's comment: the value less a final ";", blanks, quotes, and the "\" the program puts into "*/".
+function tavelValues(f) {
+  return String(f).split(/\r\n?|\n/).slice(1).filter((l) => l.includes("=")).map((l) => {
+    const i = l.indexOf("="), v = l.slice(i + 1).replace(/;\s*$/, "").trim();
+    return [l.slice(0, i), (/^(["'])[^]*\1$/.test(v) ? v.slice(1, -1) : v).replace(/\*\\(\\*)\//g, "*$1/")];
+  });
+}
 function tavelStyle() {/* Style slots, read by position: the lines that hold "=".
 var titleWidth = 14;
 var titleHeight = 32;
@@ -26,14 +26,6 @@ In order: title padding, title height, width per caption character, item
 height (pixels); bar, hovered title, item, hovered item colours; bevel line
 colours; border width, item margin (pixels); text that leads every caption.
 */}
-// [name, value] of each line of f's comment that holds "=": the value is what follows the first "=",
-// less a final ";", outer blanks and one pair of quotes.
-function tavelValues(f) {
-  return String(f).split(/\r\n?|\n/).slice(1).filter((l) => l.includes("=")).map((l) => {
-    const i = l.indexOf("="), v = l.slice(i + 1).replace(/;\s*$/, "").trim();
-    return [l.slice(0, i), /^(["']).*\1$/.test(v) ? v.slice(1, -1) : v];
-  });
-}
 // Numbers within bounds (units dropped) and colours the browser knows; an empty or odd value takes
 // the default. Targets are at least 24 pixels high.
 var tavelV = ((s) => {
@@ -43,19 +35,18 @@ var tavelV = ((s) => {
     tn: c(4, "#1f3a93"), tl: c(5, "#2c4fbf"), i: c(6, "#253f8f"), il: c(7, "#b8321a"), u: c(8, "#5c7ad6"), l: c(9, "#10245e"),
     b: n(10, 1, 0, 20), m: n(11, 10, 0, 60), ms: s[12] ? s[12][1] : ""};
 })(tavelValues(tavelStyle));
+var gaps1 = "", gaps2 = "", tavelCount = 0, tavelRecoded, tavelScratch = document.createElement("span");
+for (const [name, value] of tavelValues(tavelGaps)) if (/gaps[12]\s*$/.test(name)) window["gaps" + name.trim().slice(-1)] = value;
+// Until the menu is drawn the holder keeps the bar's height, as do the plain links on a page without
+// holder. The menu's rules come first, so that the page's own have the last word.
+var tavelBar = tavelV.th + 2 * tavelV.b + "px", tavelReserve = "#menuHolder:empty{min-height:" + tavelBar + "}";
+var tavelSheet = document.createElement("style");
+tavelSheet.textContent = tavelReserve + `.tvm-links{height:${tavelBar};overflow:hidden;visibility:hidden}:has(#menuHolder)>.tvm-links{display:none}`;
+document.head.prepend(tavelSheet);
 function tavelGaps() {/* The gaps around every caption, written by the page design dialog:
 var gaps1 = "";
 var gaps2 = "";
 */}
-var gaps1 = "", gaps2 = "", tavelCount = 0, tavelScratch = document.createElement("span");
-for (const [name, value] of tavelValues(tavelGaps)) if (/gaps[12]\s*$/.test(name)) window["gaps" + name.trim().slice(-1)] = value;
-// Until the menu is drawn the holder keeps the bar's height. The menu's rules come first in the
-// head, so that the page's own style sheet has the last word.
-var tavelReserve = "#menuHolder:empty{min-height:" + (tavelV.th + 2 * tavelV.b) + "px}";
-var tavelSheet = document.createElement("style");
-tavelSheet.textContent = tavelReserve;
-document.head.prepend(tavelSheet);
-
 var tavelText = (s) => s == null ? "" : String(s);
 var tavelAttr = (s) => s.replace(/&/g, "&amp;").replace(/"/g, "&quot;").replace(/</g, "&lt;");
 // Captions are the author's HTML, parsed alone so that a tag left open stays in its own item.
@@ -69,9 +60,8 @@ function tavelPlain(html) {
   return html.replace(/\s+/g, " ").trim();
 }
 
-// Reads the arrays into a tree: bar titles ("caption", "link or array"), their items and fly-outs
-// ("kind", "caption", "hint", "link or array"). A missing field is empty; an item naming a submenu
-// array that is missing or empty is plain text (link null).
+// Reads the arrays into a tree: bar titles ("caption", "link or array"), items ("kind", "caption",
+// "hint", "link or array"). A missing field is empty; a missing or empty submenu is plain text.
 function tavelModel(name, level) {
   const list = typeof name == "string" && name && window[name];
   return (Array.isArray(list) ? list : []).filter(Array.isArray).map((e) => {
@@ -93,7 +83,7 @@ function tavelCss(id) {
     "$N>.tvm-bar>li>a:hover,$N>.tvm-bar>li.tvm-open>a{background-color:$tl}" +
     "$N li>ul{display:none;position:absolute;top:100%;inset-inline-start:0;background:$i;$bevel;box-shadow:0 3px 8px #0005}" +
     "$N ul.tvm-scroll{overflow-y:auto}$N li li>ul{top:$nbpx;inset-inline-start:100%}" +
-    "$N li.tvm-open>ul{display:block}$N li li>a{padding:$m2px $mpx;line-height:$chpx;background-color:$i}" +
+    "$N li.tvm-open{z-index:1}$N li.tvm-open>ul{display:block}$N li li>a{padding:$m2px $mpx;line-height:$chpx;background-color:$i}" +
     "$N li li>a:hover,$N li li>a:focus,$N li li.tvm-open>a{background-color:$il}" +
     "$N .tvm-sub>a{padding-inline-end:calc($mpx + 1.2em)}" +
     "$N .tvm-arr{position:absolute;top:$m2px;inset-inline-end:$m2px;line-height:$chpx}" +
@@ -118,8 +108,7 @@ function tavelButtonImage(id) {
   return image && image != "none" ? `\n#${id} a{background-image:${image};background-size:100% 100%}` : "";
 }
 
-// The margin text and the gaps (line 211 puts them round a caption) are decoration, out of the
-// items' names and type-ahead.
+// The margin text and the gaps (line 211) are decoration, out of the items' names and type-ahead.
 function tavelDeco() {
   let d;
   try { d = String(tavelDecorate("\x01")).split("\x01"); } catch (e) {}
@@ -158,13 +147,19 @@ function tavelFill(nav, ul) {
   ul.style.minWidth = made.width + "px";
 }
 
-// Draws the menu of the array `name` into #menuHolder, or at the top of the page; a menu without
-// items draws nothing. Drawing again replaces the menu, but the page's own call keeps an early one.
+// Draws the menu of the array `name` into #menuHolder, or in place of the plain links, or atop the
+// page; a menu without items draws nothing and leaves the links. The page's own call keeps an early
+// menu. A Windows-1252 temp.js read as UTF-8 has U+FFFD in it: it is read again (past the cache)
+// in that code page.
 function buildMenu(name) {
   const holder = document.getElementById("menuHolder") || document.body, old = holder.querySelector("nav.tvm");
   if (old && old.tvmEarly == name) return old.tvmEarly = "", old;
+  const id = "tvm" + ++tavelCount, nav = document.createElement("nav"), model = tavelModel(name, 0), plain = document.querySelector(".tvm-links");
+  if (!tavelRecoded && (tavelRecoded = document.querySelector('script[src$="temp.js" i]')) && JSON.stringify(model).includes("\ufffd")) {
+    const again = () => tavelEarly(name);
+    return document.head.append(Object.assign(document.createElement("script"), {charset: "windows-1252", src: tavelRecoded.src + "?1252", onload: again, onerror: again}));
+  }
   if (old) old.tvmStop.abort(), old.remove();
-  const id = "tvm" + ++tavelCount, nav = document.createElement("nav"), model = tavelModel(name, 0);
   tavelSheet.textContent = tavelReserve + tavelCss(id) + tavelButtonImage(id);
   Object.assign(nav, {id, className: "tvm", hidden: !model.length, tvmStop: new AbortController(), tvmLists: {}, tvmDeco: tavelDeco()});
   nav.setAttribute("aria-label", "Site menu");
@@ -172,8 +167,8 @@ function buildMenu(name) {
     nav.innerHTML = `<button type="button" class="tvm-burger" aria-expanded="false" aria-controls="${id}-m">Menu</button>` +
       `<ul id="${id}-m" class="tvm-bar">${tavelItems(model, id + "-m", 0, nav.tvmLists, nav.tvmDeco).html}</ul>`;
   }
-  holder.insertBefore(nav, holder == document.body ? holder.firstChild : null);
-  if (model.length) tavelBehave(nav, nav.firstChild);
+  if (holder != document.body) holder.append(nav); else if (plain) plain.before(nav); else holder.prepend(nav);
+  if (model.length) tavelBehave(nav, nav.firstChild), document.querySelectorAll(".tvm-links").forEach((l) => l.remove());
   const idle = window.requestIdleCallback || ((f) => setTimeout(f, 1));
   idle(function more() {
     Object.keys(nav.tvmLists).slice(0, 20).forEach((sub) => tavelFill(nav, document.getElementById(sub)));
@@ -181,9 +176,13 @@ function buildMenu(name) {
   });
   return nav;
 }
+function tavelEarly(name) {
+  const nav = buildMenu(name);
+  if (nav) nav.tvmEarly = name;
+}
 // An opened list goes below its title or beside its row, to the far side when the near one lacks
-// room, never past an edge of the window, and scrolls when taller than the window. The fly-outs
-// of a scrolling list go by the window.
+// room, never past an edge of the window; taller than the window, it scrolls. The fly-outs of a
+// scrolling list are placed by the window.
 function tavelPlace(li, ul, r, narrow) {
   const s = ul.style, fly = !li.parentNode.classList.contains("tvm-bar");
   ul.classList.remove("tvm-scroll");
@@ -201,17 +200,18 @@ function tavelPlace(li, ul, r, narrow) {
   if (fly && y + h > H) y = Math.max(0, H - h);
   if (y + h > H) {
     ul.classList.add("tvm-scroll");
-    s.maxHeight = Math.max(H - y - (fly ? 0 : 8), 3 * tavelV.ch) + "px";
+    s.maxHeight = Math.max(H - y - 2 * tavelV.b - (fly ? 0 : 8), 3 * tavelV.ch) + "px";
   }
   s.left = Math.max(0, Math.min(x, W - w)) - o.left + "px";
   s.top = y - o.top + "px";
 }
 
+
 // Line 211, the caption decoration: the page design dialog puts the first line of gaps.ini here.
 function tavelDecorate(caption) { return gaps1 + caption + gaps2; }
 
-// The disclosure pattern for navigation: submenus open on click, tap, Enter or Space, and on hover
-// after a short pause; arrows, Home, End and a first letter move within open lists.
+// Disclosure navigation: lists open on click, tap, Enter, Space or a hover pause; arrows, Home, End
+// and first letters move within open lists.
 function tavelBehave(nav, burger) {
   let timer, row, aimed, last;
   const narrow = matchMedia("(max-width:599px)"), signal = nav.tvmStop.signal;
@@ -263,9 +263,8 @@ function tavelBehave(nav, burger) {
     if (!shown) closeAll();
   });
 
-  // Hover: the row under the pointer gets its turn after a short pause. While another row of its
-  // list has its list open, every move tests whether the pointer heads for that list: as long as it
-  // does, the list stays; a pause or a turn away gives the row its turn.
+  // The row under the pointer gets its turn after a pause, unless the pointer heads for the open list
+  // of another row: that list stays until the pointer pauses or turns away.
   function turn(li) {
     if (list(li)) return open(li, "hover");
     for (const x of li.parentNode.children) if (x.dataset.how == "hover") close(x);
@@ -300,20 +299,20 @@ function tavelBehave(nav, burger) {
   });
 
   on(document, "click", (e) => nav.contains(e.target) || closeAll());
-  // A list closes when the focus leaves it.
+  // A list closes when the focus leaves it. Focus that a narrowing window hides goes to "Menu".
   on(nav, "focusout", (e) => {
     const to = e.relatedTarget;
     if (to) each("li.tvm-open", (li) => li.contains(e.target) && !li.contains(to) && close(li, 1));
+    else if (narrow.matches && !e.target.getClientRects().length) burger.focus();
   });
-  // A fly-out follows its row as the page or its list scrolls, and closes when the row goes out of sight.
+  // A fly-out follows its row as the page or its list scrolls, and closes when the row is hidden.
   on(document, "scroll", () => each("li li.tvm-open", (li) => {
     const r = li.getBoundingClientRect(), c = li.parentNode.getBoundingClientRect(), y = (r.top + r.bottom) / 2;
     if (y < Math.max(c.top, 0) || y > Math.min(c.bottom, innerHeight)) close(li);
     else if (list(li).style.position == "fixed") place(li);
   }), {capture: true, passive: true, signal});
   on(window, "resize", () => each("li.tvm-open", place));
-  // Escape closes the list the focus is in, or else the "Menu" panel; with the focus nowhere, the
-  // list opened last. Focus elsewhere in the page keeps its key.
+  // Escape closes the focus's list, or the "Menu" panel; with no focus, the last list opened.
   on(document, "keydown", (e) => {
     const f = document.activeElement, mine = nav.contains(f), all = nav.querySelectorAll("li.tvm-open");
     const li = mine ? f.closest("li.tvm-open") : all[all.length - 1];
@@ -347,8 +346,7 @@ function tavelBehave(nav, burger) {
   });
 }
 
-// Draws the menu as soon as its holder and its data are there, before the page's images load; the
-// page's own call on load then keeps it.
+// Draws the menu once its holder and data are there, before the page's images load.
 (() => {
   let done;
   const watch = new MutationObserver(early);
@@ -357,7 +355,7 @@ function tavelBehave(nav, burger) {
     if (done || !m || !Array.isArray(window[m[1]]) || !document.getElementById("menuHolder") && document.readyState == "loading") return;
     done = 1;
     watch.disconnect();
-    buildMenu(m[1]).tvmEarly = m[1];
+    tavelEarly(m[1]);
   }
   watch.observe(document, {childList: true, subtree: true});
   document.addEventListener("DOMContentLoaded", early);

@@ -125,8 +125,44 @@ test("with long captions in a 620 px window no list starts left of the window or
       const b = await box(page, list);
       assert.ok(b.left >= 0 && b.right <= 620, `${file} ${list}: ${JSON.stringify(b)}`);
     }
+    // The fly-out lies over its parent list, opaque: every point of it is its own.
+    assert.deepEqual(await page.evaluate(covered, "li.tvm-sub > ul"), [], file);
     await context.close();
   }
+});
+
+// The points of a grid over the list `s` whose topmost element is not part of it, and the list's
+// own background if it lets anything through. Runs in the page.
+const covered = (s) => {
+  const ul = document.querySelector(s), r = ul.getBoundingClientRect(), out = [];
+  for (let x = r.left + 1; x < r.right - 1; x += 15) for (let y = r.top + 1; y < r.bottom - 1; y += 6)
+    if (!ul.contains(document.elementFromPoint(x, y))) out.push(`${x},${y}: ${document.elementFromPoint(x, y).textContent}`);
+  const bg = getComputedStyle(ul).backgroundColor;
+  return /rgba|transparent/.test(bg) ? [...out, bg] : out;
+};
+
+test("a third-level list of 25 items lies above the bar, within the window, and scrolls to each of its items", async () => {
+  const parts = Array.from({ length: 25 }, (_, i) => ["L", i ? `Part ${i + 1}` : "Android", "", `part${i + 1}.htm`]);
+  const script = menuScript([["Home", "index.htm"], ["Products", [["L", "Phones", "", "phones.htm"], ["M", "Software", "", parts]]],
+    ["Services", [["L", "Support", "", "support.htm"]]], ["About us", [["L", "Us", "", "us.htm"]]]]);
+  const { page, errors, context } = await open(browser, project({ files: { "temp.js": script } }).url(), { viewport: { width: 1280, height: 800 } });
+  await page.click("nav.tvm > ul > li:nth-child(2) > a");
+  await page.click("li.tvm-sub > a");
+  const list = "li.tvm-sub > ul", b = await box(page, list);
+  assert.ok(b.top >= 0 && b.bottom <= 800, JSON.stringify(b));
+  assert.deepEqual(await page.evaluate(covered, list), []);
+  // Each item, scrolled into the list's view, is the element at its own middle.
+  assert.deepEqual(await page.evaluate((s) => [...document.querySelectorAll(s + " a")].filter((a) => {
+    a.scrollIntoView({ block: "nearest" });
+    const r = a.getBoundingClientRect();
+    return document.elementFromPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2) != a;
+  }).map((a) => a.textContent), list), []);
+  // A click reaches the first item, which the bar's titles covered.
+  await page.evaluate(() => document.addEventListener("click", (e) => { window.clicked = e.target.textContent; e.preventDefault(); }));
+  await page.locator(`${list} a`, { hasText: "Android" }).click({ timeout: 5000 });
+  assert.equal(await page.evaluate(() => window.clicked), "Android");
+  assert.deepEqual(errors, []);
+  await context.close();
 });
 
 test("a list that holds the focus stays open when the pointer leaves, and Escape in a text field is the field's", async () => {
@@ -178,6 +214,15 @@ test("a fly-out closes when the focus leaves it, and Escape closes only the list
   assert.equal(await page.locator("nav.tvm > ul").isVisible(), false);
   assert.deepEqual(await page.evaluate(() => [document.querySelector("nav.tvm > button").getAttribute("aria-expanded"), document.activeElement.textContent]), ["false", "Menu"]);
   await context.close();
+  // A window narrowed (or zoomed) under the focus folds the menu away: the focus goes to "Menu".
+  const wide = await open(browser, p.url(), { viewport: { width: 1280, height: 700 } });
+  await wide.page.focus("nav.tvm > ul > li:nth-child(2) > a");
+  for (const key of ["ArrowDown", "ArrowRight"]) await wide.page.keyboard.press(key);
+  assert.equal(await wide.page.evaluate(() => document.activeElement.textContent), "Editor");
+  await wide.page.setViewportSize({ width: 400, height: 700 });
+  assert.equal(await wide.page.evaluate(() => document.activeElement.outerHTML.replace(/ aria-controls="\w+-m"/, "")),
+    '<button type="button" class="tvm-burger" aria-expanded="false">Menu</button>');
+  await wide.context.close();
 });
 
 // What ApplyStyle writes into the thirteen slots from the values of a style file.
@@ -261,6 +306,24 @@ test("UTF-8 captions, and quotes and backslashes as the writer escapes them, rea
     assert.equal(await item.getAttribute("href"), "dir\\x.htm");
     if (file == "site.htm") assert.deepEqual([await page.evaluate(() => document.compatMode), await page.title()], ["BackCompat", "Caf\u00e9 :: Say"]);
     assert.deepEqual(errors, []);
+    await context.close();
+  }
+});
+
+test("a Windows-1252 menu data script reads right in a UTF-8 page, a site page and a page that declares nothing", async () => {
+  const script = menuScript([["Caf\u00e9", "cafe.htm"], ["\u00dcber", [["L", "\u20ac 5 \u2013 \u00bd", "Gr\u00fc\u00dfe", "euro.htm"]]]]);
+  // Windows-1252 bytes: the three characters beyond Latin-1 here, the rest as they are.
+  const cp1252 = Buffer.from([...script].map((c) => ({ "\u20ac": 0x80, "\u2013": 0x96 })[c] || c.charCodeAt(0)));
+  const plain = "<html><head><title>Plain</title><script src=\"sys.js\"></script><script src=\"temp.js\"></script></head>" +
+    "<body onLoad=\"buildMenu('theMenu')\"><p>Plain</p></body></html>";
+  const p = project({ files: { "temp.js": cp1252, "site.htm": sitePage("Caf\u00e9 :: \u00dcber", { charset: true }), "plain.htm": plain } });
+  for (const file of ["index.htm", "site.htm", "plain.htm"]) {
+    const { page, errors, context } = await open(browser, p.url(file));
+    await page.waitForFunction(() => document.readyState == "complete");
+    assert.deepEqual(await names(page, "nav.tvm > ul > li > a"), ["Caf\u00e9", "\u00dcber"], file);
+    await page.click("nav.tvm > ul > li:nth-child(2) > a");
+    assert.deepEqual([await page.locator("a.menu").textContent(), await page.locator("a.menu").getAttribute("title"),
+      await page.locator("nav.tvm").count(), errors], ["\u20ac 5 \u2013 \u00bd", "Gr\u00fc\u00dfe", 1, []], file);
     await context.close();
   }
 });

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "platform/FileError.h"
 #include "project/Workspace.h"
+#include "tools/MenuLinks.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,12 @@ protected:
     SiteReport Create(SiteOptions options, const SiteProgress& progress = {}) {
         return CreateSite(workspace, preview, options, progress);
     }
+    // Without the plain links the pages are as they always were.
     static SiteOptions Digits() {
         SiteOptions options;
         options.title.siteName = "S";
         options.linkNames = false;
+        options.writeLinks = false;
         return options;
     }
 
@@ -66,11 +69,12 @@ TEST_F(CreateSiteTest, DigitNamesFollowAbsoluteIndicesAndBecomeTheLinks) {
     workspace.MarkModified();
     for (int run = 0; run < 2; ++run) {
         EXPECT_EQ(SiteReportMessage(Create(Digits())), "Site succesfully created!");
-        EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem1.htm", "tavelitem2.htm", "tavelitem3.htm"}));
+        EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem1.htm", "tavelitem3.htm"}));
     }
+    // The separator gets no page and keeps its empty link.
     EXPECT_EQ(test::RowsOf(workspace.Tree()), (std::vector<Row>{{0, Submenu, "A", "", "a.htm"},
                                                                 {1, Plain, "A1", "", "tavelitem1.htm"},
-                                                                {1, Separator, "----------", "", "tavelitem2.htm"},
+                                                                {1, Separator, "----------", "", ""},
                                                                 {0, Plain, "B", "", "tavelitem3.htm"}}));
     // The second save wrote the links into the project's script.
     EXPECT_NE(Page("temp.js").find("\"tavelitem3.htm\""), std::string::npos);
@@ -143,7 +147,8 @@ TEST_F(CreateSiteTest, LinkNamesWriteOnlyPlainPagesOfTheProjectFolder) {
 
     ASSERT_EQ(report.skipped.size(), 7u);  // separators are not counted
     const std::string message = SiteReportMessage(report);
-    EXPECT_EQ(message.rfind("Site created.\n\n7 items got no page: their links are not a plain page name", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("Site succesfully created!\n\n7 items got no page: their links are not a plain page name", 0), 0u)
+        << message;
     EXPECT_NE(message.find("Up (\"../x.htm\")\nRoot (\"/etc/x\")"), std::string::npos) << message;
     EXPECT_NE(message.find("and 2 more."), std::string::npos) << message;
 }
@@ -163,18 +168,50 @@ TEST_F(CreateSiteTest, TheDefaultProjectWritesNothing) {
 }
 
 TEST_F(CreateSiteTest, CancellingKeepsThePagesWrittenAndSavesTheirLinks) {
-    test::BuildTree(workspace.Tree(),
-                    {{0, Plain, "A", "", "a.htm"}, {0, Plain, "B", "", "b.htm"}, {0, Plain, "C", "", "c.htm"}});
-    std::vector<std::pair<size_t, size_t>> told;
-    const SiteReport report = Create(Digits(), [&](size_t done, size_t total) {
-        told.emplace_back(done, total);
-        return done < 2;
-    });
-    EXPECT_EQ(told, (std::vector<std::pair<size_t, size_t>>{{0, 3}, {1, 3}, {2, 3}}));
-    EXPECT_EQ(report.outcome, SiteReport::Outcome::Cancelled);
-    EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem0.htm", "tavelitem1.htm"}));
-    EXPECT_NE(Page("temp.js").find("tavelitem1.htm"), std::string::npos);
+    test::BuildTree(workspace.Tree(), {{0, Plain, "A", "", "a.htm"},
+                                       {0, Separator, "----------", "", ""},
+                                       {0, Plain, "Web", "", "http://x"},
+                                       {0, Plain, "B", "", "b.htm"},
+                                       {0, Plain, "C", "", "c.htm"}});
+    // Only the items that get a page count: no separator, and by link
+    // names no item whose link is not a page's name.
+    for (const bool linkNames : {true, false}) {
+        SiteOptions options = Digits();
+        options.linkNames = linkNames;
+        std::vector<std::pair<size_t, size_t>> told;
+        const size_t pages = linkNames ? 3 : 4;
+        const SiteReport report = Create(options, [&](size_t done, size_t total) {
+            told.emplace_back(done, total);
+            return done < pages - 1;
+        });
+        EXPECT_EQ(told.size(), pages);
+        EXPECT_EQ(told.back(), (std::pair<size_t, size_t>{pages - 1, pages}));
+        EXPECT_TRUE(test::Mentions(SiteReportMessage(report), "Site creation stopped after " + std::to_string(pages - 1) +
+                                                                  " of " + std::to_string(pages) + " pages;"));
+    }
+    EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"a.htm", "b.htm", "tavelitem0.htm", "tavelitem2.htm", "tavelitem3.htm"}));
+    EXPECT_NE(Page("temp.js").find("tavelitem3.htm"), std::string::npos);
     EXPECT_NE(Page("temp.js").find("\"c.htm\""), std::string::npos);
+}
+
+TEST_F(CreateSiteTest, PagesCarryTheMenuAsLinksToThePagesAndTitlesInUtf8) {
+    // A Windows-1252 project: its captions are the code page's bytes.
+    test::BuildTree(workspace.Tree(), {{0, Submenu, "Caf\xE9", "", ""},
+                                       {1, Plain, "\xDC" "ber", "About", "old.htm"},
+                                       {1, Separator, "----------", "", ""},
+                                       {0, Plain, "Web", "", "http://x"}});
+    SiteOptions options = Digits();
+    options.writeLinks = true;
+    for (int run = 0; run < 2; ++run) Create(options);
+    const std::string page = Page("tavelitem1.htm");
+    EXPECT_TRUE(test::Mentions(page, "<title>S Caf\xC3\xA9 :: \xC3\x9C" "ber</title>"));
+    const std::string links = "<body onLoad=\"buildMenu('theMenu')\">" + std::string(menulinks::kBegin) +
+                              "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul><li>Caf&#233;<ul><li><a "
+                              "href=\"tavelitem1.htm\" title=\"About\">&#220;ber</a></li></ul></li><li><a "
+                              "href=\"tavelitem3.htm\">Web</a></li></ul></nav>" +
+                              std::string(menulinks::kEnd) + "<div id=\"menuHolder\"></div></body></html>";
+    EXPECT_TRUE(test::Mentions(page, links));
+    EXPECT_EQ(Page("tavelitem3.htm").substr(Page("tavelitem3.htm").find("<body")), links);
 }
 
 TEST_F(CreateSiteTest, AFailedPageEndsTheRunWithTheProjectAsTheFirstSaveLeftIt) {

@@ -64,6 +64,9 @@ void CreateSiteRun(const std::string& work, const std::string& project, int run)
     workspace.Texts().styleSheet = Sheet(run);
     SiteOptions options;
     options.title.siteName = SiteName(run);
+    // Whole files are the point here: pages without the menu's plain links
+    // keep 10,000 of them small (with the links each would carry all 10,000).
+    options.writeLinks = false;
     CreateSite(workspace, preview, options);
 }
 

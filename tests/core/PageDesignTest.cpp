@@ -1,6 +1,7 @@
 #include "design/PageDesignSettings.h"
 
 #include "TestSupport.h"
+#include "design/RuntimeComment.h"
 #include "platform/FileError.h"
 #include "platform/TextLines.h"
 #include "project/PageDesign.h"
@@ -161,6 +162,29 @@ TEST_F(PageDesignTest, GapLinesAsReadAndWritten) {
     const TextLines lines = RuntimeLines();
     EXPECT_EQ(lines.Line(47), "var gaps1 =\"<b>(-</b>\";");  // the one-quote line declares gaps1: replaced
     EXPECT_EQ(lines.Line(49), "var other;");
+}
+
+TEST_F(PageDesignTest, WhatCouldStopTheRuntimeIsRefusedBeforeAnythingChanges) {
+    const ProjectTexts before = workspace.Texts();
+    PageDesignSettings gapWithBreak = Read();
+    gapWithBreak.rightGap = {true, "}\r\n"};
+    PageDesignSettings longScheme = Read();
+    longScheme.scheme = "Dusk.csm";
+    std::string lines;
+    for (int k = 1; k <= 16; ++k) lines += "var a" + std::to_string(k) + " = 1;\r\n";
+    program.Write("Styles/Color/Dusk.csm", lines);
+    for (const PageDesignSettings& settings : {gapWithBreak, longScheme}) {
+        const std::string message =
+            test::ThrownMessage<RuntimeValueError>([&] { ApplyPageDesign(workspace, preview, settings); });
+        EXPECT_TRUE(test::Mentions(message, settings.scheme ? "\"Dusk.csm\" has 16 lines" : "gap \"}  \"")) << message;
+        EXPECT_EQ(workspace.Texts().runtime, before.runtime);
+        EXPECT_TRUE(preview.calls.empty());
+    }
+    // Fifteen lines reach line 26, the last style line, and are written.
+    program.Write("Styles/Color/Dusk.csm", lines.substr(0, lines.rfind("var a16")));
+    ApplyPageDesign(workspace, preview, longScheme);
+    EXPECT_EQ(RuntimeLines().Line(26), "var a15 = 1;");
+    EXPECT_EQ(RuntimeLines().Line(27), "line 27");
 }
 
 TEST_F(PageDesignTest, AShortOrEmptyRuntimeScriptIsWrittenOnlyWhereItHasLines) {

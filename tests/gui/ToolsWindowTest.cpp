@@ -137,6 +137,7 @@ private slots:
         QCOMPARE(Messages(), QStringList{"Site succesfully created!"});
         QVERIFY(!Tools().isVisible());
         QVERIFY(ReadFile(folder + "/tavelitem9.htm").contains("<title>Shop About :: Contact</title>"));
+        QVERIFY(ReadFile(folder + "/tavelitem9.htm").contains("<!-- menu links: begin -->"));
         // The Database tab shows the script with the new links.
         const QByteArray script = ReadFile(folder + "/temp.js");
         QVERIFY(script.contains("\"tavelitem9.htm\""));
@@ -157,10 +158,14 @@ private slots:
         Click("Button1");
         QCOMPARE(chooser, QDir(folder).canonicalPath());
         f->services.messages.clear();
+        // Cleared, "Write links for readers without scripts" leaves the links out.
+        QVERIFY(Control<QCheckBox>("CheckBox4")->isChecked());
+        Control<QCheckBox>("CheckBox4")->click();
         Click("Button2");
         QCOMPARE(Messages(), QStringList{"The menu was integrated into " + page + "."});
         QVERIFY(Tools().isVisible());
         QVERIFY(ReadFile(page).contains("src=\"temp.js\"></script></head>"));
+        QVERIFY(!ReadFile(page).contains("menu links"));
         QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
     }
 

@@ -1,0 +1,76 @@
+#include "tools/MenuLinks.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace tavel {
+namespace {
+
+using enum MenuItemKind;
+
+const std::string kBegin(menulinks::kBegin);
+const std::string kEnd(menulinks::kEnd);
+
+TEST(MenuLinks, CaptionsBecomeEscapedAsciiText) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"  Our \t shop\r\n", "Our shop"},
+        {"<b>Sale</b> <img src=x.png>now", "Sale now"},
+        {"Fish &amp; chips &nbsp;&#233;&#xE9; & more", "Fish &amp; chips &nbsp;&#233;&#xE9; &amp; more"},
+        {"a < b > c \"d\" &# &x; &1;", "a &lt; b &gt; c &quot;d&quot; &amp;# &x; &amp;1;"},
+        {"Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "Caf&#233; &#8364; &#128512;"},  // UTF-8
+        {"Caf\xE9 \x80", "Caf&#233; &#8364;"},                                          // Windows-1252
+        {"left <open", "left"},
+        {"\x01tab\x7f", "tab"},
+    };
+    for (const auto& [html, text] : cases) EXPECT_EQ(PlainHtmlText(html), text) << html;
+}
+
+TEST(MenuLinks, TheBlockNestsTheMenuAsLinksAndHeadings) {
+    MenuTree tree;
+    test::BuildTree(tree, {{0, Plain, "Home", "no hint on the bar", "index.htm"},
+                           {0, Submenu, "Products", "", "myMenu0"},
+                           {1, Submenu, "<i>Soft</i>ware", "Programs", "myMenu12"},
+                           {2, Plain, "Editor", "Write \"texts\"", "edit.htm?a=1&b=2"},
+                           {2, Plain, "----------", "", ""},
+                           {2, Plain, "", "Look at pictures", "view.htm"},
+                           {1, Separator, "----------", "", ""},
+                           {1, Plain, "Coming", "", ""},
+                           {1, Submenu, "Empty", "", "myMenu3_1"},
+                           {1, Plain, "<img src=logo.png>", "", "logo.htm"},
+                           {1, Plain, "Ren\xE9", "", "renamed.htm"}});
+    const std::string block = MenuLinksBlock(tree, [](const MenuItem& item) {
+        return item.Data().link == "renamed.htm" ? std::string("tavelitem11.htm") : item.Data().link;
+    });
+    EXPECT_EQ(block, kBegin + "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul>"
+                              "<li><a href=\"index.htm\">Home</a></li>"
+                              "<li>Products<ul>"
+                              "<li>Software<ul>"
+                              "<li><a href=\"edit.htm?a=1&amp;b=2\" title=\"Write &quot;texts&quot;\">Editor</a></li>"
+                              "<li><a href=\"view.htm\" title=\"Look at pictures\">Look at pictures</a></li>"
+                              "</ul></li>"
+                              "<li>Coming</li>"
+                              "<li>Empty</li>"
+                              "<li><a href=\"logo.htm\">logo.htm</a></li>"
+                              "<li><a href=\"tavelitem11.htm\">Ren&#233;</a></li>"
+                              "</ul></li></ul></nav>" + kEnd);
+}
+
+TEST(MenuLinks, TheBlockGoesAfterTheBodyTagOnceAndReplacesTheOneBefore) {
+    const std::string block = kBegin + "new" + kEnd;
+    const std::pair<std::string, std::string> cases[] = {
+        {"<html><BODY class=\"a>b\" onLoad='x>y'>text</BODY>", "<html><BODY class=\"a>b\" onLoad='x>y'>" + block + "text</BODY>"},
+        {"<body><h1>x</h1>" + kBegin + "old" + kEnd + "</body>", "<body><h1>x</h1>" + block + "</body>"},
+        {"<body>" + kBegin + "a" + kEnd + "mid" + kBegin + "b" + kEnd + "end", "<body>" + block + "midend"},
+        {"<body>" + kBegin + "no end", "<body>" + block + kBegin + "no end"},
+        {"<html>no body tag</html>", "<html>no body tag</html>"},
+        {"<body class=\"never closed", "<body class=\"never closed"},
+    };
+    for (const auto& [page, expected] : cases) {
+        EXPECT_EQ(PageWithMenuLinks(page, block), expected) << page;
+        EXPECT_EQ(PageWithMenuLinks(expected, block), expected) << "a second run changes nothing: " << page;
+    }
+}
+
+}  // namespace
+}  // namespace tavel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tavel {
+
+class MenuItem;
+class MenuTree;
+
+// The menu as plain HTML links, for search engines, readers whose browsers
+// run no scripts, and pages whose script fails: a <nav> of nested lists
+// between two marker comments, directly after the opening body tag. The
+// runtime draws the drop-down menu in its place and removes it; a later
+// Create or Integrate replaces what stands between the markers.
+namespace menulinks {
+inline constexpr std::string_view kBegin = "<!-- menu links: begin -->";
+inline constexpr std::string_view kEnd = "<!-- menu links: end -->";
+}  // namespace menulinks
+
+// An item's link as the block should give it.
+using ItemLink = std::function<std::string(const MenuItem&)>;
+
+// The block for the tree, in ASCII so that it reads right in a page of any
+// encoding: an item with a link is a link (below the bar, its hint the link's title), an
+// item with subitems or without a link is the plain-text heading of its
+// list, and separators are left out. Captions and hints are the author's
+// HTML: their tags are dropped, their text escaped, and every character
+// beyond ASCII written as a character reference. A caption without text is
+// named by its hint or link.
+std::string MenuLinksBlock(const MenuTree& tree, const ItemLink& linkOf);
+
+// The page with `block` in place of its first marked block (any further ones
+// are dropped), or directly after its opening body tag when it has none. A
+// page without a body tag is returned as it is. An empty block takes the
+// marked blocks out.
+std::string PageWithMenuLinks(std::string_view page, std::string_view block);
+
+// The text of an HTML fragment written again as HTML text in ASCII: tags
+// dropped, character references kept, other markup characters escaped,
+// characters beyond ASCII as references, blanks run together.
+std::string PlainHtmlText(std::string_view html);
+
+}  // namespace tavel

@@ -2,13 +2,11 @@
 
 #include "ui/AccessibleNames.h"
 #include "ui/FixedDialog.h"
-#include "ui/FolderNameModel.h"
 #include "ui/FormNames.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStorageInfo>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace tavel {
@@ -39,17 +38,18 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folderLabel_->setWordWrap(true);
 
-    folders_ = new FolderNameModel(this);
-    // The list shows one folder at a time: ".." is the way up a level.
-    folders_->setFilter(QDir::AllDirs | QDir::NoDot);
-    folders_->setReadOnly(true);
+    // The list shows one folder at a time: ".." is the way up a level. It is
+    // read whole when the folder opens, not filled in later as a file system
+    // model does: a screen reader then finds every folder the list shows.
+    folders_ = new QStringListModel(this);
     folderList_ = new QListView(this);
+    folderList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     folderList_->setModel(folders_);
     folderList_->setMinimumSize(340, 220);
     folderList_->setToolTip("Double-click a folder, or press Enter on it, to open it");
     folderList_->installEventFilter(this);
     connect(folderList_, &QListView::doubleClicked, this,
-            [this](const QModelIndex& index) { OpenFolder(folders_->filePath(index)); });
+            [this](const QModelIndex& index) { OpenFolder(FolderAt(index)); });
 
     auto* form = new QFormLayout;
     form->addRow("Project name", projectNameEdit_);
@@ -101,13 +101,18 @@ void ProjectSaveDialog::FillDrives() {
     for (const QString& root : roots) driveList_->addItem(QDir::toNativeSeparators(root), root);
 }
 
+QString ProjectSaveDialog::FolderAt(const QModelIndex& index) const {
+    return QDir(folder_).filePath(index.data().toString());
+}
+
 QString ProjectSaveDialog::ProjectName() const { return projectNameEdit_->text(); }
 
 void ProjectSaveDialog::OpenFolder(const QString& folder) {
     const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
     if (!QDir(clean).exists()) return;
     folder_ = clean;
-    folderList_->setRootIndex(folders_->setRootPath(clean));
+    folders_->setStringList(
+        QDir(clean).entryList(QDir::AllDirs | QDir::NoDot, QDir::Name | QDir::IgnoreCase));
     folderList_->setCurrentIndex(QModelIndex());
     folderLabel_->setText(QDir::toNativeSeparators(clean));
     ShowDriveOf(clean);
@@ -145,7 +150,7 @@ bool ProjectSaveDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == folderList_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && folderList_->currentIndex().isValid()) {
-            OpenFolder(folders_->filePath(folderList_->currentIndex()));
+            OpenFolder(FolderAt(folderList_->currentIndex()));
             return true;
         }
     }

@@ -3,11 +3,12 @@
 #include <QDialog>
 
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QModelIndex;
 class QPushButton;
+class QStringListModel;
 
 namespace tavel {
 
@@ -39,12 +40,13 @@ protected:
 private:
     void FillDrives();
     void ShowDriveOf(const QString& folder);
+    QString FolderAt(const QModelIndex& index) const;
 
     QLineEdit* projectNameEdit_;
     QComboBox* driveList_;
     QLabel* folderLabel_;
     QListView* folderList_;
-    QFileSystemModel* folders_;
+    QStringListModel* folders_;
     QPushButton* ok_;
     QString folder_;
 };

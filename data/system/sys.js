@@ -124,11 +124,11 @@ function tavelItems(items, id, level, lists, deco) {
   const html = items.map((item, i) => {
     if (item.sep) return '<li class="tvm-sep" aria-hidden="true"></li>';
     const caption = tavelCaption(item.caption), text = tavelPlain(caption), hint = tavelPlain(item.hint);
-    const link = item.link, sub = item.kids.length && id + "-" + i;
-    widest = Math.max(widest, text.length + deco.len);
+    const link = item.link, sub = item.kids.length && id + "-" + i, wrap = level && text.length + deco.len > 60;
+    widest = Math.max(widest, wrap ? 60 : text.length + deco.len);
     // A caption without text is named by its hint or link.
     const name = text || /\balt\s*=\s*["']?[^\s"'>]/i.test(caption) || link == null ? "" : hint || !sub && link || "Item " + (i + 1);
-    const a = `<a class="${level ? "menu" : "menuTitle"}"` + (hint ? ` title="${tavelAttr(hint)}"` : "") +
+    const a = `<a class="${level ? "menu" : "menuTitle"}"` + (wrap ? ' style="white-space:normal"' : "") + (hint ? ` title="${tavelAttr(hint)}"` : "") +
       (name ? ` aria-label="${tavelAttr(name)}"` : ""), body = deco.html[0] + caption + deco.html[1] + "</a>";
     if (!sub) return "<li>" + a + (link == null ? "" : ` href="${tavelAttr(link || "#")}"`) + ">" + body + "</li>";
     lists[sub] = {items: item.kids, level: level + 1};

@@ -131,6 +131,20 @@ test("with long captions in a 620 px window no list starts left of the window or
   }
 });
 
+test("a caption of 500 characters wraps in a list of 60 characters' width, and its fly-out stays within reach", async () => {
+  const script = menuScript([["Home", "index.htm"], ["Products", [
+    ["L", "Very long ".repeat(50), "", "v.htm"],
+    ["M", "Deep", "", ["A", "B", "C", "D"].map((n) => ["L", `Third ${n}`, "", "t.htm"])]]]]);
+  const { page, context } = await open(browser, project({ files: { "temp.js": script } }).url(), { viewport: { width: 1280, height: 800 } });
+  await page.click("nav.tvm > ul > li:nth-child(2) > a");
+  await page.click("li.tvm-sub > a");
+  const b = await box(page, "nav.tvm > ul > li:nth-child(2) > ul");
+  const cw = await page.evaluate(() => tavelV.cw);
+  assert.ok(b.right - b.left < 62 * cw + 40, JSON.stringify(b));
+  assert.deepEqual(await page.evaluate(covered, "li.tvm-sub > ul"), []);
+  await context.close();
+});
+
 // The points of a grid over the list `s` whose topmost element is not part of it, and the list's
 // own background if it lets anything through. Runs in the page.
 const covered = (s) => {

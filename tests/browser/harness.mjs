@@ -120,6 +120,9 @@ export function serve(dir, held = {}) {
       res.end(data);
     });
   });
+  // A test that fails before close() must not keep the run alive until its
+  // time limit: the server alone never holds the process open.
+  server.unref();
   return new Promise((resolve) => server.listen(0, "127.0.0.1", () =>
     resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() })));
 }

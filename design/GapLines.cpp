@@ -39,11 +39,12 @@ std::string GapTextProblem(GapSide side, std::string_view text) {
 
 std::optional<GapSetting> ReadGapLine(std::string_view line, GapSide side, const GapSetting& shown) {
     if (line.find(Name(side)) == std::string_view::npos) return std::nullopt;
+    // The text runs to the line's last quote: a gap may hold quotes of its own.
     const size_t first = line.find('"');
-    const size_t second = first == std::string_view::npos ? first : line.find('"', first + 1);
-    if (second == std::string_view::npos) return std::nullopt;
+    const size_t second = first == std::string_view::npos ? first : line.rfind('"');
+    if (second == first) return std::nullopt;
     GapSetting gap = shown;
-    gap.use = line.find("\"\"") == std::string_view::npos;
+    gap.use = second > first + 1;
     if (gap.use) {
         const std::string_view quoted = line.substr(first + 1, second - first - 1);
         gap.text = quoted.size() > 7 ? FromCommentSafe(quoted.substr(3, quoted.size() - 7)) : std::string();

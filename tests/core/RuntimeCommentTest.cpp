@@ -42,6 +42,10 @@ TEST(RuntimeComment, StyleValuesAndGapsAreStoredSafeAndGapsReadBackAsTyped) {
     const std::string line = GapLine(GapSide::Left, gap);
     EXPECT_EQ(line, "var gaps1 =\"<b>/* {*\\/</b>\";");
     EXPECT_EQ(ReadGapLine(line, GapSide::Left, {}), gap);
+    // Quotes of the gap's own, even two together, read back too.
+    for (const GapSetting quoted : {GapSetting{true, "q\"q"}, GapSetting{true, "\"\""}, GapSetting{true, ""}})
+        EXPECT_EQ(ReadGapLine(GapLine(GapSide::Right, quoted), GapSide::Right, {}), quoted) << quoted.text;
+    EXPECT_EQ(ReadGapLine("var gaps2 = \"\";", GapSide::Right, {true, "kept"}), (GapSetting{false, "kept"}));
     EXPECT_EQ(GapTextProblem(GapSide::Left, "/* {*/"), "");
     EXPECT_EQ(GapTextProblem(GapSide::Right, "a\nb"),
               "The right gap \"a b\" holds a line break, but a gap is one line of text. Nothing was changed.");

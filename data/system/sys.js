@@ -93,7 +93,7 @@ function tavelCss(id) {
     "@media (prefers-reduced-motion:no-preference){$N li.tvm-open>ul{animation:tvm-in .12s ease-out}" +
     "@keyframes tvm-in{from{opacity:0}}}" +
     "@media (max-width:599px){$N>.tvm-burger{display:block}$N>.tvm-bar{display:none;flex-direction:column}" +
-    "$N.tvm-shown>.tvm-bar{display:flex}$N li>ul{position:static;box-shadow:none;border-width:0;max-height:none}" +
+    "$N.tvm-shown>.tvm-bar{display:flex}$N li>ul{position:static;box-shadow:none;border-width:0;max-height:none;min-width:0!important}" +
     "$N li li>a{padding-inline-start:$m4px}$N li li li>a{padding-inline-start:$m8px}$N a{white-space:normal}" +
     "$N .tvm-open>a>.tvm-arr{transform:rotate(90deg)}}"
   ).replace(/\$(\w+?)(px|\b)/g, (_, k, px) => (k in v ? v[k] : V[k]) + px);

@@ -135,7 +135,8 @@ test("a caption of 500 characters wraps in a list of 60 characters' width, and i
   const script = menuScript([["Home", "index.htm"], ["Products", [
     ["L", "Very long ".repeat(50), "", "v.htm"],
     ["M", "Deep", "", ["A", "B", "C", "D"].map((n) => ["L", `Third ${n}`, "", "t.htm"])]]]]);
-  const { page, context } = await open(browser, project({ files: { "temp.js": script } }).url(), { viewport: { width: 1280, height: 800 } });
+  const url = project({ files: { "temp.js": script } }).url();
+  const { page, context } = await open(browser, url, { viewport: { width: 1280, height: 800 } });
   await page.click("nav.tvm > ul > li:nth-child(2) > a");
   await page.click("li.tvm-sub > a");
   const b = await box(page, "nav.tvm > ul > li:nth-child(2) > ul");
@@ -143,6 +144,13 @@ test("a caption of 500 characters wraps in a list of 60 characters' width, and i
   assert.ok(b.right - b.left < 62 * cw + 40, JSON.stringify(b));
   assert.deepEqual(await page.evaluate(covered, "li.tvm-sub > ul"), []);
   await context.close();
+  // Narrow, the open lists fit the window: nothing scrolls sideways.
+  const narrow = await open(browser, url, { viewport: { width: 400, height: 700 } });
+  await narrow.page.click("button.tvm-burger");
+  await narrow.page.click("nav.tvm > ul > li:nth-child(2) > a");
+  assert.equal(await narrow.page.evaluate(() => document.querySelector("nav.tvm > ul > li:nth-child(2)").className), "tvm-top tvm-open");
+  assert.ok(await narrow.page.evaluate(() => document.documentElement.scrollWidth <= 400));
+  await narrow.context.close();
 });
 
 // The points of a grid over the list `s` whose topmost element is not part of it, and the list's

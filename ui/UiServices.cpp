@@ -19,6 +19,8 @@ bool DesktopServices::RunDialog(QDialog& dialog) { return dialog.exec() == QDial
 void DesktopServices::Message(QWidget* parent, const QString& caption, const QString& text,
                               QMessageBox::Icon icon) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    // Messages quote pages and tags ("<meta charset=...>"): never markup.
+    box.setTextFormat(Qt::PlainText);
     MakeFixedTitleBar(box);
     WidenToTitle(box);
     box.exec();
@@ -28,6 +30,7 @@ QMessageBox::StandardButton DesktopServices::Ask(QWidget* parent, const QString&
                                                  QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, caption, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
     MakeFixedTitleBar(box);
     WidenToTitle(box);
     // Enter takes the first button offered (Yes); Escape and the close box

@@ -40,7 +40,9 @@ LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder) {
         if (IsSeparator(item)) {
             row.result = NotChecked("separator");
         } else if (item.HasChildren()) {
-            // The menu opens the submenu there; the item's link is not used.
+            // The menu opens the submenu there; the item's link is not used
+            // (a menu read from a script holds the submenu's array name).
+            row.link.clear();
             row.result = NotChecked("opens a submenu");
         } else {
             LinkRoute route = ClassifyLink(row.link);

@@ -139,6 +139,7 @@ TEST(LinkCheck, PlansEveryItemWithItsPlaceAndAsksEachWebAddressOnce) {
         EXPECT_EQ(plan.rows[i].result, rows[i].second) << rows[i].first;
     }
     EXPECT_EQ(plan.rows[3].link, "http://Example.com/editor#top");
+    EXPECT_EQ(plan.rows[1].link, "") << "a submenu's link is not the menu's";
     EXPECT_EQ(plan.addresses, (std::vector<WebAddress>{{"http://example.com/editor", "example.com"},
                                                         {"https://other.org/", "other.org"},
                                                         {"http://example.com:8080/help", "example.com"}}));

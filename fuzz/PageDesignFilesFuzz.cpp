@@ -8,6 +8,7 @@
 #include "design/ButtonLine.h"
 #include "design/ColourSchemeList.h"
 #include "design/PageDesignSettings.h"
+#include "design/RuntimeComment.h"
 #include "platform/ConversionError.h"
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
@@ -43,7 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ButtonLineForm form = (flags & 32) ? ButtonLineForm::ProjectFolder : ButtonLineForm::DefaultProject;
     const std::string sheet = "A.menuTitle { color : #fff; }\r\nA.menu { color : #000; }\r\n";
 
-    const DesignTexts applied = ApplyPageDesign({sheet, runtime}, settings, files, form);
+    DesignTexts applied;
+    try {
+        applied = ApplyPageDesign({sheet, runtime}, settings, files, form);
+    } catch (const RuntimeValueError&) {
+        return 0;  // refused before anything is applied: a scheme too long, a gap with a line break
+    }
     try {
         ReadPageDesign(applied.styleSheet, applied.runtime, {"blue"}, settings);
     } catch (const ConversionError&) {

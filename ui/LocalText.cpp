@@ -1,5 +1,7 @@
 #include "ui/LocalText.h"
 
+#include "platform/TextEncoding.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -7,21 +9,12 @@
 namespace tavel {
 namespace {
 
-// Windows-1252 from 0x80 to 0x9F; the five bytes the code page leaves
-// undefined map to the C1 controls of the same number, so every byte comes
-// back as it was.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 QString FromWindows1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        text += QChar(byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t(byte));
+        text += QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t(byte));
     }
     return text;
 }
@@ -36,8 +29,8 @@ std::string ToWindows1252(const QString& text) {
             continue;
         }
         bool found = false;
-        for (size_t k = 0; k < kHighControls.size() && !found; ++k) {
-            if (kHighControls[k] != unit) continue;
+        for (size_t k = 0; k < kWindows1252High.size() && !found; ++k) {
+            if (kWindows1252High[k] != unit) continue;
             bytes += static_cast<char>(0x80 + k);
             found = true;
         }

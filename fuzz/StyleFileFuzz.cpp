@@ -4,6 +4,7 @@
 // after its first "=". The Style Master's reading of the same file must not
 // fail, and a style it would accept writes no slot that breaks the runtime.
 #include "FuzzParts.h"
+#include "design/RuntimeComment.h"
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
 #include "project/StyleFile.h"
@@ -82,9 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (equals == std::string::npos) continue;
         if (++slot > kStyleSlots) break;
         if (!IsQuotedSlot(slot)) continue;
+        // Inside, no quote and no comment end; the only backslash is the one
+        // that keeps a typed "*/" from ending the comment.
         const std::string_view value = std::string_view(line).substr(equals + 1);
-        TAVEL_FUZZ_CHECK(value.size() >= 3 && value.front() == '"' && value.substr(value.size() - 2) == "\";" &&
-              value.substr(1, value.size() - 3).find_first_of("\"\\") == std::string_view::npos);
+        TAVEL_FUZZ_CHECK(value.size() >= 3 && value.front() == '"' && value.substr(value.size() - 2) == "\";");
+        const std::string_view inner = value.substr(1, value.size() - 3);
+        TAVEL_FUZZ_CHECK(inner.find('"') == std::string_view::npos && inner.find("*/") == std::string_view::npos &&
+                         FromCommentSafe(inner).find('\\') == std::string::npos);
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 // playwright-core, pages built from the shipped template folder, and the
 // line edits the program itself makes to the menu runtime.
 import { chromium } from "playwright-core";
+import assert from "node:assert/strict";
 import fs from "node:fs";
 import http from "node:http";
 import os from "node:os";
@@ -69,6 +70,15 @@ export async function open(browser, url, options = {}, { menu = true } = {}) {
   await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
   if (menu) await page.waitForSelector("nav.tvm", { state: "attached" });
   return { page, errors, context };
+}
+
+// Waits until `read`, run in the page, gives `expected`, then asserts what it gives. For state the
+// browser brings about after the step that causes it has returned: setViewportSize, for one, returns
+// before the page has handled the resize. A runtime that never gets there fails with what it showed.
+export async function eventually(page, read, expected, message) {
+  const same = `JSON.stringify((${read})()) === ${JSON.stringify(JSON.stringify(expected))}`;
+  await page.waitForFunction(same, undefined, { timeout: 30000 }).catch((e) => { if (e.name != "TimeoutError") throw e; });
+  assert.deepEqual(await page.evaluate(read), expected, message);
 }
 
 // The fixed text of a site page for a title, as the site tools write it; with `charset` it

@@ -181,7 +181,7 @@ test("a third-level list of 25 items lies above the bar, within the window, and 
   }).map((a) => a.textContent), list), []);
   // A click reaches the first item, which the bar's titles covered.
   await page.evaluate(() => document.addEventListener("click", (e) => { window.clicked = e.target.textContent; e.preventDefault(); }));
-  await page.locator(`${list} a`, { hasText: "Android" }).click({ timeout: 5000 });
+  await page.locator(`${list} a`, { hasText: "Android" }).click({ timeout: 30000 });
   assert.equal(await page.evaluate(() => window.clicked), "Android");
   assert.deepEqual(errors, []);
   await context.close();

@@ -16,8 +16,6 @@ namespace tavel {
 namespace {
 
 constexpr std::string_view kStyleFileExtension = ".tvs";
-// The folder the user styles' folder sits in; a user folder lacks it at first.
-constexpr std::string_view kStylesFolder = "Styles";
 
 std::optional<std::string> ReadIfPresent(const std::string& path) {
     if (!FileExists(path)) return std::nullopt;
@@ -126,7 +124,8 @@ void RestyleProject(Workspace& workspace, Preview& preview, const StyleChoice& s
 std::string SaveUserStyle(const Workspace& workspace, const std::string& name,
                           const std::vector<std::pair<std::string, std::string>>& entries, const StyleChoice* basis) {
     AtomicFileBatch batch;
-    batch.AddFolder(workspace.UserPath(kStylesFolder));
+    // The folder the user styles' folder sits in; a user folder lacks it at first.
+    batch.AddFolder(workspace.UserPath(programpath::kStyles));
     batch.AddFolder(workspace.UserPath(programpath::kUserStyles));
     // A style made from another keeps that style's sheet, so its text
     // colours still suit the colours it took over.

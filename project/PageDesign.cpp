@@ -30,7 +30,7 @@ void ApplyPageDesign(Workspace& workspace, Preview& preview, const PageDesignSet
     if (settings.scheme) {
         // The scheme's name comes from the folder listing and is joined as it
         // stands: a name is not a relative path.
-        const std::string scheme = JoinPath(workspace.ProgramPath("Styles\\Color"), *settings.scheme);
+        const std::string scheme = JoinPath(workspace.ProgramPath(programpath::kColourSchemes), *settings.scheme);
         files.schemeStyleSheet = ReadTextFile(scheme + ".css");
         files.styleLines = ReadTextFile(workspace.ProgramPath(programpath::kStyleLines));
         files.schemeLines = ReadTextFile(scheme);

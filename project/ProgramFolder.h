@@ -11,12 +11,14 @@ namespace tavel {
 // user styles are found below the user's folder, which in a portable run is
 // the program folder itself (see DataFolders.h).
 namespace programpath {
+inline constexpr std::string_view kTemplateFolder = "system\\";
 inline constexpr std::string_view kTemplateScript = "system\\temp.js";
 inline constexpr std::string_view kTemplatePage = "system\\index.htm";
 inline constexpr std::string_view kTemplateStyleSheet = "system\\stt.css";
 inline constexpr std::string_view kTemplateRuntime = "system\\sys.js";
 inline constexpr std::string_view kGaps = "system\\gaps.ini";
 inline constexpr std::string_view kStyleLines = "system\\style.ini";
+inline constexpr std::string_view kStyles = "Styles";  // holds the provided and user styles
 inline constexpr std::string_view kProvidedStyles = "Styles\\Provided\\";
 inline constexpr std::string_view kUserStyles = "Styles\\User\\";
 inline constexpr std::string_view kColourSchemes = "Styles\\Color\\";

@@ -4,8 +4,8 @@
 #include "design/ButtonStyleList.h"
 #include "menu/ScriptReader.h"
 #include "menu/ScriptWriter.h"
-#include "platform/FileError.h"
 #include "platform/AtomicFileBatch.h"
+#include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/GenerateCode.h"
@@ -59,7 +59,7 @@ void SaveProjectTexts(Workspace& workspace, Preview& preview, const std::string&
     save.Finish(preview);
 }
 
-std::string ProjectTitle(std::string_view projectName) { return "Tavel Builder - " + std::string(projectName); }
+std::string ProjectTitle(std::string_view projectName) { return kApplicationTitle + std::string(" - ") + std::string(projectName); }
 
 const char* SaveCommandHint(bool modified) {
     return modified ? "Save project to the current file" : "Project has not been modified!";
@@ -181,13 +181,18 @@ OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string
     preview.Navigate(FileLocation(page));
 
     OpenResult result;
-    if (read.truncated)
-        result.warnings.push_back("The menu data script \"" + scriptPath +
-                                  "\" asks for a larger menu than can be read; only its first " +
-                                  std::to_string(read.items) + " items were read.");
-    if (auto warning = UnreadScriptWarning(workspace.Texts().script, read.items, scriptPath))
-        result.warnings.push_back(std::move(*warning));
+    result.warnings = ScriptReadWarnings(read, workspace.Texts().script, scriptPath);
     return result;
+}
+
+std::vector<std::string> ScriptReadWarnings(const ScriptReadResult& read, std::string_view script,
+                                            const std::string& path) {
+    std::vector<std::string> warnings;
+    if (read.truncated)
+        warnings.push_back("The menu data script \"" + path + "\" asks for a larger menu than can be read; only its first " +
+                           std::to_string(read.items) + " items were read.");
+    if (auto warning = UnreadScriptWarning(script, read.items, path)) warnings.push_back(std::move(*warning));
+    return warnings;
 }
 
 std::optional<std::string> UnreadScriptWarning(std::string_view script, size_t itemsRead, const std::string& path) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "menu/ScriptReader.h"
+#include "project/ApplicationTitle.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,8 +42,8 @@ private:
 
 // The window title for a project name. The program starts with the default
 // title; every project command that switches the project sets this one.
-inline constexpr std::string_view kDefaultTitle = "Tavel Builder - Default project";
 std::string ProjectTitle(std::string_view projectName);
+inline std::string DefaultProjectTitle() { return ProjectTitle("Default project"); }
 
 // Hint of the Save command, following the modified flag.
 const char* SaveCommandHint(bool modified);
@@ -48,7 +51,7 @@ const char* SaveCommandHint(bool modified);
 // ---- The question before unsaved tree changes are dropped ----------------
 
 inline constexpr const char* kConfirmationCaption = "Confirmation...";  // before Open and New Menu
-inline constexpr const char* kCloseCaption = "Tavel Builder";           // before the window closes
+inline constexpr const char* kCloseCaption = kApplicationTitle;       // before the window closes
 
 // The question's text, or none when the tree has no unsaved changes and
 // nothing needs asking.
@@ -111,5 +114,10 @@ OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string
 // next save would replace it with the empty menu. None when the script is
 // empty or is the empty menu's own script.
 std::optional<std::string> UnreadScriptWarning(std::string_view script, size_t itemsRead, const std::string& path);
+
+// What the user must hear about a script read from `path` into the tree:
+// a menu cut short at the reader's limit, or a script that gave no item.
+std::vector<std::string> ScriptReadWarnings(const ScriptReadResult& read, std::string_view script,
+                                            const std::string& path);
 
 }  // namespace tavel

@@ -5,8 +5,8 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "project/Preview.h"
-#include "project/ProjectOperations.h"
 #include "project/ProgramFolder.h"
+#include "project/ProjectOperations.h"
 #include "project/Workspace.h"
 
 namespace tavel {
@@ -41,12 +41,8 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
         const std::string path = workspace.UserPath(programpath::kTemplateScript);
         const ScriptReadResult read = workspace.RebuildTreeFromScript(path);
         result.treeBuilt = true;
-        if (read.truncated)
-            result.failures.push_back("The menu data script \"" + path +
-                                      "\" asks for a larger menu than can be read; only its first " +
-                                      std::to_string(read.items) + " items were read.");
-        if (auto warning = UnreadScriptWarning(texts.script, read.items, workspace.UserPath(programpath::kTemplateScript)))
-            result.failures.push_back(std::move(*warning));
+        for (std::string& warning : ScriptReadWarnings(read, texts.script, path))
+            result.failures.push_back(std::move(warning));
     } else {
         workspace.Tree().Clear();
         workspace.ClearHistory();

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "project/CommandDeclined.h"
+#include "project/ProgramFolder.h"
 #include "project/Prompts.h"
 
 namespace tavel {
@@ -82,7 +83,7 @@ std::string Workspace::ProgramPath(std::string_view relative) const {
 std::string Workspace::UserPath(std::string_view relative) const { return ResolveProgramPath(userFolder_, relative); }
 
 std::string Workspace::TemplatePath(std::string_view name) const {
-    return UserPath(std::string("system\\") + std::string(name));
+    return UserPath(std::string(programpath::kTemplateFolder) + std::string(name));
 }
 
 std::string Workspace::ProjectFilePath(std::string_view name) const {

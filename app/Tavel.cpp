@@ -1,16 +1,16 @@
 // Program start: every window is created once, the main window first (its
 // start-up load runs then), and the event loop runs until it closes.
-#include "ui/PageDesignDialog.h"
-#include "ui/ItemDialog.h"
-#include "ui/NewMenuDialog.h"
-#include "ui/ProjectSaveDialog.h"
-#include "ui/StyleMasterDialog.h"
-#include "ui/ToolsWindow.h"
-#include "ui/DataFolderLookup.h"
-#include "ui/TavelApplication.h"
-#include "ui/UiServices.h"
-#include "ui/AboutBox.h"
-#include "ui/MainWindow.h"
+#include "ui/about/AboutBox.h"
+#include "ui/common/DataFolderLookup.h"
+#include "ui/common/TavelApplication.h"
+#include "ui/common/UiServices.h"
+#include "ui/item/ItemDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/newmenu/NewMenuDialog.h"
+#include "ui/newmenu/StyleMasterDialog.h"
+#include "ui/pagedesign/PageDesignDialog.h"
+#include "ui/save/ProjectSaveDialog.h"
+#include "ui/tools/ToolsWindow.h"
 
 #include <unistd.h>
 

@@ -4,11 +4,11 @@
 // thread of its own, as a real one would not share the check's loop.
 //
 //   build/bench/link_check_bench [links]
-#include "LocalHttpServer.h"
 #include "menu/MenuTree.h"
+#include "support/LocalHttpServer.h"
 #include "tools/LinkCheckPlan.h"
 #include "tools/WebLinkCheck.h"
-#include "ui/NetworkLinkRequester.h"
+#include "ui/linkcheck/NetworkLinkRequester.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
-#include "ui/AboutBox.h"
+#include "ui/about/AboutBox.h"
 
-#include "ui/AboutPicture.h"
-#include "ui/AccessibleNames.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/FixedDialog.h"
-#include "ui/FormNames.h"
-#include "ui/LinkLabel.h"
-#include "ui/UiServices.h"
+#include "project/ApplicationTitle.h"
+#include "ui/about/AboutPicture.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/UiServices.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/AboutPicture.h"
+#include "ui/about/AboutPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "ui/AccessibleNames.h"
+#include "ui/common/AccessibleNames.h"
 
-#include "ui/AccessibleComboBox.h"
+#include "ui/common/AccessibleComboBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "ui/DataFolderLookup.h"
+#include "ui/common/DataFolderLookup.h"
 
-#include "ui/LocalText.h"
+#include "ui/common/LocalText.h"
 
 #include <QStandardPaths>
 

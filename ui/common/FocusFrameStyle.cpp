@@ -1,4 +1,4 @@
-#include "ui/FocusFrameStyle.h"
+#include "ui/common/FocusFrameStyle.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ui/FormNames.h"
+#include "ui/common/FormNames.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "ui/JpegPixmap.h"
+#include "ui/common/JpegPixmap.h"
 
 #include "design/JpegImage.h"
 

@@ -1,4 +1,4 @@
-#include "ui/LinkLabel.h"
+#include "ui/common/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/LocalText.h"
+#include "ui/common/LocalText.h"
 
 #include "platform/TextEncoding.h"
 

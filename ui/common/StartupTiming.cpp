@@ -1,4 +1,4 @@
-#include "ui/StartupTiming.h"
+#include "ui/common/StartupTiming.h"
 
 #include <ctime>
 #include <fstream>

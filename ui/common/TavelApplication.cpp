@@ -1,10 +1,10 @@
-#include "ui/TavelApplication.h"
+#include "ui/common/TavelApplication.h"
 
+#include "project/ApplicationTitle.h"
 #include "project/CommandDeclined.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/FocusFrameStyle.h"
-#include "ui/LocalText.h"
-#include "ui/UiServices.h"
+#include "ui/common/FocusFrameStyle.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
 
 #include <QStyle>
 

@@ -1,8 +1,8 @@
-#include "ui/UiServices.h"
+#include "ui/common/UiServices.h"
 
 #include "platform/Paths.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/FixedDialog.h"
+#include "project/ApplicationTitle.h"
+#include "ui/common/FixedDialog.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "ui/ItemDialog.h"
+#include "ui/item/ItemDialog.h"
 
-#include "ui/FixedDialog.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
-#include "ui/LinkCheckModel.h"
+#include "ui/linkcheck/LinkCheckModel.h"
 
-#include "ui/LocalText.h"
+#include "ui/common/LocalText.h"
 
 #include <QBrush>
 #include <QColor>

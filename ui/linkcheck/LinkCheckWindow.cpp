@@ -1,12 +1,12 @@
-#include "ui/LinkCheckWindow.h"
+#include "ui/linkcheck/LinkCheckWindow.h"
 
 #include "platform/Paths.h"
 #include "project/Workspace.h"
-#include "ui/AccessibleNames.h"
 #include "tools/LinkCheckPlan.h"
-#include "ui/FormNames.h"
-#include "ui/LinkCheckModel.h"
-#include "ui/LocalText.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/linkcheck/LinkCheckModel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

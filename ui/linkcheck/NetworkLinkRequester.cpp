@@ -1,6 +1,6 @@
-#include "ui/NetworkLinkRequester.h"
+#include "ui/linkcheck/NetworkLinkRequester.h"
 
-#include "ui/LocalText.h"
+#include "ui/common/LocalText.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

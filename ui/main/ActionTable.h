@@ -6,10 +6,9 @@
 
 namespace tavel {
 
-class MainWindow;
-
 // The main window's commands, one action each. The window keeps the actions
-// in this order and reaches each one through its command.
+// in this order and reaches each one through its command; the part of the
+// window that runs a command connects it (CommandActions).
 enum class Command {
     NewMenu, Save, SaveAs, Open, Print, RestoreDefaultProject, Exit,
     AddItem, AddSubitem, EditItem, Delete, Separator, Undo, Redo, MoveUp, MoveDown, Indent, Outdent,
@@ -21,13 +20,10 @@ inline constexpr size_t kCommandCount = static_cast<size_t>(Command::About) + 1;
 struct ActionSpec {
     Command command;
     const char* name;         // object name
-    const char* category;
-    const char* caption;
-    const char* menuCaption;  // what the menu shows when it differs, else null
+    const char* caption;      // as the menu shows it, with its accelerator letter
     const char* hint;
     const char* shortcut;     // portable text, "; " between several, empty for none
     const char* icon;         // resource name under :/icons/
-    void (MainWindow::*handler)();
 };
 
 std::span<const ActionSpec> MainActions();

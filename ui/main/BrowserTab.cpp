@@ -1,16 +1,16 @@
-#include "ui/BrowserTab.h"
+#include "ui/main/BrowserTab.h"
 
 #include "platform/Paths.h"
 #include "project/ExternalBrowserTarget.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
-#include "ui/AccessibleNames.h"
-#include "ui/CommandRunner.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
-#include "ui/StartupTiming.h"
-#include "ui/UiServices.h"
-#include "ui/WebPreview.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/StartupTiming.h"
+#include "ui/common/UiServices.h"
+#include "ui/main/CommandRunner.h"
+#include "ui/main/WebPreview.h"
 
 #include <QToolBar>
 #include <QVBoxLayout>

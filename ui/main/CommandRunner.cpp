@@ -1,9 +1,9 @@
-#include "ui/CommandRunner.h"
+#include "ui/main/CommandRunner.h"
 
+#include "project/ApplicationTitle.h"
 #include "project/CommandDeclined.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/LocalText.h"
-#include "ui/UiServices.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
 
 namespace tavel {
 

@@ -1,4 +1,4 @@
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 #include "menu/TreeReport.h"
 #include "platform/FileError.h"
@@ -8,25 +8,26 @@
 #include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
 #include "project/UserFolder.h"
-#include "ui/AboutBox.h"
-#include "ui/AccessibleNames.h"
-#include "ui/BrowserTab.h"
-#include "ui/CommandRunner.h"
-#include "ui/FormNames.h"
-#include "ui/LinkCheckWindow.h"
-#include "ui/LocalText.h"
-#include "ui/MenuTreeEditor.h"
-#include "ui/MenuTreeView.h"
-#include "ui/NetworkLinkRequester.h"
-#include "ui/NewMenuCommand.h"
-#include "ui/PageDesignDialog.h"
-#include "ui/ProjectFileCommands.h"
-#include "ui/ProjectTextTabs.h"
-#include "ui/StartupTiming.h"
-#include "ui/ToolsWindow.h"
-#include "ui/TreeReportPrinter.h"
-#include "ui/UiServices.h"
-#include "ui/WebPreview.h"
+#include "ui/about/AboutBox.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/StartupTiming.h"
+#include "ui/common/UiServices.h"
+#include "ui/linkcheck/LinkCheckWindow.h"
+#include "ui/linkcheck/NetworkLinkRequester.h"
+#include "ui/main/BrowserTab.h"
+#include "ui/main/CommandActions.h"
+#include "ui/main/CommandRunner.h"
+#include "ui/main/MenuTreeEditor.h"
+#include "ui/main/MenuTreeView.h"
+#include "ui/main/NewMenuCommand.h"
+#include "ui/main/ProjectFileCommands.h"
+#include "ui/main/ProjectTextTabs.h"
+#include "ui/main/TreeReportPrinter.h"
+#include "ui/main/WebPreview.h"
+#include "ui/pagedesign/PageDesignDialog.h"
+#include "ui/tools/ToolsWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,15 +46,16 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
     : QMainWindow(parent),
       workspace_(folders.shipped, folders.user),
       services_(services),
-      runner_(std::make_unique<CommandRunner>(services, *this, [this] { texts_->Flush(); })) {
-    setWindowTitle(QString::fromUtf8(kDefaultTitle.data(), kDefaultTitle.size()));
+      runner_(std::make_unique<CommandRunner>(services, *this, [this] { texts_->Flush(); })),
+      actions_(std::make_unique<CommandActions>(*this, *runner_)) {
+    setWindowTitle(Shown(DefaultProjectTitle()));
     setWindowIcon(QIcon(":/icons/tavel.svg"));
     // Placed at the top-left corner before the first showing, so that the
     // restored window stands there too and not where the system would centre it.
     resize(796, 543);
     move(0, 0);
 
-    treeEditor_ = std::make_unique<MenuTreeEditor>(workspace_, services_, *runner_, *this);
+    treeEditor_ = std::make_unique<MenuTreeEditor>(workspace_, services_, *runner_, *actions_, *this);
     pages_ = new QTabWidget;
     pages_->setTabPosition(QTabWidget::South);
     browser_ = new BrowserTab(workspace_, services_, *runner_);
@@ -68,10 +70,12 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
         if (!scriptError_.isEmpty() && statusBar()->currentMessage() == scriptError_) statusBar()->clearMessage();
         scriptError_.clear();
     });
-    texts_ = new ProjectTextTabs(workspace_.Texts(), *pages_);
-    files_ = std::make_unique<ProjectFileCommands>(workspace_, browser_->Preview(), services_, *runner_, *texts_, *this);
-    newMenu_ = std::make_unique<NewMenuCommand>(workspace_, browser_->Preview(), services_, *runner_, *texts_, *files_,
-                                                *this);
+    texts_ = new ProjectTextTabs(workspace_.Texts(), *pages_, *actions_);
+    files_ = std::make_unique<ProjectFileCommands>(workspace_, browser_->Preview(), services_, *runner_, *actions_,
+                                                   *texts_, *this);
+    newMenu_ = std::make_unique<NewMenuCommand>(workspace_, browser_->Preview(), services_, *runner_, *actions_,
+                                                *texts_, *files_, *this);
+    ConnectOwnCommands();
 
     auto* splitter = new QSplitter;
     splitter->addWidget(&treeEditor_->View());
@@ -80,12 +84,7 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
     splitter->setSizes({241, 555});
     setCentralWidget(splitter);
 
-    BuildActions();
     QToolBar* toolbar = BuildMenusAndToolbar();
-    // A portable run's template folder is the shipped one: nothing to restore.
-    ActionOf(Command::RestoreDefaultProject)->setEnabled(!workspace_.Portable());
-    treeEditor_->OfferInPopup({ActionOf(Command::MoveUp), ActionOf(Command::MoveDown), ActionOf(Command::Indent),
-                               ActionOf(Command::Outdent)});
     workspace_.SetEditStateListener([this] { ShowEditState(); });
     LoadStartupProject();
     ShowEditState();
@@ -121,27 +120,21 @@ void MainWindow::SetSaveDialog(ProjectSaveDialog* saveDialog) { files_->SetSaveD
 
 void MainWindow::SetNewMenuDialog(NewMenuDialog* newMenu) { newMenu_->SetDialog(newMenu); }
 
-void MainWindow::BuildActions() {
-    for (const ActionSpec& row : MainActions()) {
-        auto* action = new QAction(QIcon(QString(":/icons/%1.svg").arg(row.icon)),
-                                   row.menuCaption ? row.menuCaption : row.caption, this);
-        action->setObjectName(row.name);
-        action->setProperty("category", row.category);
-        action->setProperty("caption", row.caption);
-        action->setToolTip(row.hint);
-        action->setStatusTip(row.hint);
-        if (*row.shortcut) action->setShortcuts(QKeySequence::listFromString(row.shortcut, QKeySequence::PortableText));
-        addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, handler = row.handler] { runner_->Run([this, handler] { (this->*handler)(); }); });
-        actions_.at(static_cast<size_t>(row.command)) = action;
-    }
+void MainWindow::ConnectOwnCommands() {
+    actions_->On(Command::Print, [this] { PrintTreeReport(); });
+    actions_->On(Command::Exit, [this] { close(); });
+    actions_->On(Command::Tools, [this] { ToggleTools(); });
+    actions_->On(Command::Help, [this] { ShowHelp(); });
+    actions_->On(Command::About, [this] { services_.RunDialog(*about_); });
+    actions_->On(Command::GenerateCode, [this] { GenerateCode(); });
+    actions_->On(Command::PageDesign, [this] { PageDesign(); });
+    actions_->On(Command::CheckLinks, [this] { CheckLinks(); });
 }
 
 QToolBar* MainWindow::BuildMenusAndToolbar() {
     const auto fill = [this](QWidget& bar, std::span<const LayoutEntry> entries) {
         for (const LayoutEntry& entry : entries) {
-            QAction* action = entry ? ActionOf(*entry) : new QAction(&bar);
+            QAction* action = entry ? actions_->Of(*entry) : new QAction(&bar);
             if (!entry) action->setSeparator(true);
             bar.addAction(action);
         }
@@ -211,14 +204,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::ShowEditState() {
     const EditHistory& history = workspace_.History();
-    QAction* undo = ActionOf(Command::Undo);
-    QAction* redo = ActionOf(Command::Redo);
+    QAction* undo = actions_->Of(Command::Undo);
+    QAction* redo = actions_->Of(Command::Redo);
     undo->setEnabled(history.CanUndo());
     undo->setText(history.CanUndo() ? "&Undo " + Shown(history.UndoName()) : QString("&Undo"));
     redo->setEnabled(history.CanRedo());
     redo->setText(history.CanRedo() ? "&Redo " + Shown(history.RedoName()) : QString("&Redo"));
 
-    QAction* save = ActionOf(Command::Save);
+    QAction* save = actions_->Of(Command::Save);
     save->setEnabled(workspace_.SaveEnabled());
     const QString hint = SaveCommandHint(workspace_.Modified());
     save->setToolTip(hint);
@@ -236,18 +229,6 @@ void MainWindow::ToolMessage(QWidget* over, const std::string& text) {
 
 Preview& MainWindow::PreviewPane() { return browser_->Preview(); }
 
-void MainWindow::ClearHistory() { workspace_.ClearHistory(); }
-
-void MainWindow::Save() { files_->Save(); }
-
-void MainWindow::SaveAs() { files_->SaveAs(); }
-
-void MainWindow::Open() { files_->Open(); }
-
-void MainWindow::RestoreDefaultProject() { files_->RestoreDefaultProject(); }
-
-void MainWindow::NewMenu() { newMenu_->Run(); }
-
 void MainWindow::PrintTreeReport() {
     const QString folder = workspace_.IsDefaultProject() ? QDir::homePath() : Shown(workspace_.ProjectFolder());
     const QString done =
@@ -255,10 +236,6 @@ void MainWindow::PrintTreeReport() {
     // Printing shows nothing on screen of its own: the status bar says what happened.
     if (!done.isEmpty()) statusBar()->showMessage(done);
 }
-
-void MainWindow::Exit() { close(); }
-
-void MainWindow::SeeCode() { texts_->ShowScript(); }
 
 void MainWindow::ToggleTools() {
     tools_->setVisible(!tools_->isVisible());
@@ -268,8 +245,6 @@ void MainWindow::ToggleTools() {
 }
 
 void MainWindow::ShowHelp() { OpenOrSayWhyNot(services_, this, Shown(workspace_.ProgramPath(programpath::kHelp))); }
-
-void MainWindow::ShowAbout() { services_.RunDialog(*about_); }
 
 void MainWindow::GenerateCode() {
     // The memo shows the script the file now holds.
@@ -286,18 +261,6 @@ void MainWindow::PageDesign() {
     ApplyPageDesign(workspace_, browser_->Preview(), pageDesign_->Settings());
     pageDesign_->ClearScheme();
 }
-
-void MainWindow::AddItem() { treeEditor_->AddItem(); }
-void MainWindow::AddSubitem() { treeEditor_->AddSubitem(); }
-void MainWindow::EditItem() { treeEditor_->EditItem(); }
-void MainWindow::DeleteItem() { treeEditor_->DeleteItem(); }
-void MainWindow::AddSeparator() { treeEditor_->AddSeparator(); }
-void MainWindow::Undo() { treeEditor_->Undo(); }
-void MainWindow::Redo() { treeEditor_->Redo(); }
-void MainWindow::MoveItemUp() { treeEditor_->MoveUp(); }
-void MainWindow::MoveItemDown() { treeEditor_->MoveDown(); }
-void MainWindow::IndentItem() { treeEditor_->Indent(); }
-void MainWindow::OutdentItem() { treeEditor_->Outdent(); }
 
 void MainWindow::CheckLinks() {
     if (linkCheck_ == nullptr)

@@ -2,11 +2,11 @@
 
 #include "project/DataFolders.h"
 #include "project/Workspace.h"
-#include "ui/ActionTable.h"
+#include "ui/main/ActionTable.h"
+#include "ui/tools/ToolsHost.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +20,7 @@ namespace tavel {
 
 class AboutBox;
 class BrowserTab;
+class CommandActions;
 class CommandRunner;
 class ItemDialog;
 class LinkCheckWindow;
@@ -39,8 +40,9 @@ class UiServices;
 // toolbar and its shortcut. It owns the program's one Workspace and is a
 // view of it; the rules live in the core. The window holds the actions and
 // runs the simple commands itself; the tree, the file commands, New Menu,
-// the preview and the texts are parts it is made of.
-class MainWindow : public QMainWindow {
+// the preview and the texts are parts it is made of, and each part connects
+// the commands it runs. The Program Tools window works through it.
+class MainWindow : public QMainWindow, private ToolsHost {
     Q_OBJECT
 
 public:
@@ -56,48 +58,7 @@ public:
     void SetSaveDialog(ProjectSaveDialog* saveDialog);
     void SetNewMenuDialog(NewMenuDialog* newMenu);
 
-    Workspace& Work() { return workspace_; }
-
-    // The commands. The action table (ActionTable.cpp) ties each one to its
-    // action's object name, caption, hint, shortcut and icon; most hand the
-    // work to the part of the window it belongs to.
-    void Save();
-    void SaveAs();
-    void Open();
-    void RestoreDefaultProject();
-    void NewMenu();
-    void PrintTreeReport();
-    void Exit();
-    void AddItem();
-    void AddSubitem();
-    void EditItem();
-    void DeleteItem();
-    void SeeCode();
-    void ToggleTools();
-    void ShowHelp();
-    void ShowAbout();
-    void GenerateCode();
-    void AddSeparator();
-    void PageDesign();
-    void Undo();
-    void Redo();
-    void MoveItemUp();
-    void MoveItemDown();
-    void IndentItem();
-    void OutdentItem();
-    void CheckLinks();
-
-    // Forgets every tree edit Undo could take back: for a tree that was
-    // opened, started anew or created. The Undo and Redo commands follow.
-    void ClearHistory();
-
-    // The Program Tools window works on this window's project. Its commands
-    // run like the window's own (memo edits reach the core first, an error
-    // is shown over `over`), and the memos show what they changed.
-    void RunToolCommand(QWidget* over, const std::function<void()>& command);
-    void ToolMessage(QWidget* over, const std::string& text);
-    Preview& PreviewPane();
-    UiServices& Services() { return services_; }
+    Workspace& Work() override { return workspace_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,8 +67,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* ActionOf(Command command) const { return actions_[static_cast<size_t>(command)]; }
-    void BuildActions();
+    // The commands no part of the window owns.
+    void ConnectOwnCommands();
+    void PrintTreeReport();
+    void ToggleTools();
+    void ShowHelp();
+    void GenerateCode();
+    void PageDesign();
+    void CheckLinks();
+
     QToolBar* BuildMenusAndToolbar();
     void LoadStartupProject();
     void PlaceOnFirstShow();
@@ -116,15 +84,21 @@ private:
     // have changed.
     void ShowEditState();
 
+    // What the Program Tools window asks of this window.
+    UiServices& Services() override { return services_; }
+    Preview& PreviewPane() override;
+    void RunToolCommand(QWidget* over, const std::function<void()>& command) override;
+    void ToolMessage(QWidget* over, const std::string& text) override;
+
     Workspace workspace_;
     UiServices& services_;
     std::unique_ptr<CommandRunner> runner_;
+    std::unique_ptr<CommandActions> actions_;
     AboutBox* about_ = nullptr;
     ToolsWindow* tools_ = nullptr;
     PageDesignDialog* pageDesign_ = nullptr;
     LinkCheckWindow* linkCheck_ = nullptr;  // made when first asked for
 
-    std::array<QAction*, kCommandCount> actions_{};
     std::unique_ptr<MenuTreeEditor> treeEditor_;
     QTabWidget* pages_ = nullptr;
     BrowserTab* browser_ = nullptr;

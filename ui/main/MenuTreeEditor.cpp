@@ -1,15 +1,16 @@
-#include "ui/MenuTreeEditor.h"
+#include "ui/main/MenuTreeEditor.h"
 
 #include "project/TreeMessages.h"
 #include "project/Workspace.h"
-#include "ui/AccessibleNames.h"
-#include "ui/CommandRunner.h"
-#include "ui/FormNames.h"
-#include "ui/ItemDialog.h"
-#include "ui/LocalText.h"
-#include "ui/MenuTreeModel.h"
-#include "ui/MenuTreeView.h"
-#include "ui/UiServices.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/item/ItemDialog.h"
+#include "ui/main/CommandActions.h"
+#include "ui/main/CommandRunner.h"
+#include "ui/main/MenuTreeModel.h"
+#include "ui/main/MenuTreeView.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -23,7 +24,8 @@ constexpr int kRefusalShownMs = 5000;
 
 }  // namespace
 
-MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window)
+MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner,
+                               CommandActions& actions, QMainWindow& window)
     : workspace_(workspace), commands_(workspace), services_(services), runner_(runner), window_(window) {
     model_ = new MenuTreeModel(workspace_.Tree());
     MenuTreeView::DropRules rules{
@@ -67,6 +69,8 @@ MenuTreeEditor::MenuTreeEditor(Workspace& workspace, UiServices& services, Comma
         popup_->popup(view_->viewport()->mapToGlobal(item.isValid() ? item.bottomLeft() : QPoint(0, 0)));
     });
 
+    ConnectCommands(actions);
+
     SetFormNames({
         {view_, "Tree"},
         {popup_, "PopupMenu1"},
@@ -84,9 +88,25 @@ MenuTreeEditor::~MenuTreeEditor() {
     delete model_;
 }
 
-void MenuTreeEditor::OfferInPopup(std::initializer_list<QAction*> actions) {
+void MenuTreeEditor::ConnectCommands(CommandActions& actions) {
+    actions.On(Command::AddItem, [this] { AddItem(); });
+    actions.On(Command::AddSubitem, [this] { AddSubitem(); });
+    actions.On(Command::EditItem, [this] { EditItem(); });
+    actions.On(Command::Delete, [this] { commands_.DeleteSelected(); });
+    actions.On(Command::Separator, [this] { commands_.AddSeparator(); });
+    actions.On(Command::Undo, [this] { Undo(); });
+    actions.On(Command::Redo, [this] { Redo(); });
+    const std::pair<Command, TreeCommands::MoveRefusal (TreeCommands::*)()> moves[] = {
+        {Command::MoveUp, &TreeCommands::MoveUp},
+        {Command::MoveDown, &TreeCommands::MoveDown},
+        {Command::Indent, &TreeCommands::Indent},
+        {Command::Outdent, &TreeCommands::Outdent},
+    };
     popup_->addSeparator();
-    for (QAction* action : actions) popup_->addAction(action);
+    for (const auto& [command, move] : moves) {
+        actions.On(command, [this, move] { Move(move); });
+        popup_->addAction(actions.Of(command));
+    }
 }
 
 bool MenuTreeEditor::RunItemDialog(bool menuBarTitle) {
@@ -130,10 +150,6 @@ void MenuTreeEditor::EditItem() {
     }
 }
 
-void MenuTreeEditor::DeleteItem() { commands_.DeleteSelected(); }
-
-void MenuTreeEditor::AddSeparator() { commands_.AddSeparator(); }
-
 // The selection comes back with the tree; its item is brought into view,
 // submenus opened, so the user sees what was undone.
 void MenuTreeEditor::Undo() {
@@ -172,10 +188,5 @@ void MenuTreeEditor::Move(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
     view_->setFocus();
     ShowCurrentItem();
 }
-
-void MenuTreeEditor::MoveUp() { Move(&TreeCommands::MoveUp); }
-void MenuTreeEditor::MoveDown() { Move(&TreeCommands::MoveDown); }
-void MenuTreeEditor::Indent() { Move(&TreeCommands::Indent); }
-void MenuTreeEditor::Outdent() { Move(&TreeCommands::Outdent); }
 
 }  // namespace tavel

@@ -4,14 +4,13 @@
 
 #include <QObject>
 
-#include <initializer_list>
-
 class QAction;
 class QMainWindow;
 class QMenu;
 
 namespace tavel {
 
+class CommandActions;
 class CommandRunner;
 class ItemDialog;
 class MenuItem;
@@ -21,34 +20,31 @@ class UiServices;
 class Workspace;
 
 // The menu tree as the user edits it: the view over the core's tree with
-// its right-click menu, and the tree commands with the Edit Item dialog and
-// their messages. Drops and double-clicks run as the window's commands do;
-// a refused move says why in the window's status bar.
+// its right-click menu, and the tree commands (adding, editing, deleting,
+// undo and redo, the keyboard moves) with the Edit Item dialog and their
+// messages. Drops and double-clicks run as the window's commands do; a
+// refused move says why in the window's status bar.
 class MenuTreeEditor : public QObject {
     Q_OBJECT
 
 public:
-    MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, QMainWindow& window);
+    // Connects the tree commands of `actions`; the right-click menu offers
+    // the moves among them.
+    MenuTreeEditor(Workspace& workspace, UiServices& services, CommandRunner& runner, CommandActions& actions,
+                   QMainWindow& window);
     ~MenuTreeEditor() override;
 
     MenuTreeView& View() { return *view_; }
     void SetItemDialog(ItemDialog* itemDialog) { itemDialog_ = itemDialog; }
-    // The right-click menu offers these after its own entries.
-    void OfferInPopup(std::initializer_list<QAction*> actions);
 
+private:
+    void ConnectCommands(CommandActions& actions);
     void AddItem();
     void AddSubitem();
     void EditItem();
-    void DeleteItem();
-    void AddSeparator();
     void Undo();
     void Redo();
-    void MoveUp();
-    void MoveDown();
-    void Indent();
-    void Outdent();
 
-private:
     // The Edit Item dialog, told first which encoding the script is in and
     // whether the item is a menu-bar title.
     bool RunItemDialog(bool menuBarTitle);

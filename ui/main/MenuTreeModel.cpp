@@ -1,7 +1,7 @@
-#include "ui/MenuTreeModel.h"
+#include "ui/main/MenuTreeModel.h"
 
 #include "menu/MenuTree.h"
-#include "ui/LocalText.h"
+#include "ui/common/LocalText.h"
 
 #include <QFont>
 #include <QMimeData>

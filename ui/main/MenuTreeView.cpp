@@ -1,7 +1,7 @@
-#include "ui/MenuTreeView.h"
+#include "ui/main/MenuTreeView.h"
 
 #include "menu/MenuTree.h"
-#include "ui/MenuTreeModel.h"
+#include "ui/main/MenuTreeModel.h"
 
 #include <QDrag>
 #include <QDragMoveEvent>

@@ -1,31 +1,35 @@
-#include "ui/NewMenuCommand.h"
+#include "ui/main/NewMenuCommand.h"
 
 #include <optional>
 
 #include "platform/Paths.h"
+#include "project/ApplicationTitle.h"
 #include "project/NewMenu.h"
 #include "project/Preview.h"
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/CommandRunner.h"
-#include "ui/LocalText.h"
-#include "ui/NewMenuDialog.h"
-#include "ui/ProjectFileCommands.h"
-#include "ui/ProjectTextTabs.h"
-#include "ui/UiServices.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/main/CommandActions.h"
+#include "ui/main/CommandRunner.h"
+#include "ui/main/ProjectFileCommands.h"
+#include "ui/main/ProjectTextTabs.h"
+#include "ui/newmenu/NewMenuDialog.h"
 
 namespace tavel {
 
 NewMenuCommand::NewMenuCommand(Workspace& workspace, Preview& preview, UiServices& services, CommandRunner& runner,
-                               ProjectTextTabs& texts, ProjectFileCommands& files, QWidget& window)
+                               CommandActions& actions, ProjectTextTabs& texts, ProjectFileCommands& files,
+                               QWidget& window)
     : workspace_(workspace),
       preview_(preview),
       services_(services),
       runner_(runner),
       texts_(texts),
       files_(files),
-      window_(window) {}
+      window_(window) {
+    actions.On(Command::NewMenu, [this] { Run(); });
+}
 
 void NewMenuCommand::Run() {
     if (!files_.ConfirmSaveChanges()) return;

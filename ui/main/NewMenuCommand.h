@@ -7,6 +7,7 @@ class QWidget;
 
 namespace tavel {
 
+class CommandActions;
 class CommandRunner;
 class NewMenuDialog;
 class Preview;
@@ -20,13 +21,14 @@ class Workspace;
 // or closes it.
 class NewMenuCommand {
 public:
+    // Connects New Menu of `actions`.
     NewMenuCommand(Workspace& workspace, Preview& preview, UiServices& services, CommandRunner& runner,
-                   ProjectTextTabs& texts, ProjectFileCommands& files, QWidget& window);
+                   CommandActions& actions, ProjectTextTabs& texts, ProjectFileCommands& files, QWidget& window);
 
     void SetDialog(NewMenuDialog* dialog) { dialog_ = dialog; }
-    void Run();
 
 private:
+    void Run();
     bool ConfirmReplacing(const std::vector<std::string>& replacedFiles);
 
     Workspace& workspace_;

@@ -1,4 +1,4 @@
-#include "ui/PreviewPage.h"
+#include "ui/main/PreviewPage.h"
 
 #include <QUrl>
 

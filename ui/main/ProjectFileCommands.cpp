@@ -1,26 +1,35 @@
-#include "ui/ProjectFileCommands.h"
+#include "ui/main/ProjectFileCommands.h"
 
 #include "platform/Paths.h"
+#include "project/ApplicationTitle.h"
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
 #include "project/UserFolder.h"
 #include "project/Workspace.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/CommandRunner.h"
-#include "ui/LocalText.h"
-#include "ui/ProjectSaveDialog.h"
-#include "ui/ProjectTextTabs.h"
-#include "ui/UiServices.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/main/CommandActions.h"
+#include "ui/main/CommandRunner.h"
+#include "ui/main/ProjectTextTabs.h"
+#include "ui/save/ProjectSaveDialog.h"
 
+#include <QAction>
 #include <QDir>
 #include <QWidget>
 
 namespace tavel {
 
 ProjectFileCommands::ProjectFileCommands(Workspace& workspace, Preview& preview, UiServices& services,
-                                         CommandRunner& runner, ProjectTextTabs& texts, QWidget& window)
+                                         CommandRunner& runner, CommandActions& actions, ProjectTextTabs& texts,
+                                         QWidget& window)
     : workspace_(workspace), preview_(preview), services_(services), runner_(runner), texts_(texts), window_(window) {
     workspace_.SetPrompts(this);
+    actions.On(Command::Save, [this] { Save(); });
+    actions.On(Command::SaveAs, [this] { RunSaveAs(); });
+    actions.On(Command::Open, [this] { Open(); });
+    actions.On(Command::RestoreDefaultProject, [this] { RestoreDefaultProject(); });
+    // A portable run's template folder is the shipped one: nothing to restore.
+    actions.Of(Command::RestoreDefaultProject)->setEnabled(!workspace_.Portable());
 }
 
 ProjectFileCommands::~ProjectFileCommands() { workspace_.SetPrompts(nullptr); }
@@ -30,8 +39,6 @@ void ProjectFileCommands::Save() {
     // When nothing was saved the changes are still there, and so is Save.
     if (saved) workspace_.SetSaveEnabled(false);
 }
-
-void ProjectFileCommands::SaveAs() { RunSaveAs(); }
 
 void ProjectFileCommands::Open() {
     if (!ConfirmSaveChanges()) return;

@@ -8,6 +8,7 @@
 
 namespace tavel {
 
+class CommandActions;
 class CommandRunner;
 class Preview;
 class ProjectSaveDialog;
@@ -21,18 +22,12 @@ class Workspace;
 // over, and keeps the window's title on the open project.
 class ProjectFileCommands : private Prompts {
 public:
+    // Connects Open, Save, Save as and Restore default project of `actions`.
     ProjectFileCommands(Workspace& workspace, Preview& preview, UiServices& services, CommandRunner& runner,
-                        ProjectTextTabs& texts, QWidget& window);
+                        CommandActions& actions, ProjectTextTabs& texts, QWidget& window);
     ~ProjectFileCommands() override;
 
     void SetSaveDialog(ProjectSaveDialog* saveDialog) { saveDialog_ = saveDialog; }
-
-    void Save();
-    void SaveAs();
-    void Open();
-    // Asks first; then puts the shipped template texts back in the user's
-    // folder and reloads the default project when it is open.
-    void RestoreDefaultProject();
 
     // Ask before unsaved tree changes are dropped and save when told to.
     // False when the calling command must end: Cancel, or a Yes whose save
@@ -43,6 +38,11 @@ public:
     void ShowProjectTitle();
 
 private:
+    void Save();
+    void Open();
+    // Asks first; then puts the shipped template texts back in the user's
+    // folder and reloads the default project when it is open.
+    void RestoreDefaultProject();
     bool AskToSaveChanges(const char* caption, QMessageBox::Icon icon);
     bool SaveToProjectFolder();
     // Save as with its dialog; true when the project was saved.

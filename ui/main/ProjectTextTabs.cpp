@@ -1,8 +1,9 @@
-#include "ui/ProjectTextTabs.h"
+#include "ui/main/ProjectTextTabs.h"
 
-#include "ui/AccessibleNames.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/main/CommandActions.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -47,7 +48,7 @@ protected:
 
 }  // namespace
 
-ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
+ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages, CommandActions& actions)
     : QObject(&pages), texts_(texts), pages_(pages) {
     QPlainTextEdit* script = AddEditor(&ProjectTexts::script);
     script->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -66,6 +67,7 @@ ProjectTextTabs::ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages)
     runtime->setParent(styleTab);
     runtime->hide();
     pages.addTab(styleTab, "Style.css");
+    actions.On(Command::SeeCode, [this] { ShowScript(); });
 
     SetFormNames({
         {script, "Memo1"},

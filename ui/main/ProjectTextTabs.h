@@ -13,6 +13,8 @@ class QTabWidget;
 
 namespace tavel {
 
+class CommandActions;
+
 // The project's four texts in editors on the tabs "Database", "index.htm"
 // and "Style.css" (the runtime script lies unseen on the style sheet's tab).
 // What the user types stays in an editor until Flush hands it to the core;
@@ -23,16 +25,15 @@ class ProjectTextTabs : public QObject {
 public:
     using Text = std::string ProjectTexts::*;
 
-    // Adds the three tabs to `pages`, after the tabs already there.
-    ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages);
+    // Adds the three tabs to `pages`, after the tabs already there, and
+    // connects See code of `actions`, which shows the script's tab.
+    ProjectTextTabs(ProjectTexts& texts, QTabWidget& pages, CommandActions& actions);
 
     // An edit changes the project text itself; it is not a tree change, so
     // the modified flag stays as it is.
     void Flush();
     void Refresh();
     void Refresh(const std::vector<Text>& only);
-    // See code: the tab of the menu data script.
-    void ShowScript();
 
     // Refreshes the texts it names when it goes out of scope, however the
     // command ends: a command that rebuilds a text and then fails to write
@@ -50,6 +51,8 @@ public:
     };
 
 private:
+    void ShowScript();
+
     struct Editor {
         QPlainTextEdit* editor;
         Text text;

@@ -1,10 +1,10 @@
-#include "ui/TreeReportPrinter.h"
+#include "ui/main/TreeReportPrinter.h"
 
 #include "platform/TextFile.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/LocalText.h"
-#include "ui/PrintError.h"
-#include "ui/UiServices.h"
+#include "project/ApplicationTitle.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/main/PrintError.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "ui/WebPreview.h"
+#include "ui/main/WebPreview.h"
 
-#include "ui/LocalText.h"
-#include "ui/PreviewPage.h"
-#include "ui/UiServices.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/main/PreviewPage.h"
 
 namespace tavel {
 

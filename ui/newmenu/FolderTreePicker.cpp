@@ -1,6 +1,6 @@
-#include "ui/FolderTreePicker.h"
+#include "ui/newmenu/FolderTreePicker.h"
 
-#include "ui/FolderNameModel.h"
+#include "ui/newmenu/FolderNameModel.h"
 
 #include <QDir>
 #include <QFileInfo>

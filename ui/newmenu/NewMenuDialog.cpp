@@ -1,17 +1,17 @@
-#include "ui/NewMenuDialog.h"
+#include "ui/newmenu/NewMenuDialog.h"
 
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
+#include "project/ApplicationTitle.h"
 #include "project/StyleFile.h"
-#include "ui/AccessibleNames.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/FixedDialog.h"
-#include "ui/FolderTreePicker.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
-#include "ui/StyleMasterDialog.h"
-#include "ui/StylePicture.h"
-#include "ui/UiServices.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/newmenu/FolderTreePicker.h"
+#include "ui/newmenu/StyleMasterDialog.h"
+#include "ui/newmenu/StylePicture.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "ui/StyleMasterDialog.h"
+#include "ui/newmenu/StyleMasterDialog.h"
 
 #include "project/StyleFile.h"
-#include "ui/AccessibleNames.h"
-#include "ui/FixedDialog.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
-#include "ui/UiServices.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

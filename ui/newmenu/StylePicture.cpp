@@ -1,11 +1,11 @@
-#include "ui/StylePicture.h"
+#include "ui/newmenu/StylePicture.h"
 
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 #include "platform/TextLines.h"
 #include "project/StyleFile.h"
-#include "ui/JpegPixmap.h"
-#include "ui/LocalText.h"
+#include "ui/common/JpegPixmap.h"
+#include "ui/common/LocalText.h"
 
 #include <QPainter>
 

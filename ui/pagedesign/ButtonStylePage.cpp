@@ -1,13 +1,13 @@
-#include "ui/ButtonStylePage.h"
+#include "ui/pagedesign/ButtonStylePage.h"
 
 #include "design/ButtonStyleList.h"
 #include "platform/FileError.h"
-#include "ui/AccessibleNames.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/FormNames.h"
-#include "ui/JpegPixmap.h"
-#include "ui/LocalText.h"
-#include "ui/UiServices.h"
+#include "project/ApplicationTitle.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/JpegPixmap.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

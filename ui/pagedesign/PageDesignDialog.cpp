@@ -1,17 +1,17 @@
-#include "ui/PageDesignDialog.h"
+#include "ui/pagedesign/PageDesignDialog.h"
 
 #include "design/ColourSchemeList.h"
 #include "platform/FileError.h"
+#include "project/ApplicationTitle.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/ButtonStylePage.h"
-#include "ui/FixedDialog.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
-#include "ui/SchemeAndGapsPage.h"
-#include "ui/StyleRulesPage.h"
-#include "ui/UiServices.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/pagedesign/ButtonStylePage.h"
+#include "ui/pagedesign/SchemeAndGapsPage.h"
+#include "ui/pagedesign/StyleRulesPage.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "ui/SchemeAndGapsPage.h"
+#include "ui/pagedesign/SchemeAndGapsPage.h"
 
-#include "ui/AccessibleNames.h"
-#include "ui/ApplicationTitle.h"
-#include "ui/FormNames.h"
-#include "ui/LinkLabel.h"
-#include "ui/LocalText.h"
-#include "ui/UiServices.h"
+#include "project/ApplicationTitle.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
 
 #include <QCheckBox>
 #include <QComboBox>

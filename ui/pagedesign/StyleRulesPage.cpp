@@ -1,8 +1,8 @@
-#include "ui/StyleRulesPage.h"
+#include "ui/pagedesign/StyleRulesPage.h"
 
-#include "ui/AccessibleNames.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

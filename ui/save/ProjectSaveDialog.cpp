@@ -1,8 +1,8 @@
-#include "ui/ProjectSaveDialog.h"
+#include "ui/save/ProjectSaveDialog.h"
 
-#include "ui/AccessibleNames.h"
-#include "ui/FixedDialog.h"
-#include "ui/FormNames.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

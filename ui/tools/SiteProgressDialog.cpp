@@ -1,7 +1,7 @@
-#include "ui/SiteProgressDialog.h"
+#include "ui/tools/SiteProgressDialog.h"
 
-#include "ui/AccessibleNames.h"
-#include "ui/FormNames.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
 
 #include <QProgressBar>
 

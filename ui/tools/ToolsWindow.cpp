@@ -1,14 +1,14 @@
-#include "ui/ToolsWindow.h"
+#include "ui/tools/ToolsWindow.h"
 
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 #include "tools/PageIntegration.h"
-#include "ui/AccessibleNames.h"
-#include "ui/FormNames.h"
-#include "ui/LocalText.h"
-#include "ui/MainWindow.h"
-#include "ui/SiteProgressDialog.h"
-#include "ui/UiServices.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+#include "ui/common/UiServices.h"
+#include "ui/tools/SiteProgressDialog.h"
+#include "ui/tools/ToolsHost.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -258,7 +258,7 @@ void ToolsWindow::CreateSite() {
     // items digit names behind the undo history's back: an undo must not
     // put the old links back under pages that now carry the new names.
     if (!report) return;
-    if (!options.linkNames) host_->ClearHistory();
+    if (!options.linkNames) host_->Work().ClearHistory();
     host_->ToolMessage(this, SiteReportMessage(*report));
     if (report->outcome == SiteReport::Outcome::Created) hide();
 }

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace tavel {
 
-class MainWindow;
+class ToolsHost;
 
 // The Program Tools window: a small tool window that stays on top of the
 // main window (and of nothing else: dialogs and messages come above it) and
@@ -25,7 +25,7 @@ public:
 
     // The window works on the main window's project; handed over once both
     // exist.
-    void SetHost(MainWindow* host) { host_ = host; }
+    void SetHost(ToolsHost* host) { host_ = host; }
     // The site name follows the open project until the user edits it.
     void FollowProject();
 
@@ -44,7 +44,7 @@ protected:
 private:
     QPushButton* Button(const QString& caption, void (ToolsWindow::*handler)());
 
-    MainWindow* host_ = nullptr;
+    ToolsHost* host_ = nullptr;
     QLineEdit* pagePath_ = nullptr;
     QLineEdit* siteName_ = nullptr;
     QCheckBox* linkNames_ = nullptr;

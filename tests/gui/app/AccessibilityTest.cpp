@@ -2,12 +2,13 @@
 // as a screen reader sees it: each control a user can operate must have a
 // name that says what it is, not what it currently holds, and no two
 // controls of one page may share a name.
-#include "GuiFixture.h"
-#include "ui/FixedDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/SiteProgressDialog.h"
-#include "ui/ToolsWindow.h"
+#include "support/GuiFixture.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/tools/SiteProgressDialog.h"
+#include "ui/tools/ToolsWindow.h"
 
+#include <QAction>
 #include <QAccessible>
 #include <QFileDialog>
 #include <QMenu>
@@ -192,7 +193,7 @@ private slots:
     // Every window made at start-up, and those a command makes while it runs.
     void everyControlOfEveryWindowHasAName() {
         const SiteProgressDialog siteProgress(f->toolsWindow);
-        f->mainWindow->CheckLinks();  // the example menu's links are files only
+        test::Child<QAction>(*f->mainWindow, "CheckLinks")->trigger();  // the example menu's links are files only
         const QList<QWidget*> windows = UserWindows();
         QVERIFY(windows.size() >= 9);
         const QStringList problems = WalkAndPrint(windows);

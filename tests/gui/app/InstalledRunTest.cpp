@@ -2,11 +2,11 @@
 // shipped data is only read, everything the program writes of its own goes
 // to the user's data folder, a second start keeps it, and Restore default
 // project puts the shipped texts back.
-#include "GuiFixture.h"
 #include "project/DataFolders.h"
-#include "ui/DataFolderLookup.h"
-#include "ui/MainWindow.h"
-#include "ui/StyleMasterDialog.h"
+#include "support/GuiFixture.h"
+#include "ui/common/DataFolderLookup.h"
+#include "ui/main/MainWindow.h"
+#include "ui/newmenu/StyleMasterDialog.h"
 
 #include <QAction>
 #include <QComboBox>

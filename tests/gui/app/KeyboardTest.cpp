@@ -2,14 +2,14 @@
 // goes through each dialog as it reads on screen and out of every control,
 // the links and menus have keys, and the focus is shown apart from the
 // default button.
-#include "GuiFixture.h"
-#include "ui/AboutBox.h"
-#include "ui/FocusFrameStyle.h"
-#include "ui/MainWindow.h"
-#include "ui/NewMenuDialog.h"
-#include "ui/PageDesignDialog.h"
-#include "ui/StyleMasterDialog.h"
-#include "ui/ToolsWindow.h"
+#include "support/GuiFixture.h"
+#include "ui/about/AboutBox.h"
+#include "ui/common/FocusFrameStyle.h"
+#include "ui/main/MainWindow.h"
+#include "ui/newmenu/NewMenuDialog.h"
+#include "ui/newmenu/StyleMasterDialog.h"
+#include "ui/pagedesign/PageDesignDialog.h"
+#include "ui/tools/ToolsWindow.h"
 
 #include <QListWidget>
 #include <QMenu>
@@ -35,7 +35,7 @@ QString Focused() { return NameOf(QApplication::focusWidget()); }
 bool ShowActive(QWidget& window) {
     window.show();
     QApplication::setActiveWindow(&window);
-    return QTest::qWaitForWindowActive(&window);
+    return QTest::qWaitForWindowActive(&window, test::kWaitMs);
 }
 
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(f->ShowActive());
         Press(Qt::Key_T, Qt::ControlModifier);
         QVERIFY(f->toolsWindow->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f->toolsWindow));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), static_cast<QWidget*>(f->toolsWindow), test::kWaitMs);
         QCOMPARE(Focused(), QString("Edit1"));
         Press(Qt::Key_Escape);
         QVERIFY(!f->toolsWindow->isVisible());
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(Focused(), QString("Tree"));
         Press(Qt::Key_F10, Qt::ShiftModifier);
         auto* popup = test::Child<QMenu>(*f->mainWindow, "PopupMenu1");
-        QTRY_VERIFY(popup->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), test::kWaitMs);
         popup->close();
     }
 

@@ -1,6 +1,6 @@
 // The Edit Item dialog on its own: first texts, tab order, Enter and Escape.
-#include "GuiFixture.h"
-#include "ui/ItemDialog.h"
+#include "support/GuiFixture.h"
+#include "ui/item/ItemDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +18,7 @@ private slots:
         QCOMPARE(dialog.HintEdit()->text(), QString("Hint about item1"));
         QCOMPARE(dialog.LinkEdit()->text(), QString("index.html"));
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, test::kWaitMs));
         auto* ok = dialog.findChild<QPushButton*>("OKBtn");
         auto* cancel = dialog.findChild<QPushButton*>("CancelBtn");
         // Typing replaces the caption; a space cannot press OK.
@@ -38,13 +38,13 @@ private slots:
     void enterConfirmsFromAFieldAndEscapeCancels() {
         ItemDialog dialog;
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, test::kWaitMs));
         dialog.HintEdit()->setFocus();
         QTest::keyClick(dialog.HintEdit(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, test::kWaitMs));
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }

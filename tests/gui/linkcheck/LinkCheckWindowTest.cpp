@@ -2,15 +2,15 @@
 // of answer, a timeout, Cancel in the middle of a run, and tree edits while
 // requests are out. No request goes anywhere else. Verdicts wait for the
 // check to end, never for a clock.
-#include "GuiFixture.h"
-#include "LocalHttpServer.h"
 #include "menu/MenuTree.h"
 #include "project/Workspace.h"
-#include "ui/LinkCheckModel.h"
-#include "ui/LinkCheckWindow.h"
-#include "ui/LocalText.h"
-#include "ui/MainWindow.h"
-#include "ui/NetworkLinkRequester.h"
+#include "support/GuiFixture.h"
+#include "support/LocalHttpServer.h"
+#include "ui/common/LocalText.h"
+#include "ui/linkcheck/LinkCheckModel.h"
+#include "ui/linkcheck/LinkCheckWindow.h"
+#include "ui/linkcheck/NetworkLinkRequester.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -222,7 +222,11 @@ private slots:
         QVERIFY(!window.Running());
         QCOMPARE(network.InFlight(), size_t(0));
         QTRY_COMPARE_WITH_TIMEOUT(server.Held(), 0, kRunLimitMs);  // the server saw both connections go
-        QTest::qWait(200);
+        // Whatever the check still had queued has run by now: had it sent
+        // another request, that one would be in flight.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(network.InFlight(), size_t(0));
         QCOMPARE(server.RequestCount() - requestsBefore, 2);
         QCOMPARE(server.MostHeld(), 2);  // never more than two at a time to one host
         QCOMPARE(test::Child<QLabel>(window, "LinkSummary")->text(), QString("200 links: 200 not checked"));

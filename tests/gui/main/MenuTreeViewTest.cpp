@@ -1,12 +1,12 @@
 // The tree view over the core's tree: the item model stays consistent under
 // every kind of change, and drag and drop goes through the core's rules.
-#include "GuiFixture.h"
 #include "menu/MenuTree.h"
 #include "menu/ScriptReader.h"
 #include "project/TreeCommands.h"
 #include "project/Workspace.h"
-#include "ui/MenuTreeModel.h"
-#include "ui/MenuTreeView.h"
+#include "support/GuiFixture.h"
+#include "ui/main/MenuTreeModel.h"
+#include "ui/main/MenuTreeView.h"
 
 #include <QFont>
 #include <QAbstractItemModelTester>
@@ -109,7 +109,7 @@ private slots:
         const QPoint at = view->visualRect(about).center();
         QCursor::setPos(view->viewport()->mapToGlobal(at));
         test::DragTo(*view, at, false);
-        QTRY_VERIFY_WITH_TIMEOUT(view->isExpanded(about), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(view->isExpanded(about), test::kWaitMs);
         QVERIFY(Find("About")->Expanded());
         // Now the submenu's item is there to drop before.
         QVERIFY(test::DragTo(*view, view->visualRect(model->IndexOf(Find("Contact"))).center(), true));

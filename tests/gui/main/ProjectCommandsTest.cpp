@@ -2,13 +2,13 @@
 // and the close event, with the dialogs and questions answered by a script.
 // What each operation writes and reads is pinned by the core tests; these
 // check that the windows reach it and that every question can stop it.
-#include "GuiFixture.h"
 #include "menu/MenuTree.h"
 #include "project/TreeCommands.h"
-#include "ui/ItemDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/MenuTreeModel.h"
-#include "ui/ProjectSaveDialog.h"
+#include "support/GuiFixture.h"
+#include "ui/item/ItemDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MenuTreeModel.h"
+#include "ui/save/ProjectSaveDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -253,7 +253,7 @@ private slots:
         QDir(folders->path()).mkdir("Inner");
         dialog.OpenFolder(folders->path());
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, test::kWaitMs));
         QCOMPARE(QApplication::focusWidget(), dialog.ProjectNameEdit());
 
         // Enter on a folder in the list opens it and does not press OK.

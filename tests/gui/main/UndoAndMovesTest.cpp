@@ -1,10 +1,10 @@
 // Undo, redo and the keyboard moves, each driven through its shortcut with
 // the tree holding the keyboard, as a user works without the mouse.
-#include "GuiFixture.h"
 #include "menu/MenuTree.h"
-#include "menu/ScriptWriter.h"
-#include "ui/MainWindow.h"
-#include "ui/MenuTreeModel.h"
+#include "project/ProjectOperations.h"
+#include "support/GuiFixture.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MenuTreeModel.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,22 +37,31 @@ private slots:
         f.reset();
     }
 
-    void deleteIsUndoneAndRedoneAndTheFlagFollows() {
-        const std::string original = WriteMenuScript(Tree());
+    // The keys reach the history, and the window follows it: the actions'
+    // captions name the edit, they are enabled while there is something to
+    // take back or bring again, Save's hint follows the modified flag, and
+    // the item an undo brings back is the current one.
+    void undoAndRedoKeysReachTheHistoryAndTheWindowFollowsIt() {
+        QAction* undo = test::Child<QAction>(*f->mainWindow, "Undo");
+        QAction* redo = test::Child<QAction>(*f->mainWindow, "Redo");
+        QAction* save = test::Child<QAction>(*f->mainWindow, "Action2");
+        const auto state = [&] {
+            return QStringList({undo->isEnabled() ? undo->text() : "-", redo->isEnabled() ? redo->text() : "-",
+                                save->statusTip()});
+        };
+        QCOMPARE(state(), QStringList({"-", "-", SaveCommandHint(false)}));
         Tree().Select(Find("Products"));
         Press(Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
-        QCOMPARE(test::Child<QAction>(*f->mainWindow, "Undo")->text(), QString("&Undo Delete"));
-        QVERIFY(Modified());
+        QCOMPARE(state(), QStringList({"&Undo Delete", "-", SaveCommandHint(true)}));
 
         Press(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(WriteMenuScript(Tree()), original);
+        QVERIFY(Find("Software") != nullptr);
         QCOMPARE(View()->currentIndex().data().toString(), QString("Products"));
-        QVERIFY(!Modified());  // back at the state read at start-up
+        QCOMPARE(state(), QStringList({"-", "&Redo Delete", SaveCommandHint(false)}));
 
-        for (QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
-            Press(redo.key(), redo.keyboardModifiers());
+        for (QKeyCombination redoKey : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+            Press(redoKey.key(), redoKey.keyboardModifiers());
             QVERIFY(Find("Software") == nullptr);
-            QVERIFY(Modified());
             Press(Qt::Key_Z, Qt::ControlModifier);
         }
     }
@@ -66,35 +75,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), View());
     }
 
-    // Three Ctrl+Up in a row are one undo step, named after the move; a
-    // separator between two moves makes three.
-    void movesInARowAreOneUndoStep() {
+    // A moved item stays the current one and in sight, however far it went,
+    // so that the next key press moves it on; an undo shows it where it
+    // came back to.
+    void aMovedItemStaysCurrentAndInSight() {
+        std::string script = "var theMenu = new Array();\r\n";
+        for (int i = 0; i < 60; ++i)
+            script += "theMenu[" + std::to_string(i) + "] = new Array(\"Item " + std::to_string(i) + "\", \"i.html\");\r\n";
         f = std::make_unique<test::GuiFixture>();
-        f->StartWith("var theMenu = new Array();\r\n"
-                     "theMenu[0] = new Array(\"A\", \"a.html\");\r\n"
-                     "theMenu[1] = new Array(\"B\", \"b.html\");\r\n"
-                     "theMenu[2] = new Array(\"C\", \"c.html\");\r\n"
-                     "theMenu[3] = new Array(\"D\", \"d.html\");\r\n");
+        f->StartWith(script);
         QVERIFY(f->ShowActive());
-        const std::string start = WriteMenuScript(Tree());
-        QAction* undo = test::Child<QAction>(*f->mainWindow, "Undo");
-        Tree().Select(Find("D"));
-        for (int i = 0; i < 3; ++i) Press(Qt::Key_Up, Qt::ControlModifier);
-        QCOMPARE(Tree().Top(0), Find("D"));
-        QCOMPARE(undo->text(), QString("&Undo Move up"));
+        const auto inSight = [&](const char* caption) {
+            const QModelIndex current = View()->currentIndex();
+            return current.data().toString() == caption &&
+                   View()->viewport()->rect().contains(View()->visualRect(current));
+        };
+        Tree().Select(Find("Item 59"));
+        View()->scrollToTop();
+        Press(Qt::Key_Up, Qt::ControlModifier);
+        QVERIFY(inSight("Item 59"));
+        View()->scrollToBottom();
+        for (int i = 0; i < 57; ++i) Press(Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(Tree().Top(1), Find("Item 59"));
+        QVERIFY(inSight("Item 59"));
         Press(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(WriteMenuScript(Tree()), start);
-        QVERIFY(!undo->isEnabled());
-
-        Press(Qt::Key_Up, Qt::ControlModifier);
-        Press(Qt::Key_F5, Qt::NoModifier);
-        Press(Qt::Key_Up, Qt::ControlModifier);
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(WriteMenuScript(Tree()) != start);
-            Press(Qt::Key_Z, Qt::ControlModifier);
-        }
-        QCOMPARE(WriteMenuScript(Tree()), start);
-        QVERIFY(!Modified());
+        QVERIFY(inSight("Item 59"));
+        QCOMPARE(Tree().Top(59), Find("Item 59"));
     }
 
     void theTreesMenuOffersTheMoves() {

@@ -2,11 +2,11 @@
 // action, the folder tree, and a user style made in the Style Master,
 // listed, applied and deleted. The project starts clean, so the save
 // question never comes up.
-#include "GuiFixture.h"
 #include "platform/TextLines.h"
-#include "ui/MainWindow.h"
-#include "ui/NewMenuDialog.h"
-#include "ui/StyleMasterDialog.h"
+#include "support/GuiFixture.h"
+#include "ui/main/MainWindow.h"
+#include "ui/newmenu/NewMenuDialog.h"
+#include "ui/newmenu/StyleMasterDialog.h"
 
 #include <QAction>
 #include <QColorDialog>

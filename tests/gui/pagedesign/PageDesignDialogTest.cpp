@@ -1,9 +1,9 @@
 // The page design dialog driven through Ctrl+D: what it shows, what OK
 // writes, and that Cancel writes nothing.
-#include "GuiFixture.h"
-#include "ui/MainWindow.h"
-#include "ui/PageDesignDialog.h"
-#include "ui/WebPreview.h"
+#include "support/GuiFixture.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/WebPreview.h"
+#include "ui/pagedesign/PageDesignDialog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,17 +1,17 @@
-#include "GuiFixture.h"
+#include "support/GuiFixture.h"
 
 #include "project/DataFolders.h"
-#include "ui/ItemDialog.h"
-#include "ui/ToolsWindow.h"
-#include "ui/AboutBox.h"
-#include "ui/PageDesignDialog.h"
-#include "ui/ProjectSaveDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/NewMenuDialog.h"
-#include "ui/StyleMasterDialog.h"
+#include "ui/about/AboutBox.h"
+#include "ui/item/ItemDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/newmenu/NewMenuDialog.h"
+#include "ui/newmenu/StyleMasterDialog.h"
+#include "ui/pagedesign/PageDesignDialog.h"
+#include "ui/save/ProjectSaveDialog.h"
+#include "ui/tools/ToolsWindow.h"
 
 #include "menu/MenuTree.h"
-#include "ui/MenuTreeModel.h"
+#include "ui/main/MenuTreeModel.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -85,7 +85,7 @@ MainWindow& GuiFixture::StartWith(const std::string& script, const std::string& 
 bool GuiFixture::ShowActive() {
     mainWindow->show();
     QApplication::setActiveWindow(mainWindow.get());
-    if (!QTest::qWaitForWindowActive(mainWindow.get())) return false;
+    if (!QTest::qWaitForWindowActive(mainWindow.get(), test::kWaitMs)) return false;
     mainWindow->findChild<QWidget*>("Tree")->setFocus();
     return true;
 }

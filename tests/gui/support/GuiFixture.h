@@ -27,6 +27,13 @@ class StyleMasterDialog;
 
 namespace tavel::test {
 
+// How long a test waits for what the event loop or the browser engine does
+// later (a window shown or made active, a timer, a page loaded). A test
+// waits for the condition itself and goes on as soon as it holds; the limit
+// only ends a test that would otherwise wait for ever, so it is generous
+// enough for a machine busy with other work.
+inline constexpr int kWaitMs = 60000;
+
 // A program folder of its own with the given template texts, and the main
 // window with its dialogs built on it as the program builds them.
 class GuiFixture {

@@ -1,11 +1,11 @@
 // The Program Tools window: its fields, and Create and Integrate run from
 // its buttons on the main window's project.
-#include "GuiFixture.h"
 #include "project/TreeCommands.h"
 #include "project/Workspace.h"
-#include "ui/LocalText.h"
-#include "ui/MainWindow.h"
-#include "ui/ToolsWindow.h"
+#include "support/GuiFixture.h"
+#include "ui/common/LocalText.h"
+#include "ui/main/MainWindow.h"
+#include "ui/tools/ToolsWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

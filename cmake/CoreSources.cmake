@@ -35,6 +35,9 @@ set(TAVEL_CORE_SOURCES
   project/StyleFile.cpp
   project/NewMenu.cpp
   project/UserFolder.cpp
+  tools/HtmlNesting.cpp
+  tools/HtmlDocument.cpp
+  tools/PageEncoding.cpp
   tools/SitePages.cpp
   tools/MenuLinks.cpp
   tools/CreateSite.cpp

@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libgumbo-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-pdf-dev libgl-dev
   xvfb xauth fonts-dejavu-core
   chromium

@@ -1,7 +1,6 @@
 #include "tools/HtmlNesting.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -11,6 +10,10 @@ namespace {
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
+template <class Names>
+bool OneOf(std::string_view name, const Names& names) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
 bool OneOf(std::string_view name, std::initializer_list<std::string_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -29,10 +32,10 @@ bool HoldsRawText(std::string_view name) {
 // Start tags that close an open element of the same family, stopping at
 // the container beyond which browsers do not look.
 struct SiblingRule {
-    std::initializer_list<std::string_view> family;
-    std::initializer_list<std::string_view> containers;
+    std::vector<std::string_view> family;
+    std::vector<std::string_view> containers;
 };
-const std::array kSiblingRules = {
+const SiblingRule kSiblingRules[] = {
     SiblingRule{{"li"}, {"ul", "ol", "menu"}},
     SiblingRule{{"dt", "dd"}, {"dl"}},
     SiblingRule{{"option", "optgroup"}, {"select", "datalist"}},

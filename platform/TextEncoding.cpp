@@ -42,6 +42,10 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+char32_t Windows1252Character(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? char32_t{kWindows1252High[byte - 0x80]} : char32_t{byte};
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -62,18 +66,19 @@ std::u32string TextCharacters(std::string_view bytes) {
         }
         return text;
     }
-    for (char b : bytes) {
-        const auto byte = static_cast<unsigned char>(b);
-        text += byte >= 0x80 && byte < 0xA0 ? char32_t{kWindows1252High[byte - 0x80]} : char32_t{byte};
-    }
+    for (char b : bytes) text += Windows1252Character(static_cast<unsigned char>(b));
     return text;
 }
 
 std::string AsUtf8(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
+    return Windows1252AsUtf8(bytes);
+}
+
+std::string Windows1252AsUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (char32_t c : TextCharacters(bytes)) AppendUtf8(out, c);
+    for (char b : bytes) AppendUtf8(out, Windows1252Character(static_cast<unsigned char>(b)));
     return out;
 }
 

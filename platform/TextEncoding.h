@@ -27,4 +27,7 @@ std::u32string TextCharacters(std::string_view bytes);
 // Windows-1252.
 std::string AsUtf8(std::string_view bytes);
 
+// The bytes read as Windows-1252, whatever they are, as UTF-8.
+std::string Windows1252AsUtf8(std::string_view bytes);
+
 }  // namespace tavel

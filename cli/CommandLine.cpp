@@ -50,10 +50,11 @@ int Refuse(const std::string& command, const std::string& message, const std::st
     return exitstatus::kRefused;
 }
 
-bool IsHelpOrVersion(const char* argument) {
-    for (const char* name : {"-h", "--help", "-v", "--version"})
-        if (std::strcmp(argument, name) == 0) return true;
-    return false;
+// The program's own options. The toolkit's window options are written with
+// one dash (-style); any other option with two goes to the command line,
+// which names it when it knows it not.
+bool IsProgramOption(const char* argument) {
+    return std::strncmp(argument, "--", 2) == 0 || std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "-v") == 0;
 }
 
 QString Description() {
@@ -158,7 +159,7 @@ int RunCommandOf(const CommandSpec& spec, const QStringList& arguments) {
 }  // namespace
 
 bool IsCommandLineRun(int argc, char** argv) {
-    return argc > 1 && (FindCommandSpec(argv[1]) != nullptr || IsHelpOrVersion(argv[1]));
+    return argc > 1 && (FindCommandSpec(argv[1]) != nullptr || IsProgramOption(argv[1]));
 }
 
 int RunCommandLine(int argc, char** argv) {

@@ -35,9 +35,10 @@ TEST(CommandLine, RefusesValuesItCannotUseAndNamesThem) {
     for (const auto& [option, value] : cases) {
         SCOPED_TRACE(std::string(option) + " " + value);
         CommandRequest request;
-        const std::string message =
-            test::ThrownMessage<CommandLineError>([&] { Option("check-links", option).set(request, value); });
-        EXPECT_TRUE(test::Mentions(message, "--" + std::string(option) + ": \"" + value + "\""));
+        const OptionSpec& spec = Option("check-links", option);
+        const std::string given = value;
+        const std::string message = test::ThrownMessage<CommandLineError>([&] { spec.set(request, given); });
+        EXPECT_TRUE(test::Mentions(message, "--" + spec.name + ": \"" + given + "\""));
     }
     CommandRequest request;
     Option("check-links", "timeout").set(request, "86400");
@@ -120,8 +121,9 @@ TEST(CommandLine, APathNamesAProjectByItsFolderOrItsPage) {
         {"", "There is no project folder \"\""},
     };
     for (const auto& [path, why] : refused) {
-        const std::string message = test::ThrownMessage<FileError>([&] { ProjectFolderNamed(path); });
-        EXPECT_TRUE(test::Mentions(message, "\"" + path + "\""));
+        const std::string named = path;
+        const std::string message = test::ThrownMessage<FileError>([&] { ProjectFolderNamed(named); });
+        EXPECT_TRUE(test::Mentions(message, "\"" + named + "\""));
         EXPECT_TRUE(test::Mentions(message, why));
     }
 }

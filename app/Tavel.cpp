@@ -1,5 +1,7 @@
-// Program start: every window is created once, the main window first (its
+// Program start: a command of the command line runs without any window;
+// otherwise every window is created once, the main window first (its
 // start-up load runs then), and the event loop runs until it closes.
+#include "cli/CommandLine.h"
 #include "ui/about/AboutBox.h"
 #include "ui/common/DataFolderLookup.h"
 #include "ui/common/TavelApplication.h"
@@ -12,15 +14,21 @@
 #include "ui/save/ProjectSaveDialog.h"
 #include "ui/tools/ToolsWindow.h"
 
+#include <QTimer>
+
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    if (tavel::IsCommandLineRun(argc, argv)) return tavel::RunCommandLine(argc, argv);
+
     // The preview's browser engine refuses to start as root unless its
     // sandbox is off.
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     tavel::TavelApplication app(argc, argv);
+    const tavel::WindowArguments arguments = tavel::ParseWindowArguments(QCoreApplication::arguments());
+    if (arguments.exitStatus) return *arguments.exitStatus;
     tavel::DesktopServices services;
 
     // Beside the executable in a build, or installed under <prefix>/share
@@ -42,5 +50,9 @@ int main(int argc, char** argv) {
     app.SetErrorWindow(&mainWindow, &services);
 
     mainWindow.showMaximized();
+    // Opened once the window stands, so that whatever it has to say comes
+    // over the window; the default project was loaded first, as always.
+    if (!arguments.project.isEmpty())
+        QTimer::singleShot(0, &mainWindow, [&] { mainWindow.OpenProjectNamed(arguments.project); });
     return app.exec();
 }

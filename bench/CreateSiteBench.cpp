@@ -1,9 +1,16 @@
 #include "MenuFixtures.h"
+#include "menu/ScriptWriter.h"
+#include "platform/TextFile.h"
 #include "project/Preview.h"
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -48,6 +55,44 @@ void BM_CreateSite(benchmark::State& state, bool linkNames) {
 }
 BENCHMARK_CAPTURE(BM_CreateSite, link_names, true)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_CreateSite, digit_names, false)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+#ifdef TAVEL_EXECUTABLE
+// The same site made by "tavel create-site" from a project folder on disk,
+// as a script makes it: the process start, reading the project and its menu
+// included. Set beside BM_CreateSite/link_names, the core call the Program
+// Tools window makes.
+void BM_CommandLineCreateSite(benchmark::State& state) {
+    ScratchFolder folder;
+    const std::string project = folder.path + "/site";
+    std::filesystem::create_directory(project);
+    MenuTree tree;
+    BuildSiteMenu(tree, static_cast<size_t>(state.range(0)));
+    const std::pair<const char*, std::string> files[] = {{"temp.js", WriteMenuScript(tree)},
+                                                         {"index.htm", "<html></html>\r\n"},
+                                                         {"stt.css", "a { }\r\n"},
+                                                         {"sys.js", "function buildMenu(n) {}\r\n"}};
+    for (const auto& [name, text] : files) WriteTextFile(project + "/" + name, text);
+    const char* const arguments[] = {TAVEL_EXECUTABLE, "create-site",    project.c_str(),
+                                     "--site-name",    "Bench",          "--no-plain-links",
+                                     nullptr};
+    // Its closing message would only clutter the table.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t child = 0;
+        int status = 0;
+        if (::posix_spawn(&child, TAVEL_EXECUTABLE, &quiet, nullptr, const_cast<char* const*>(arguments), environ) != 0 ||
+            ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("tavel create-site failed");
+            break;
+        }
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CommandLineCreateSite)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
 
 }  // namespace
 }  // namespace tavel::bench

@@ -8,7 +8,7 @@
 #include "support/LocalHttpServer.h"
 #include "tools/LinkCheckPlan.h"
 #include "tools/WebLinkCheck.h"
-#include "ui/linkcheck/NetworkLinkRequester.h"
+#include "ui/common/NetworkLinkRequester.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -17,13 +17,6 @@ void BuildThreeLevelMenu(MenuTree& tree, size_t items, std::string_view captionE
 // A caption end that the script must escape: two double quotes and a backslash.
 inline constexpr std::string_view kEscapedCaptionEnd = R"( "quoted" C:\dir)";
 
-// A preview that shows nothing: the benchmarks time the core alone.
-class NoPreview : public Preview {
-public:
-    void Navigate(const std::string&) override {}
-    void Reload() override {}
-};
-
 // A folder of its own below the temporary folder, with an empty "system"
 // template folder in it, removed afterwards.
 struct ScratchFolder {

@@ -35,6 +35,7 @@ set(TAVEL_CORE_SOURCES
   project/StyleFile.cpp
   project/NewMenu.cpp
   project/UserFolder.cpp
+  project/RecentProjects.cpp
   tools/HtmlNesting.cpp
   tools/HtmlDocument.cpp
   tools/PageEncoding.cpp
@@ -47,5 +48,8 @@ set(TAVEL_CORE_SOURCES
   tools/LinkCheckPlan.cpp
   tools/RequestScheduler.cpp
   tools/WebLinkCheck.cpp
+  tools/LinkCheckOutput.cpp
+  tools/CommandLineSpec.cpp
+  tools/CommandRuns.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

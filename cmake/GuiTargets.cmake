@@ -14,13 +14,13 @@ add_library(tavel_ui STATIC
   ui/common/JpegPixmap.cpp
   ui/common/LinkLabel.cpp
   ui/common/LocalText.cpp
+  ui/common/NetworkLinkRequester.cpp
   ui/common/StartupTiming.cpp
   ui/common/TavelApplication.cpp
   ui/common/UiServices.cpp
   ui/item/ItemDialog.cpp
   ui/linkcheck/LinkCheckModel.cpp
   ui/linkcheck/LinkCheckWindow.cpp
-  ui/linkcheck/NetworkLinkRequester.cpp
   ui/main/ActionTable.cpp
   ui/main/BrowserTab.cpp
   ui/main/CommandActions.cpp
@@ -33,6 +33,7 @@ add_library(tavel_ui STATIC
   ui/main/PreviewPage.cpp
   ui/main/ProjectFileCommands.cpp
   ui/main/ProjectTextTabs.cpp
+  ui/main/RecentProjectsMenu.cpp
   ui/main/TreeReportPrinter.cpp
   ui/main/WebPreview.cpp
   ui/newmenu/FolderTreePicker.cpp
@@ -50,8 +51,16 @@ add_library(tavel_ui STATIC
 )
 target_link_libraries(tavel_ui PUBLIC tavel_core Qt6::Widgets Qt6::WebEngineWidgets Qt6::PrintSupport Qt6::Svg Qt6::Network)
 
+# The command line: the site tools and the link check without a window.
+add_library(tavel_cli STATIC
+  cli/CommandLine.cpp
+  cli/LinkCheckRun.cpp
+  cli/TerminalProgress.cpp
+)
+target_link_libraries(tavel_cli PUBLIC tavel_ui)
+
 add_executable(tavel app/Tavel.cpp)
-target_link_libraries(tavel PRIVATE tavel_ui)
+target_link_libraries(tavel PRIVATE tavel_cli tavel_ui)
 # The program folder is the executable's folder: keep it beside data/'s copy.
 set_target_properties(tavel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 if(TARGET tavel_data)

@@ -10,8 +10,9 @@ cmake_minimum_required(VERSION 3.25)
 # other window folder includes ui/main/ or another window's folder (a window
 # that calls back into the main window owns an interface that the main
 # window implements). ui/common/ includes only itself and the core. No
-# source lies in ui/ itself. Configuration fails on the first breach.
-set(TAVEL_FOLDER_ORDER platform menu design project tools ui app)
+# source lies in ui/ itself. The command line (cli/) opens no window: of ui/
+# it includes ui/common/ alone. Configuration fails on the first breach.
+set(TAVEL_FOLDER_ORDER platform menu design project tools ui cli app)
 set(TAVEL_CORE_FOLDERS platform menu design project tools)
 
 function(tavel_fail_include file target why)
@@ -51,6 +52,9 @@ function(tavel_check_file root file folder)
       endif()
       if(window AND CMAKE_MATCH_2 STREQUAL "ui")
         tavel_check_ui_include(${file} ${window} ${target})
+      endif()
+      if(folder STREQUAL "cli" AND target MATCHES "^ui/" AND NOT target MATCHES "^ui/common/")
+        tavel_fail_include(${file} ${target} "the command line opens no window: of ui/ it includes ui/common/ alone")
       endif()
     endif()
     if(folder IN_LIST TAVEL_CORE_FOLDERS AND line MATCHES "#[ \t]*include[ \t]*<Q")

@@ -47,6 +47,8 @@ install(FILES ${packaging}/${TAVEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INST
 install(FILES ${packaging}/tavel-builder.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${TAVEL_APP_ID}.svg)
 install(FILES ${generated}/tavel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging}/tavel.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+  RENAME tavel)
 install(FILES ${packaging}/copyright ${generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavel-builder)
 
 set(CPACK_GENERATOR DEB)

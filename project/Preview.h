@@ -14,4 +14,11 @@ public:
     virtual void Reload() = 0;
 };
 
+// For a run without a window: there is nothing to show.
+class NoPreview : public Preview {
+public:
+    void Navigate(const std::string&) override {}
+    void Reload() override {}
+};
+
 }  // namespace tavel

@@ -13,6 +13,8 @@
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
 
+#include <filesystem>
+
 namespace tavel {
 namespace {
 
@@ -183,6 +185,26 @@ OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string
     OpenResult result;
     result.warnings = ScriptReadWarnings(read, workspace.Texts().script, scriptPath);
     return result;
+}
+
+std::string ProjectFolderNamed(const std::string& path) {
+    // An empty path would be the working folder, which nobody named.
+    std::error_code ignored;
+    const std::string absolute =
+        path.empty() ? path : std::filesystem::absolute(path, ignored).lexically_normal().string();
+    if (FolderExists(absolute)) return WithFinalSeparator(absolute);
+    if (FileExists(absolute)) {
+        if (absolute != FolderOfPath(absolute) + std::string(projectfile::kPage))
+            throw FileError("\"" + path + "\" is a file, not a project folder (name the folder, or its " +
+                                std::string(projectfile::kPage) + ").",
+                            path);
+        return FolderOfPath(absolute);
+    }
+    throw FileError("There is no project folder \"" + path + "\".", path);
+}
+
+OpenResult OpenNamedProject(Workspace& workspace, Preview& preview, const std::string& path) {
+    return OpenProject(workspace, preview, JoinPath(ProjectFolderNamed(path), projectfile::kPage));
 }
 
 std::vector<std::string> ScriptReadWarnings(const ScriptReadResult& read, std::string_view script,

@@ -110,6 +110,16 @@ ChosenProject ProjectOfChosenFile(const std::string& chosenFile);
 // FileError names every one that failed and the workspace stays as it was.
 OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string& chosenFile);
 
+// The project folder that a path given from outside the program names (the
+// command line, the desktop, the recent projects): the folder itself, or its
+// page index.htm. The result is absolute, so that the project's name is the
+// folder's own even for ".". Throws FileError naming the path when it is
+// neither an existing folder nor a project's page.
+std::string ProjectFolderNamed(const std::string& path);
+
+// OpenProject for such a path.
+OpenResult OpenNamedProject(Workspace& workspace, Preview& preview, const std::string& path);
+
 // The warning for a script that holds text but yielded no menu item: the
 // next save would replace it with the empty menu. None when the script is
 // empty or is the empty menu's own script.

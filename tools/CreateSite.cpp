@@ -120,6 +120,8 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     return report;
 }
 
+std::string DefaultSiteName(const Workspace& workspace) { return workspace.ProjectName(); }
+
 std::string SiteReportMessage(const SiteReport& report) {
     using Outcome = SiteReport::Outcome;
     if (report.outcome == Outcome::NeedsSavedProject) return "Please, save project at first";

@@ -12,6 +12,9 @@ namespace tavel {
 class Preview;
 class Workspace;
 
+// How Create site writes the pages. Default-constructed, these are what the
+// Program Tools window starts with, but for the site name, which follows
+// the project (DefaultSiteName).
 struct SiteOptions {
     TitleFormat title;
     // Pages named by the items' links; otherwise by digit names, which then
@@ -54,6 +57,10 @@ struct SiteReport {
 // files) stays as the first save left it.
 SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions& options,
                       const SiteProgress& progress = {});
+
+// The site name a project's pages get unless the user names the site: the
+// project's name.
+std::string DefaultSiteName(const Workspace& workspace);
 
 // What the user is told when the run ends: one message, "Site succesfully
 // created!" followed by the skipped items when there are any.

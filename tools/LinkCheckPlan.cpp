@@ -1,6 +1,9 @@
 #include "tools/LinkCheckPlan.h"
 
 #include "menu/MenuTree.h"
+#include "platform/Paths.h"
+#include "project/ProgramFolder.h"
+#include "project/Workspace.h"
 #include "tools/FileLinkCheck.h"
 #include "tools/SitePages.h"
 
@@ -65,19 +68,35 @@ LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder) {
     return plan;
 }
 
-std::string LinkCheckSummary(std::span<const LinkCheckRow> rows) {
-    std::array<size_t, 4> counts{};
-    for (const LinkCheckRow& row : rows)
-        if (row.result.kind != LinkResultKind::Pending) ++counts[static_cast<size_t>(row.result.kind)];
+LinkCheckPlan PlanProjectLinkCheck(const Workspace& workspace) {
+    return PlanLinkCheck(workspace.Tree(), FolderOfPath(workspace.ProjectFilePath(projectfile::kPage)));
+}
+
+void LeaveOutWebLinks(LinkCheckPlan& plan) {
+    for (const std::vector<size_t>& rows : plan.rowsOfAddress)
+        for (size_t row : rows) plan.rows[row].result = NotChecked("web address, the check is offline");
+    plan.addresses.clear();
+    plan.rowsOfAddress.clear();
+}
+
+std::string LinkCheckSummary(std::span<const LinkCheckRow> rows, bool apartUnreachable) {
+    // By kind, with the unreachable ones last.
+    std::array<size_t, 5> counts{};
+    for (const LinkCheckRow& row : rows) {
+        if (row.result.kind == LinkResultKind::Pending) continue;
+        ++counts[apartUnreachable && row.result.unreachable ? 4 : static_cast<size_t>(row.result.kind)];
+    }
     std::string summary = Counted(rows.size(), "link", "links");
-    const std::array<std::string, 4> parts{
+    const std::array<std::string, 5> parts{
         std::to_string(counts[0]) + " OK",
         Counted(counts[1], "warning", "warnings"),
         std::to_string(counts[2]) + " broken",
         std::to_string(counts[3]) + " not checked",
+        std::to_string(counts[4]) + " unreachable",
     };
+    const std::array<size_t, 5> order{0, 1, 2, 4, 3};
     const char* between = ": ";
-    for (size_t kind = 0; kind < parts.size(); ++kind) {
+    for (size_t kind : order) {
         if (counts[kind] == 0) continue;
         summary += between + parts[kind];
         between = ", ";

@@ -10,6 +10,7 @@
 namespace tavel {
 
 class MenuTree;
+class Workspace;
 
 // One item of the tree as the link check reports it.
 struct LinkCheckRow {
@@ -31,10 +32,21 @@ struct LinkCheckPlan {
 // links are resolved. Reads the tree and the disk; changes nothing.
 LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder);
 
+// The plan for the open project's tree, whose file links are resolved
+// against the folder of the project's page (the template folder for the
+// default project).
+LinkCheckPlan PlanProjectLinkCheck(const Workspace& workspace);
+
+// Settles every web address of the plan as not checked: only the files
+// are checked, without the network.
+void LeaveOutWebLinks(LinkCheckPlan& plan);
+
 // "42 links: 37 OK, 3 broken, 2 not checked": every kind that occurs, in
 // the order OK, warnings, broken, not checked. Rows still pending are
-// counted in the total only.
-std::string LinkCheckSummary(std::span<const LinkCheckRow> rows);
+// counted in the total only. With `apartUnreachable`, links whose server
+// could not be reached are counted on their own ("1 unreachable", after
+// the broken ones) instead of among the broken.
+std::string LinkCheckSummary(std::span<const LinkCheckRow> rows, bool apartUnreachable = false);
 
 // The rows as tab-separated text under a header row, one line each; a tab
 // or line break inside a field becomes a space.

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 
 namespace tavel {
+
+// How long one request may take before the link counts as timed out.
+inline constexpr std::chrono::milliseconds kLinkRequestTimeout{10'000};
 
 enum class HttpMethod { Head, Get };
 

@@ -13,6 +13,10 @@ enum class LinkResultKind { Ok, Warning, Broken, NotChecked, Pending };
 struct LinkResult {
     LinkResultKind kind = LinkResultKind::Pending;
     std::string text;
+    // The server could not be reached from here (no answer in time, no
+    // connection, no such name): the link may work for everyone else, so a
+    // script that fails on broken links can tell this apart.
+    bool unreachable = false;
 
     bool operator==(const LinkResult&) const = default;
 };

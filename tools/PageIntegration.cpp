@@ -102,7 +102,7 @@ std::string DeclaredCharset(std::string_view page) {
     return name;
 }
 
-IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath, bool writeLinks) {
+IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath, const IntegrateOptions& options) {
     IntegrateReport report;
     report.page = pagePath;
     if (pagePath.find_first_not_of(" \t") == std::string::npos) {
@@ -119,7 +119,7 @@ IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& page
     // Without links, the list an earlier run wrote goes: it would name pages
     // of an old menu.
     std::string links;
-    if (writeLinks) {
+    if (options.writeLinks) {
         MenuTree menu;
         LoadTreeFromScript(texts.script, menu);
         links = MenuLinksBlock(menu, [](const MenuItem& item) { return item.Data().link; });
@@ -163,6 +163,16 @@ std::string IntegrateReportMessage(const IntegrateReport& report) {
     return "The menu was integrated into \"" + report.page + "\", but the page " + declares +
            ": the menu's captions will not show correctly until the page declares UTF-8 (<meta charset=\"utf-8\">) "
            "and is saved as UTF-8.";
+}
+
+std::string IntegrateDoneMessage(const IntegrateReport& report) {
+    std::string message = IntegrateReportMessage(report);
+    // Without a word the user cannot tell that anything happened.
+    if (message.empty() && report.outcome == IntegrateReport::Outcome::Integrated)
+        message = "The menu was integrated into " + report.page + ".";
+    else if (message.empty() && report.outcome == IntegrateReport::Outcome::AlreadyIntegrated)
+        message = report.page + " already loads the menu; its menu files were refreshed.";
+    return message;
 }
 
 }  // namespace tavel

@@ -42,17 +42,29 @@ struct IntegrateReport {
     std::string foreignCharset;
 };
 
+// How Integrate writes the menu into a page; default-constructed, as the
+// Program Tools window starts.
+struct IntegrateOptions {
+    // The page also gets (or has replaced) the menu as plain links
+    // (MenuLinksBlock), integrated before or not; without it a list of links
+    // an earlier run wrote is taken out.
+    bool writeLinks = true;
+};
+
 // Puts the menu into an existing page. The page is read and checked first;
 // only a page that can take the menu gets the menu data script (as it
 // stands, not generated again), the style sheet and the menu runtime
-// written beside it, and is then rewritten with the menu in it. With
-// `writeLinks` the page also gets (or has replaced) the menu of that script
-// as plain links (MenuLinksBlock), integrated before or not; without it a
-// list of links an earlier run wrote is taken out. A page that
+// written beside it, and is then rewritten with the menu in it. A page that
 // cannot be read throws FileError before anything is written.
-IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath, bool writeLinks = true);
+IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath,
+                              const IntegrateOptions& options = {});
 
-// What the user is told; empty when there is nothing to tell.
+// What the user must be told: a page refused or not named, or a warning
+// about the page's encoding; empty when there is nothing to tell.
 std::string IntegrateReportMessage(const IntegrateReport& report);
+
+// What the user is told whenever Integrate ran: IntegrateReportMessage, or
+// else that the page now loads the menu.
+std::string IntegrateDoneMessage(const IntegrateReport& report);
 
 }  // namespace tavel

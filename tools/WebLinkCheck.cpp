@@ -58,6 +58,7 @@ const char* StandardPhrase(int status) {
 bool IsRedirect(int status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
 
 LinkResult Broken(std::string text) { return {LinkResultKind::Broken, std::move(text)}; }
+LinkResult Unreachable(std::string text) { return {LinkResultKind::Broken, std::move(text), true}; }
 
 }  // namespace
 
@@ -132,9 +133,9 @@ void WebLinkCheck::Received(size_t index, const HttpOutcome& outcome) {
                 return;
             }
             return Settle(index, StatusResult(job, outcome));
-        case HttpOutcome::Kind::TimedOut: return Settle(index, Broken("timed out"));
-        case HttpOutcome::Kind::CannotConnect: return Settle(index, Broken("cannot connect"));
-        case HttpOutcome::Kind::NameNotFound: return Settle(index, Broken("name not found"));
+        case HttpOutcome::Kind::TimedOut: return Settle(index, Unreachable("timed out"));
+        case HttpOutcome::Kind::CannotConnect: return Settle(index, Unreachable("cannot connect"));
+        case HttpOutcome::Kind::NameNotFound: return Settle(index, Unreachable("name not found"));
         case HttpOutcome::Kind::TlsError: return Settle(index, Broken("TLS error: " + outcome.detail));
         case HttpOutcome::Kind::Failed: return Settle(index, Broken(outcome.detail.empty() ? "failed" : outcome.detail));
     }

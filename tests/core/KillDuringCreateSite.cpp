@@ -33,12 +33,6 @@ using namespace tavel;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-class NoPreview : public Preview {
-public:
-    void Navigate(const std::string&) override {}
-    void Reload() override {}
-};
-
 std::string Page(int run) { return "<html>run " + std::to_string(run) + "</html>\r\n"; }
 std::string Sheet(int run) { return "A.menu { z-index : " + std::to_string(run) + "; }\r\n"; }
 std::string SiteName(int run) { return "Run " + std::to_string(run); }

@@ -82,7 +82,7 @@ TEST_F(IntegrateMenuTest, WritesTheThreeFilesBesideThePageAndIntegratesOnce) {
     const std::string expected = kLink + "<html>\r\n<head><title>Mine</title>" + kPair + "</head>\r\n<body" + kLoad +
                                  ">\r\n<p>My text</p>\r\n</body></html>\r\n";
     for (int run = 0; run < 2; ++run) {
-        const IntegrateReport report = IntegrateMenu(texts, site.File("page.htm"), false);
+        const IntegrateReport report = IntegrateMenu(texts, site.File("page.htm"), {.writeLinks = false});
         EXPECT_EQ(report.outcome,
                   run == 0 ? IntegrateReport::Outcome::Integrated : IntegrateReport::Outcome::AlreadyIntegrated);
         EXPECT_EQ(IntegrateReportMessage(report), "");
@@ -154,7 +154,7 @@ TEST_F(IntegrateMenuTest, ThePageCarriesTheScriptsMenuAsLinksOnceAndFresh) {
         EXPECT_EQ(site.Read("own.htm"), expected);
     }
     // Without links the old list goes and the page is as it was.
-    IntegrateMenu(texts, site.File("own.htm"), false);
+    IntegrateMenu(texts, site.File("own.htm"), {.writeLinks = false});
     EXPECT_EQ(site.Read("own.htm"), own);
 }
 

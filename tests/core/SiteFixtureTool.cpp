@@ -25,12 +25,6 @@
 
 namespace {
 
-class NoPreview : public tavel::Preview {
-public:
-    void Navigate(const std::string&) override {}
-    void Reload() override {}
-};
-
 int Usage() {
     std::fputs("usage: tavel_site_fixture site <program folder> <project folder> link|digit [temp.js]\n"
                "       tavel_site_fixture integrate <program folder> <page> [temp.js]\n"
@@ -46,7 +40,7 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     try {
         tavel::Workspace workspace(argv[2]);
-        NoPreview preview;
+        tavel::NoPreview preview;
         const tavel::StartupLoadResult loaded = tavel::LoadDefaultProject(workspace, preview);
         if (!loaded.failures.empty()) {
             std::fprintf(stderr, "%s\n", tavel::StartupFailureMessage(loaded.failures).c_str());

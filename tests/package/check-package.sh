@@ -24,7 +24,7 @@ for want in ./usr/bin/tavel \
     ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/icons/hicolor/48x48/apps/$id.png \
     ./usr/share/icons/hicolor/128x128/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png \
-    ./usr/share/man/man1/tavel.1.gz \
+    ./usr/share/man/man1/tavel.1.gz ./usr/share/bash-completion/completions/tavel \
     ./usr/share/doc/tavel-builder/copyright ./usr/share/doc/tavel-builder/changelog.gz; do
   grep -qxF "$want" <<<"$files" || fail "the package lacks $want"
 done

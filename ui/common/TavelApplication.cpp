@@ -19,7 +19,7 @@ namespace tavel {
 TavelApplication::TavelApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InitResources();
     setApplicationName(kApplicationTitle);
-    setApplicationVersion("2.1");
+    setApplicationVersion(kApplicationVersion);
     // The desktop entry's name, so that docks and task bars match the window to it.
     setDesktopFileName(TAVEL_APP_ID);
     setWindowIcon(QIcon(":/icons/tavel.svg"));

@@ -1,6 +1,5 @@
 #include "ui/linkcheck/LinkCheckWindow.h"
 
-#include "platform/Paths.h"
 #include "project/Workspace.h"
 #include "tools/LinkCheckPlan.h"
 #include "ui/common/AccessibleNames.h"
@@ -103,8 +102,7 @@ LinkCheckWindow::~LinkCheckWindow() { check_.reset(); }
 
 void LinkCheckWindow::Start() {
     check_.reset();
-    const std::string folder = FolderOfPath(workspace_.ProjectFilePath("index.htm"));
-    LinkCheckPlan plan = PlanLinkCheck(workspace_.Tree(), folder);
+    LinkCheckPlan plan = PlanProjectLinkCheck(workspace_);
     items_ = TreeIndexes();
     if (items_.size() != plan.rows.size()) items_.assign(plan.rows.size(), QPersistentModelIndex());
     rowsOfAddress_ = std::move(plan.rowsOfAddress);

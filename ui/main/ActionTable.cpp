@@ -10,6 +10,8 @@ constexpr ActionSpec kActions[] = {
     {C::Save, "Action2", "&Save", "Save project in current file", "Ctrl+S", "save"},
     {C::SaveAs, "Action3", "Sav&e as...", "Save as another file", "Ctrl+Alt+S", "save-as"},
     {C::Open, "Action4", "&Open", "Open an existing file", "Ctrl+O", "open"},
+    // A submenu of the projects worked on lately.
+    {C::RecentProjects, "RecentProjects", "Recen&t projects", "Open one of the projects opened or saved lately", "", "recent-projects"},
     {C::Print, "Action5", "&Print", "Print tree report", "Ctrl+P", "print"},
     {C::Exit, "Action6", "E&xit", "Quit", "F10", "exit"},
     // Installed, the default project is the user's copy; this puts the shipped one back.
@@ -37,7 +39,11 @@ constexpr ActionSpec kActions[] = {
     {C::CheckLinks, "CheckLinks", "Check &links", "Check the link of every item", "Ctrl+L", "check-links"},
 };
 
-constexpr LayoutEntry kFileMenu[] = {C::NewMenu, C::Save, C::SaveAs, C::Open, C::Print, kLine, C::RestoreDefaultProject, kLine, C::Exit};
+constexpr LayoutEntry kFileMenu[] = {
+    C::NewMenu, C::Save, C::SaveAs, C::Open, C::RecentProjects, C::Print, kLine,
+    C::RestoreDefaultProject, kLine,
+    C::Exit,
+};
 constexpr LayoutEntry kMenuMenu[] = {
     C::Undo, C::Redo, kLine,
     C::AddItem, C::AddSubitem, C::EditItem, C::Separator, C::Delete, kLine,

@@ -15,7 +15,7 @@
 #include "ui/common/StartupTiming.h"
 #include "ui/common/UiServices.h"
 #include "ui/linkcheck/LinkCheckWindow.h"
-#include "ui/linkcheck/NetworkLinkRequester.h"
+#include "ui/common/NetworkLinkRequester.h"
 #include "ui/main/BrowserTab.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/CommandRunner.h"
@@ -24,6 +24,7 @@
 #include "ui/main/NewMenuCommand.h"
 #include "ui/main/ProjectFileCommands.h"
 #include "ui/main/ProjectTextTabs.h"
+#include "ui/main/RecentProjectsMenu.h"
 #include "ui/main/TreeReportPrinter.h"
 #include "ui/main/WebPreview.h"
 #include "ui/pagedesign/PageDesignDialog.h"
@@ -75,6 +76,9 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
                                                    *texts_, *this);
     newMenu_ = std::make_unique<NewMenuCommand>(workspace_, browser_->Preview(), services_, *runner_, *actions_,
                                                 *texts_, *files_, *this);
+    recent_ = new RecentProjectsMenu(
+        *actions_->Of(Command::RecentProjects), *this, [this](const std::string& folder) { files_->OpenNamed(folder); },
+        [this](const QString& line) { statusBar()->showMessage(line); });
     ConnectOwnCommands();
 
     auto* splitter = new QSplitter;
@@ -86,6 +90,7 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
 
     QToolBar* toolbar = BuildMenusAndToolbar();
     workspace_.SetEditStateListener([this] { ShowEditState(); });
+    workspace_.SetProjectListener([this] { ProjectChanged(); });
     LoadStartupProject();
     ShowEditState();
 
@@ -111,10 +116,15 @@ void MainWindow::SetDialogs(ItemDialog* itemDialog, AboutBox* about, ToolsWindow
     treeEditor_->SetItemDialog(itemDialog);
     about_ = about;
     tools_ = tools;
-    if (tools_ == nullptr) return;
-    tools_->SetHost(this);
-    workspace_.SetProjectListener([this] { tools_->FollowProject(); });
+    if (tools_ != nullptr) tools_->SetHost(this);
 }
+
+void MainWindow::ProjectChanged() {
+    if (tools_ != nullptr) tools_->FollowProject();
+    recent_->Remember(workspace_.ProjectFolder());
+}
+
+void MainWindow::OpenProjectNamed(const QString& path) { files_->OpenNamed(Bytes(path)); }
 
 void MainWindow::SetSaveDialog(ProjectSaveDialog* saveDialog) { files_->SetSaveDialog(saveDialog); }
 
@@ -129,6 +139,8 @@ void MainWindow::ConnectOwnCommands() {
     actions_->On(Command::GenerateCode, [this] { GenerateCode(); });
     actions_->On(Command::PageDesign, [this] { PageDesign(); });
     actions_->On(Command::CheckLinks, [this] { CheckLinks(); });
+    // From the File menu the list opens as a submenu; from anywhere else it pops up.
+    actions_->On(Command::RecentProjects, [this] { recent_->Popup(); });
 }
 
 QToolBar* MainWindow::BuildMenusAndToolbar() {

@@ -32,6 +32,7 @@ class Preview;
 class ProjectFileCommands;
 class ProjectSaveDialog;
 class ProjectTextTabs;
+class RecentProjectsMenu;
 class ToolsWindow;
 class UiServices;
 
@@ -60,6 +61,10 @@ public:
 
     Workspace& Work() override { return workspace_; }
 
+    // Opens the project a path names from outside the program (the command
+    // line, the desktop): a project folder or its index.htm.
+    void OpenProjectNamed(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -83,6 +88,8 @@ private:
     // Undo, Redo and Save follow the workspace whenever it says they may
     // have changed.
     void ShowEditState();
+    // The tools and the recent projects follow the open project.
+    void ProjectChanged();
 
     // What the Program Tools window asks of this window.
     UiServices& Services() override { return services_; }
@@ -105,6 +112,7 @@ private:
     ProjectTextTabs* texts_ = nullptr;
     std::unique_ptr<ProjectFileCommands> files_;
     std::unique_ptr<NewMenuCommand> newMenu_;
+    RecentProjectsMenu* recent_ = nullptr;
 
     QString scriptError_;  // the status bar's message while it is shown
 

@@ -44,7 +44,16 @@ void ProjectFileCommands::Open() {
     if (!ConfirmSaveChanges()) return;
     const QString chosen = services_.ChooseFileToOpen(&window_, "Java Script File (*.js)", Shown(StartFolderForOpen()));
     if (chosen.isEmpty()) return;
-    const OpenResult result = OpenProject(workspace_, preview_, Bytes(chosen));
+    ShowOpened(OpenProject(workspace_, preview_, Bytes(chosen)));
+}
+
+void ProjectFileCommands::OpenNamed(const std::string& path) {
+    runner_.Run([&] {
+        if (ConfirmSaveChanges()) ShowOpened(OpenNamedProject(workspace_, preview_, path));
+    });
+}
+
+void ProjectFileCommands::ShowOpened(const OpenResult& result) {
     ShowProjectTitle();
     texts_.Refresh();
     for (const std::string& warning : result.warnings) runner_.Message(&window_, Shown(warning), QMessageBox::Warning);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/Prompts.h"
+#include "project/ProjectOperations.h"
 
 #include <QMessageBox>
 
@@ -35,11 +36,19 @@ public:
     bool ConfirmSaveChanges();
     bool ConfirmClose();
 
+    // Opens the project a path names from outside the program (its folder,
+    // or its index.htm), as Open does with the file chosen: after the
+    // question about unsaved changes; a project that cannot be opened is
+    // reported and the open one stays.
+    void OpenNamed(const std::string& path);
+
     void ShowProjectTitle();
 
 private:
     void Save();
     void Open();
+    // The window follows the project just opened.
+    void ShowOpened(const OpenResult& result);
     // Asks first; then puts the shipped template texts back in the user's
     // folder and reloads the default project when it is open.
     void RestoreDefaultProject();

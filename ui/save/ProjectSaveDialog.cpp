@@ -3,6 +3,7 @@
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/FixedDialog.h"
 #include "ui/common/FormNames.h"
+#include "ui/common/ProgramSettings.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,8 +22,7 @@
 namespace tavel {
 namespace {
 
-// The user's settings file of the program, and the dialog's keys in it.
-constexpr const char* kSettingsOwner = "tavel-builder";
+// The dialog's keys in the program's settings.
 constexpr const char* kNameKey = "SaveDialog/projectName";
 constexpr const char* kFolderKey = "SaveDialog/folder";
 

@@ -86,22 +86,24 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     nameRow->addWidget(siteName_, 1);
     layout->addLayout(nameRow);
 
+    // The fields start as the core's options do.
+    const SiteOptions defaults;
     linkNames_ = new QCheckBox("Link names\\digit names");
-    linkNames_->setChecked(true);
+    linkNames_->setChecked(defaults.linkNames);
     linkNames_->setToolTip("Checked: each page is named by its item's link. Clear: pages get digit names, "
                            "which become the items' links.");
     layout->addWidget(linkNames_);
     addTitles_ = new QCheckBox("Add titles");
-    addTitles_->setChecked(true);
+    addTitles_->setChecked(defaults.title.addTitles);
     connect(addTitles_, &QCheckBox::clicked, this, &ToolsWindow::AddTitlesToggled);
     layout->addWidget(addTitles_);
 
     titleFormat_ = new QLabel("Title format");
     layout->addWidget(titleFormat_);
     auto* formatRow = new QHBoxLayout;
-    firstPart_ = new QLineEdit("Title");
-    separator_ = new QLineEdit(" :: ");
-    secondPart_ = new QLineEdit("Item");
+    firstPart_ = new QLineEdit(Shown(defaults.title.first));
+    separator_ = new QLineEdit(Shown(defaults.title.separator));
+    secondPart_ = new QLineEdit(Shown(defaults.title.second));
     firstPart_->setToolTip("\"Title\" stands for the parent item's caption");
     separator_->setToolTip("Between the two parts");
     secondPart_->setToolTip("\"Item\" stands for the item's own caption");
@@ -112,7 +114,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
 
     // For both tools: the pages they write carry the menu as plain links too.
     writeLinks_ = new QCheckBox("Write links for readers without scripts");
-    writeLinks_->setChecked(true);
+    writeLinks_->setChecked(defaults.writeLinks);
     writeLinks_->setToolTip("Integrate and Create also write the menu as a plain list of links, for search engines "
                             "and browsers that run no scripts; the menu replaces it where scripts run.");
     layout->addWidget(writeLinks_);
@@ -183,7 +185,7 @@ void ToolsWindow::showEvent(QShowEvent* event) {
 
 void ToolsWindow::FollowProject() {
     // Until the user names the site, it is named after the open project.
-    if (host_ != nullptr && !siteName_->isModified()) siteName_->setText(Shown(host_->Work().ProjectName()));
+    if (host_ != nullptr && !siteName_->isModified()) siteName_->setText(Shown(DefaultSiteName(host_->Work())));
 }
 
 void ToolsWindow::reject() { Cancel(); }
@@ -215,14 +217,9 @@ void ToolsWindow::Integrate() {
     if (host_ == nullptr) return;
     std::string message;
     host_->RunToolCommand(this, [&] {
-        const IntegrateReport report =
-            IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()), writeLinks_->isChecked());
-        message = IntegrateReportMessage(report);
-        // Without a word the user cannot tell that anything happened.
-        if (message.empty() && report.outcome == IntegrateReport::Outcome::Integrated)
-            message = "The menu was integrated into " + report.page + ".";
-        else if (message.empty() && report.outcome == IntegrateReport::Outcome::AlreadyIntegrated)
-            message = report.page + " already loads the menu; its menu files were refreshed.";
+        IntegrateOptions options;
+        options.writeLinks = writeLinks_->isChecked();
+        message = IntegrateDoneMessage(IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()), options));
     });
     if (!message.empty()) host_->ToolMessage(this, message);
 }

@@ -9,7 +9,7 @@
 #include "ui/common/LocalText.h"
 #include "ui/linkcheck/LinkCheckModel.h"
 #include "ui/linkcheck/LinkCheckWindow.h"
-#include "ui/linkcheck/NetworkLinkRequester.h"
+#include "ui/common/NetworkLinkRequester.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAction>

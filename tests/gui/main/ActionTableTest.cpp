@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -88,6 +89,7 @@ private slots:
         row("Action2", {}, "B", "dialog TForm6");  // the default project is saved through Save as
         row("Action3", {}, "B", "dialog TForm6");
         row("Action4", {}, "B", "open Java Script File (*.js)");
+        row("RecentProjects", {}, "B", "recent projects shown");
         row("Action5", {}, "B", "asks: There is no default prin");
         row("Action6", {}, "B", "main window closed");
         row("RestoreDefaultProject", {}, "B", "asks: Replace your default pro");
@@ -166,6 +168,7 @@ private slots:
         if (f.toolsWindow->isVisible()) shown << "Program Tools shown";
         auto* linkCheck = window.findChild<QDialog*>("LinkCheckWindow");
         if (linkCheck != nullptr && linkCheck->isVisible()) shown << "Link check shown";
+        if (test::Child<QMenu>(window, "RecentProjectsMenu")->isVisible()) shown << "recent projects shown";
         QCOMPARE(shown.join("; "), seen);
     }
 

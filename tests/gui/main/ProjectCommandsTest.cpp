@@ -15,8 +15,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeView>
 
 using namespace tavel;
@@ -171,6 +173,39 @@ private slots:
         QCOMPARE(f->services.messages.size(), size_t{1});
         QVERIFY(f->services.messages[0].text.contains(Project("Broken/stt.css")));
         QCOMPARE(Title(), QString("Tavel Builder - Default project"));
+    }
+
+    // A project named from outside (the command line, the desktop) opens as
+    // Open opens it; File > Recent projects then offers it, newest first, in
+    // this run and the next, and drops one that is gone with a line in the
+    // status bar.
+    void namedProjectsOpenAndTheRecentProjectsKeepThem() {
+        Start();
+        MakeProject("Shop", test::ExampleMenuScript().c_str());
+        MakeProject("Gone", test::ExampleMenuScript().c_str());
+        W().OpenProjectNamed(Project("Shop") + "/index.htm");
+        QCOMPARE(Title(), QString("Tavel Builder - Shop"));
+        W().OpenProjectNamed(Project("Gone"));
+        QCOMPARE(Title(), QString("Tavel Builder - Gone"));
+        W().OpenProjectNamed(Project("None"));
+        QCOMPARE(f->services.MessageTexts(), QStringList{"There is no project folder \"" + Project("None") + "\"."});
+        QCOMPARE(Title(), QString("Tavel Builder - Gone"));
+
+        Start();  // the next run, on the settings this one kept
+        auto* recent = test::Child<QMenu>(W(), "RecentProjectsMenu");
+        const auto entries = [&] {
+            emit recent->aboutToShow();
+            QStringList texts;
+            for (QAction* entry : recent->actions()) texts << entry->text();
+            return texts;
+        };
+        QCOMPARE(entries(), QStringList({"&1 " + Project("Gone"), "&2 " + Project("Shop")}));
+        QVERIFY(QDir(Project("Gone")).removeRecursively());
+        QCOMPARE(entries(), QStringList{"&1 " + Project("Shop")});
+        QCOMPARE(test::Child<QStatusBar>(W(), "StatusBar1")->currentMessage(),
+                 "Taken off the recent projects, since it is no longer there: " + Project("Gone") + "/");
+        recent->actions().front()->trigger();
+        QCOMPARE(Title(), QString("Tavel Builder - Shop"));
     }
 
     void theCloseQuestionKeepsWorkUnlessToldOtherwise() {

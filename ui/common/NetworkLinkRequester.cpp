@@ -1,4 +1,4 @@
-#include "ui/linkcheck/NetworkLinkRequester.h"
+#include "ui/common/NetworkLinkRequester.h"
 
 #include "ui/common/LocalText.h"
 

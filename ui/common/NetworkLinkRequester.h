@@ -12,9 +12,6 @@ class QNetworkReply;
 
 namespace tavel {
 
-// How long one request may take before the link counts as timed out.
-inline constexpr std::chrono::milliseconds kLinkRequestTimeout{10'000};
-
 // The link check's requests through Qt Network, each asynchronous on the
 // calling thread's event loop. Redirects come back to the check, which
 // follows them itself; a GET is dropped as soon as its status line is in,

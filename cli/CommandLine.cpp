@@ -1,0 +1,184 @@
+#include "cli/CommandLine.h"
+
+#include "cli/LinkCheckRun.h"
+#include "cli/TerminalProgress.h"
+#include "project/ApplicationTitle.h"
+#include "project/CommandDeclined.h"
+#include "project/Preview.h"
+#include "project/Workspace.h"
+#include "tools/CommandRuns.h"
+#include "tools/ExitStatus.h"
+#include "ui/common/DataFolderLookup.h"
+#include "ui/common/LocalText.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+namespace tavel {
+namespace {
+
+constexpr const char* kProgram = "tavel";
+constexpr const char* kWindowProjectHelp =
+    "The project to open in the window: a project folder, or its index.htm.";
+
+void Write(FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+// The program's own help option: the toolkit's would also offer help on its
+// window options, which a command does not take.
+QCommandLineOption AddHelpOption(QCommandLineParser& parser) {
+    QCommandLineOption help({"h", "help"}, "Show this help.");
+    parser.addOption(help);
+    return help;
+}
+
+// The parser's help under a usage line of the program's own: the parser's
+// would name the program by the path it was started from, and put the
+// command after the options.
+void WriteHelp(const QCommandLineParser& parser, const std::string& usage) {
+    const std::string text = Bytes(parser.helpText());
+    Write(stdout, "Usage: " + usage + text.substr(std::min(text.find('\n'), text.size())));
+}
+
+// One line on standard error, after the command it comes from.
+int Refuse(const std::string& command, const std::string& message, const std::string& hint = {}) {
+    Write(stderr, command + ": " + message + "\n");
+    if (!hint.empty()) Write(stderr, hint + "\n");
+    return exitstatus::kRefused;
+}
+
+// The program's own options. The toolkit's window options are written with
+// one dash (-style); any other option with two goes to the command line,
+// which names it when it knows it not.
+bool IsProgramOption(const char* argument) {
+    return std::strncmp(argument, "--", 2) == 0 || std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "-v") == 0;
+}
+
+QString Description() {
+    std::string overview = CommandLineOverview();
+    overview.pop_back();  // the parser puts its own line break after it
+    return Shown(std::string(kApplicationTitle) +
+                 " builds drop-down menus for web pages.\n\nWithout a command, tavel opens its window, with "
+                 "PROJECT when one is named.\n\n" +
+                 overview);
+}
+
+int RunProgramOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description());
+    AddHelpOption(parser);
+    const QCommandLineOption version({"v", "version"}, "Show the program's name and version.");
+    parser.addOption(version);
+    parser.addPositionalArgument("PROJECT", kWindowProjectHelp, "[PROJECT]");
+    if (!parser.parse(arguments)) return Refuse(kProgram, Bytes(parser.errorText()), "Run \"tavel --help\" for help.");
+    if (parser.isSet(version)) {
+        Write(stdout, std::string(kApplicationTitle) + " " + kApplicationVersion + "\n");
+        return exitstatus::kDone;
+    }
+    WriteHelp(parser, "tavel [options] [PROJECT]\n       tavel COMMAND [options] ARGUMENTS");
+    return exitstatus::kDone;
+}
+
+int RunCommand(const CommandSpec& spec, const CommandRequest& request) {
+    const DataFolders folders = LocateDataFolders(QCoreApplication::applicationDirPath());
+    Workspace workspace(folders.shipped, folders.user);
+    NoPreview preview;
+    CommandOutcome outcome;
+    switch (spec.id) {
+        case CommandId::CreateSite: {
+            TerminalProgress progress("Writing pages");
+            outcome = RunCreateSite(workspace, preview, request, [&](size_t done, size_t total) {
+                progress.Show(done, total);
+                return true;
+            });
+            break;
+        }
+        case CommandId::Integrate:
+            outcome = RunIntegrate(workspace, preview, request);
+            break;
+        case CommandId::CheckLinks:
+            return RunCheckLinks(workspace, preview, request);
+    }
+    Write(stderr, outcome.warnings);
+    Write(stdout, outcome.output);
+    return outcome.status;
+}
+
+int RunCommandOf(const CommandSpec& spec, const QStringList& arguments) {
+    const std::string command = std::string(kProgram) + " " + spec.name;
+    const std::string hint = "Run \"" + command + " --help\" for its arguments and options.";
+    QCommandLineParser parser;
+    std::string summary = WrappedHelp(spec.summary, 0);
+    summary.pop_back();
+    parser.setApplicationDescription(Shown(summary));
+    const QCommandLineOption help = AddHelpOption(parser);
+    std::vector<QCommandLineOption> options;
+    for (const OptionSpec& option : spec.options) {
+        options.emplace_back(Shown(option.name), Shown(option.help), Shown(option.valueName));
+        parser.addOption(options.back());
+    }
+    // Declared for the help alone: the command's name comes first among the
+    // positional arguments the parser finds.
+    std::string usage = command + " [options]";
+    for (const ArgumentSpec& argument : spec.arguments) {
+        parser.addPositionalArgument(Shown(argument.name), Shown(argument.help));
+        usage += " " + argument.name;
+    }
+    if (!parser.parse(arguments)) return Refuse(command, Bytes(parser.errorText()), hint);
+    if (parser.isSet(help)) {
+        WriteHelp(parser, usage);
+        return exitstatus::kDone;
+    }
+
+    const QStringList given = parser.positionalArguments().mid(1);
+    if (given.size() < static_cast<qsizetype>(spec.arguments.size()))
+        return Refuse(command, "missing " + spec.arguments[static_cast<size_t>(given.size())].name + ".", hint);
+    if (given.size() > static_cast<qsizetype>(spec.arguments.size()))
+        return Refuse(command, "unexpected argument \"" + Bytes(given[static_cast<qsizetype>(spec.arguments.size())]) + "\".",
+                      hint);
+    try {
+        CommandRequest request;
+        for (size_t i = 0; i < spec.arguments.size(); ++i) spec.arguments[i].set(request, Bytes(given[static_cast<qsizetype>(i)]));
+        for (size_t i = 0; i < spec.options.size(); ++i) {
+            if (!parser.isSet(options[i])) continue;
+            // Given more than once, the last value counts; a switch has none.
+            const QStringList values = parser.values(options[i]);
+            spec.options[i].set(request, values.isEmpty() ? std::string() : Bytes(values.constLast()));
+        }
+        return RunCommand(spec, request);
+    } catch (const CommandDeclined&) {
+        return Refuse(command, "the command would have to ask a question first; nothing was written.");
+    } catch (const std::exception& error) {
+        return Refuse(command, error.what());
+    }
+}
+
+}  // namespace
+
+bool IsCommandLineRun(int argc, char** argv) {
+    return argc > 1 && (FindCommandSpec(argv[1]) != nullptr || IsProgramOption(argv[1]));
+}
+
+int RunCommandLine(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    QCoreApplication::setApplicationVersion(kApplicationVersion);
+    const QStringList arguments = QCoreApplication::arguments();
+    const CommandSpec* spec = arguments.size() > 1 ? FindCommandSpec(Bytes(arguments[1])) : nullptr;
+    return spec != nullptr ? RunCommandOf(*spec, arguments) : RunProgramOptions(arguments);
+}
+
+WindowArguments ParseWindowArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("PROJECT", kWindowProjectHelp, "[PROJECT]");
+    const std::string hint = "Run \"tavel --help\" for help.";
+    if (!parser.parse(arguments)) return {{}, Refuse(kProgram, Bytes(parser.errorText()), hint)};
+    const QStringList given = parser.positionalArguments();
+    if (given.size() > 1) return {{}, Refuse(kProgram, "\"" + Bytes(given[0]) + "\" is no command.", hint)};
+    return {given.value(0), std::nullopt};
+}
+
+}  // namespace tavel

@@ -1,0 +1,49 @@
+#include "tools/CommandRuns.h"
+
+#include "project/ProjectOperations.h"
+#include "project/Workspace.h"
+#include "tools/ExitStatus.h"
+
+namespace tavel {
+namespace {
+
+std::string Lines(const std::vector<std::string>& texts) {
+    std::string lines;
+    for (const std::string& text : texts) lines += text + "\n";
+    return lines;
+}
+
+}  // namespace
+
+CommandOutcome RunCreateSite(Workspace& workspace, Preview& preview, const CommandRequest& request,
+                             const SiteProgress& progress) {
+    const OpenResult opened = OpenNamedProject(workspace, preview, request.project);
+    if (!opened.warnings.empty())
+        throw CommandLineError(Lines(opened.warnings) + "Nothing was written; open the project in the window "
+                                                        "to see what it holds.");
+    SiteOptions options = request.site;
+    options.title.siteName = request.siteName.value_or(DefaultSiteName(workspace));
+    const SiteReport report = CreateSite(workspace, preview, options, progress);
+    return {exitstatus::kDone, SiteReportMessage(report) + "\n", {}};
+}
+
+CommandOutcome RunIntegrate(Workspace& workspace, Preview& preview, const CommandRequest& request) {
+    CommandOutcome outcome;
+    outcome.warnings = Lines(OpenNamedProject(workspace, preview, request.project).warnings);
+    const IntegrateReport report = IntegrateMenu(workspace.Texts(), request.page, request.integrate);
+    const std::string message = IntegrateDoneMessage(report);
+    using Outcome = IntegrateReport::Outcome;
+    if (report.outcome == Outcome::Refused || report.outcome == Outcome::NoPage) throw CommandLineError(message);
+    (report.foreignCharset.empty() ? outcome.output : outcome.warnings) += message + "\n";
+    return outcome;
+}
+
+LinkCheckPlan PlanCheckLinks(Workspace& workspace, Preview& preview, const CommandRequest& request,
+                             std::string& warnings) {
+    warnings = Lines(OpenNamedProject(workspace, preview, request.project).warnings);
+    LinkCheckPlan plan = PlanProjectLinkCheck(workspace);
+    if (request.links.offline) LeaveOutWebLinks(plan);
+    return plan;
+}
+
+}  // namespace tavel

@@ -39,11 +39,13 @@ LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder) {
         row.link = item.Data().link;
         if (IsSeparator(item)) {
             row.result = NotChecked("separator");
+            row.isLink = false;
         } else if (item.HasChildren()) {
             // The menu opens the submenu there; the item's link is not used
             // (a menu read from a script holds the submenu's array name).
             row.link.clear();
             row.result = NotChecked("opens a submenu");
+            row.isLink = false;
         } else {
             LinkRoute route = ClassifyLink(row.link);
             if (route.kind == LinkRoute::Kind::File) {
@@ -67,9 +69,13 @@ LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder) {
 
 std::string LinkCheckSummary(std::span<const LinkCheckRow> rows) {
     std::array<size_t, 4> counts{};
-    for (const LinkCheckRow& row : rows)
+    size_t links = 0;
+    for (const LinkCheckRow& row : rows) {
+        if (!row.isLink) continue;
+        ++links;
         if (row.result.kind != LinkResultKind::Pending) ++counts[static_cast<size_t>(row.result.kind)];
-    std::string summary = Counted(rows.size(), "link", "links");
+    }
+    std::string summary = Counted(links, "link", "links");
     const std::array<std::string, 4> parts{
         std::to_string(counts[0]) + " OK",
         Counted(counts[1], "warning", "warnings"),
@@ -83,6 +89,18 @@ std::string LinkCheckSummary(std::span<const LinkCheckRow> rows) {
         between = ", ";
     }
     return summary;
+}
+
+std::string NetworkHint(std::span<const LinkResult> webResults) {
+    if (webResults.size() < 2) return {};
+    const LinkResult& first = webResults.front();
+    const bool unanswered = first.kind == LinkResultKind::Broken &&
+                            (first.text == kTimedOut || first.text == kCannotConnect || first.text == kNameNotFound);
+    if (!unanswered) return {};
+    for (const LinkResult& result : webResults)
+        if (result != first) return {};
+    return "Every web link failed with \"" + first.text +
+           "\": the network looks unreachable. Check the connection, then run the check again.";
 }
 
 std::string LinkCheckReport(std::span<const LinkCheckRow> rows) {

@@ -132,9 +132,9 @@ void WebLinkCheck::Received(size_t index, const HttpOutcome& outcome) {
                 return;
             }
             return Settle(index, StatusResult(job, outcome));
-        case HttpOutcome::Kind::TimedOut: return Settle(index, Broken("timed out"));
-        case HttpOutcome::Kind::CannotConnect: return Settle(index, Broken("cannot connect"));
-        case HttpOutcome::Kind::NameNotFound: return Settle(index, Broken("name not found"));
+        case HttpOutcome::Kind::TimedOut: return Settle(index, Broken(kTimedOut));
+        case HttpOutcome::Kind::CannotConnect: return Settle(index, Broken(kCannotConnect));
+        case HttpOutcome::Kind::NameNotFound: return Settle(index, Broken(kNameNotFound));
         case HttpOutcome::Kind::TlsError: return Settle(index, Broken("TLS error: " + outcome.detail));
         case HttpOutcome::Kind::Failed: return Settle(index, Broken(outcome.detail.empty() ? "failed" : outcome.detail));
     }

@@ -2,12 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QHash>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
-
-#include <QHash>
-#include <QRegularExpression>
-#include <QPointer>
 
 namespace tavel {
 namespace {

@@ -1,6 +1,5 @@
 #include "ui/main/MenuTreeEditor.h"
 
-#include "project/TreeAnnouncements.h"
 #include "project/TreeMessages.h"
 #include "project/Workspace.h"
 #include "ui/common/AccessibleNames.h"

@@ -24,6 +24,11 @@ int main(int argc, char** argv) {
     // The preview's browser engine refuses to start as root unless its
     // sandbox is off.
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // On Linux the engine hides the preview's page from screen readers unless
+    // told otherwise; it builds the page's accessible tree only while a
+    // reader is listening, so nothing is spent when none is.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     tavel::TavelApplication app(argc, argv);

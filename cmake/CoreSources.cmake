@@ -27,6 +27,7 @@ set(TAVEL_CORE_SOURCES
   project/EditHistory.cpp
   project/Workspace.cpp
   project/GenerateCode.cpp
+  project/TreeAnnouncements.cpp
   project/TreeCommands.cpp
   project/PageDesign.cpp
   project/ProjectOperations.cpp

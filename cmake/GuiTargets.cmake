@@ -8,6 +8,7 @@ add_library(tavel_ui STATIC
   ui/about/AboutPicture.cpp
   ui/common/AccessibleComboBox.cpp
   ui/common/AccessibleNames.cpp
+  ui/common/AccessibleTabBar.cpp
   ui/common/DataFolderLookup.cpp
   ui/common/FocusFrameStyle.cpp
   ui/common/FormNames.cpp

@@ -96,13 +96,15 @@ void TreeCommands::FinishEdit(const ItemTexts* accepted) {
     Committed();
 }
 
-void TreeCommands::AddSeparator() {
+MenuItem* TreeCommands::AddSeparator() {
     MenuTree& tree = workspace_.Tree();
     EditHistory& history = workspace_.History();
     MenuItem* parent = tree.Selected() != nullptr ? tree.Selected()->Parent() : nullptr;
     history.Begin(kSeparatorName);
-    history.Insert(parent, tree.ChildCount(parent), MenuItemData{MenuItemKind::Separator, kSeparatorCaption, "", ""});
+    MenuItem* separator =
+        history.Insert(parent, tree.ChildCount(parent), MenuItemData{MenuItemKind::Separator, kSeparatorCaption, "", ""});
     Committed();
+    return separator;
 }
 
 void TreeCommands::DeleteSelected() {

@@ -52,7 +52,8 @@ public:
     // nothing at all.
     void FinishEdit(const ItemTexts* accepted);
 
-    void AddSeparator();
+    // Appends a separator to the selected item's list; the new item.
+    MenuItem* AddSeparator();
     void DeleteSelected();
 
     // Where a moved item ends up: at `row` among the children of `parent`

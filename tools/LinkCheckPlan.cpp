@@ -42,11 +42,13 @@ LinkCheckPlan PlanLinkCheck(const MenuTree& tree, const std::string& folder) {
         row.link = item.Data().link;
         if (IsSeparator(item)) {
             row.result = NotChecked("separator");
+            row.isLink = false;
         } else if (item.HasChildren()) {
             // The menu opens the submenu there; the item's link is not used
             // (a menu read from a script holds the submenu's array name).
             row.link.clear();
             row.result = NotChecked("opens a submenu");
+            row.isLink = false;
         } else {
             LinkRoute route = ClassifyLink(row.link);
             if (route.kind == LinkRoute::Kind::File) {
@@ -82,11 +84,14 @@ void LeaveOutWebLinks(LinkCheckPlan& plan) {
 std::string LinkCheckSummary(std::span<const LinkCheckRow> rows, bool apartUnreachable) {
     // By kind, with the unreachable ones last.
     std::array<size_t, 5> counts{};
+    size_t links = 0;
     for (const LinkCheckRow& row : rows) {
+        if (!row.isLink) continue;
+        ++links;
         if (row.result.kind == LinkResultKind::Pending) continue;
         ++counts[apartUnreachable && row.result.unreachable ? 4 : static_cast<size_t>(row.result.kind)];
     }
-    std::string summary = Counted(rows.size(), "link", "links");
+    std::string summary = Counted(links, "link", "links");
     const std::array<std::string, 5> parts{
         std::to_string(counts[0]) + " OK",
         Counted(counts[1], "warning", "warnings"),
@@ -102,6 +107,16 @@ std::string LinkCheckSummary(std::span<const LinkCheckRow> rows, bool apartUnrea
         between = ", ";
     }
     return summary;
+}
+
+std::string NetworkHint(std::span<const LinkResult> webResults) {
+    if (webResults.size() < 2) return {};
+    const LinkResult& first = webResults.front();
+    if (!first.unreachable) return {};
+    for (const LinkResult& result : webResults)
+        if (result != first) return {};
+    return "Every web link failed with \"" + first.text +
+           "\": the network looks unreachable. Check the connection, then run the check again.";
 }
 
 std::string LinkCheckReport(std::span<const LinkCheckRow> rows) {

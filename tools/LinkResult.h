@@ -21,6 +21,11 @@ struct LinkResult {
     bool operator==(const LinkResult&) const = default;
 };
 
+// Why a web link failed when no server answered it.
+inline constexpr const char* kTimedOut = "timed out";
+inline constexpr const char* kCannotConnect = "cannot connect";
+inline constexpr const char* kNameNotFound = "name not found";
+
 inline LinkResult LinkOk() { return {LinkResultKind::Ok, "OK"}; }
 inline LinkResult LinkPending() { return {LinkResultKind::Pending, "checking..."}; }
 inline LinkResult NotChecked(const std::string& reason) { return {LinkResultKind::NotChecked, "not checked: " + reason}; }

@@ -133,9 +133,9 @@ void WebLinkCheck::Received(size_t index, const HttpOutcome& outcome) {
                 return;
             }
             return Settle(index, StatusResult(job, outcome));
-        case HttpOutcome::Kind::TimedOut: return Settle(index, Unreachable("timed out"));
-        case HttpOutcome::Kind::CannotConnect: return Settle(index, Unreachable("cannot connect"));
-        case HttpOutcome::Kind::NameNotFound: return Settle(index, Unreachable("name not found"));
+        case HttpOutcome::Kind::TimedOut: return Settle(index, Unreachable(kTimedOut));
+        case HttpOutcome::Kind::CannotConnect: return Settle(index, Unreachable(kCannotConnect));
+        case HttpOutcome::Kind::NameNotFound: return Settle(index, Unreachable(kNameNotFound));
         case HttpOutcome::Kind::TlsError: return Settle(index, Broken("TLS error: " + outcome.detail));
         case HttpOutcome::Kind::Failed: return Settle(index, Broken(outcome.detail.empty() ? "failed" : outcome.detail));
     }

@@ -137,6 +137,8 @@ TEST(LinkCheck, PlansEveryItemWithItsPlaceAndAsksEachWebAddressOnce) {
     for (size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(plan.rows[i].place, rows[i].first);
         EXPECT_EQ(plan.rows[i].result, rows[i].second) << rows[i].first;
+        // Submenu titles and separators are listed, but are no links.
+        EXPECT_EQ(plan.rows[i].isLink, i != 1 && i != 2 && i != 4) << rows[i].first;
     }
     EXPECT_EQ(plan.rows[3].link, "http://Example.com/editor#top");
     EXPECT_EQ(plan.rows[1].link, "") << "a submenu's link is not the menu's";
@@ -161,6 +163,32 @@ TEST(LinkCheck, SummaryCountsEveryKindThatOccurs) {
     EXPECT_EQ(LinkCheckSummary(RowsOfKinds({{NotChecked, 1}, {Warning, 2}, {Ok, 1}, {Pending, 3}})),
               "7 links: 1 OK, 2 warnings, 1 not checked");
     EXPECT_EQ(LinkCheckSummary({}), "0 links");
+    std::vector<LinkCheckRow> withTitles = RowsOfKinds({{Ok, 2}, {NotChecked, 2}});
+    withTitles[1].isLink = withTitles[2].isLink = false;  // a submenu title, a separator
+    EXPECT_EQ(LinkCheckSummary(withTitles), "2 links: 1 OK, 1 not checked");
+}
+
+TEST(LinkCheck, TheNetworkIsBlamedOnlyWhenEveryWebLinkFailedAlikeUnanswered) {
+    using enum LinkResultKind;
+    const LinkResult unknown{Broken, kNameNotFound};
+    const std::pair<std::vector<LinkResult>, bool> cases[] = {
+        {{unknown, unknown, unknown}, true},
+        {{{Broken, kTimedOut}, {Broken, kTimedOut}}, true},
+        {{{Broken, kCannotConnect}, {Broken, kCannotConnect}}, true},
+        {{unknown}, false},                                  // one address says nothing of the network
+        {{unknown, {Broken, kTimedOut}}, false},             // not alike
+        {{unknown, LinkOk()}, false},                        // something answered
+        {{{Broken, "404 Not Found"}, {Broken, "404 Not Found"}}, false},  // servers answered
+        {{tavel::NotChecked("cancelled"), tavel::NotChecked("cancelled")}, false},
+        {{}, false},
+    };
+    for (const auto& [results, blamed] : cases) {
+        const std::string hint = NetworkHint(results);
+        EXPECT_EQ(!hint.empty(), blamed) << hint;
+    }
+    EXPECT_EQ(NetworkHint(std::vector<LinkResult>{unknown, unknown}),
+              "Every web link failed with \"name not found\": the network looks unreachable. "
+              "Check the connection, then run the check again.");
 }
 
 TEST(LinkCheck, ReportIsTabSeparatedUnderAHeader) {

@@ -1,8 +1,11 @@
 #include "ui/common/AccessibleNames.h"
 
 #include "ui/common/AccessibleComboBox.h"
+#include "ui/common/AccessibleTabBar.h"
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -10,9 +13,10 @@
 namespace tavel {
 
 void SetAccessibleNames(std::initializer_list<AccessibleName> table) {
-    // Combo boxes must say their names too; the first window to name its
-    // controls sees to that for all of them.
+    // Combo boxes and tab bars must say their names too; the first window
+    // to name its controls sees to that for all of them.
     UseNamedComboBoxes();
+    UseNamedTabBars();
     for (const AccessibleName& row : table) {
         if (row.control == nullptr) continue;
         const QString name = QString::fromUtf8(row.name);
@@ -22,6 +26,16 @@ void SetAccessibleNames(std::initializer_list<AccessibleName> table) {
         // the reader meets first.
         if (auto* box = qobject_cast<QComboBox*>(row.control); box != nullptr && box->lineEdit() != nullptr)
             box->lineEdit()->setAccessibleName(name);
+    }
+}
+
+void NameFileDialogLists(QFileDialog& dialog) {
+    // Qt's names for the parts of its dialog; there is no other way to reach them.
+    const std::pair<const char*, const char*> lists[] = {{"lookInLabel", "lookInCombo"}, {"fileTypeLabel", "fileTypeCombo"}};
+    for (const auto& [label, list] : lists) {
+        auto* caption = dialog.findChild<QLabel*>(label);
+        auto* box = dialog.findChild<QComboBox*>(list);
+        if (caption != nullptr && box != nullptr && caption->buddy() == nullptr) caption->setBuddy(box);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+class QFileDialog;
 class QToolBar;
 class QWidget;
 
@@ -21,6 +22,10 @@ struct AccessibleName {
 };
 
 void SetAccessibleNames(std::initializer_list<AccessibleName> table);
+
+// Qt's own file dialog (where the desktop offers none) leaves its folder
+// and file type lists without names; their labels give them one.
+void NameFileDialogLists(QFileDialog& dialog);
 
 // The button a toolbar shows for the commands that do not fit, a part of
 // Qt's that comes without a name.

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "project/ApplicationTitle.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/FixedDialog.h"
 
 #include <QDesktopServices>
@@ -51,6 +52,7 @@ QString DesktopServices::ChooseFileToOpen(QWidget* parent, const QString& filter
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);
     dialog.setDirectory(folder);
+    NameFileDialogLists(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }
@@ -64,6 +66,7 @@ QString DesktopServices::ChooseFileToSave(QWidget* parent, const QString& captio
     const qsizetype dot = filter.indexOf("*.");
     if (dot >= 0) dialog.setDefaultSuffix(filter.mid(dot + 2).section(QRegularExpression("[ ;)]"), 0, 0));
     dialog.selectFile(suggested);
+    NameFileDialogLists(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

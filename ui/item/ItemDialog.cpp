@@ -76,6 +76,11 @@ void ItemDialog::SetMenuBarTitle(bool title) {
     hintEdit_->setToolTip(title ? "Menu-bar titles are written with their caption and link only" : QString());
 }
 
+void ItemDialog::SetUse(const QString& text) {
+    setAccessibleDescription(text);
+    captionEdit_->setAccessibleDescription(text);
+}
+
 namespace {
 
 // A field left as shown gives its bytes back. An edited one keeps the

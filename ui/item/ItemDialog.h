@@ -27,6 +27,9 @@ public:
     // the Hint field is disabled and says so, and the hint it held is kept
     // for the next item that has one.
     void SetMenuBarTitle(bool title);
+    // What the dialog is open for ("Adds a subitem to ..."), which its
+    // caption keeps to itself: a screen reader hears it with the first field.
+    void SetUse(const QString& text);
 
     QLineEdit* CaptionEdit() const { return captionEdit_; }
     QLineEdit* HintEdit() const { return hintEdit_; }

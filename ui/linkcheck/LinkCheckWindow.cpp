@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTreeView>
@@ -43,6 +45,10 @@ LinkCheckWindow::LinkCheckWindow(Workspace& workspace, QTreeView& tree, std::uni
     sorted_->setSortRole(LinkCheckModel::kSortRole);
 
     summary_ = new QLabel;
+    // Room for the counts and a word about the network, so that the table
+    // keeps its size when that word comes.
+    summary_->setMinimumHeight(2 * summary_->fontMetrics().lineSpacing());
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     progress_ = new QProgressBar;
     progress_->setFormat("%v of %m");
     cancel_ = PlainButton("Cancel");
@@ -53,6 +59,8 @@ LinkCheckWindow::LinkCheckWindow(Workspace& workspace, QTreeView& tree, std::uni
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrows go from row to row; Tab leaves the table for the buttons.
+    table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -107,17 +115,45 @@ void LinkCheckWindow::Start() {
     if (items_.size() != plan.rows.size()) items_.assign(plan.rows.size(), QPersistentModelIndex());
     rowsOfAddress_ = std::move(plan.rowsOfAddress);
     rowsDone_ = 0;
-    for (const LinkCheckRow& row : plan.rows) rowsDone_ += row.result.kind != LinkResultKind::Pending;
+    links_ = 0;
+    for (const LinkCheckRow& row : plan.rows) {
+        links_ += row.isLink;
+        rowsDone_ += row.isLink && row.result.kind != LinkResultKind::Pending;
+    }
+    webResults_.assign(plan.addresses.size(), LinkPending());
     model_->SetRows(std::move(plan.rows));
     note_->clear();
     running_ = true;
     check_ = std::make_unique<WebLinkCheck>(std::move(plan.addresses), *requester_,
                                             [this](size_t address, const LinkResult& result) { Record(address, result); });
+    progress_->show();
+    cancel_->show();
+    if (!isVisible()) FitTable();
     show();
     raise();
     activateWindow();
     check_->Start();
     ShowProgress();
+}
+
+// The window opens as large as its table needs, within the screen, so that
+// every row, the last one too, is in view without scrolling where it fits.
+void LinkCheckWindow::FitTable() {
+    table_->resizeColumnsToContents();
+    const int widest = 420;
+    for (int column = 0; column + 1 < LinkCheckModel::ColumnCount; ++column)
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), widest));
+    const int frame = 2 * table_->frameWidth();
+    int width = frame + table_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < LinkCheckModel::ColumnCount; ++column) width += table_->columnWidth(column);
+    const int rows = sorted_->rowCount();
+    const int height = frame + table_->horizontalHeader()->sizeHint().height() +
+                       (rows > 0 ? rows * table_->rowHeight(0) : table_->verticalHeader()->defaultSectionSize());
+    layout()->activate();
+    const QSize around = sizeHint() - table_->sizeHint();
+    QSize wanted = around + QSize(width, height);
+    if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(wanted.expandedTo(minimumSizeHint()));
 }
 
 void LinkCheckWindow::Cancel() {
@@ -126,7 +162,7 @@ void LinkCheckWindow::Cancel() {
     const std::vector<LinkCheckRow>& rows = model_->Rows();
     for (size_t row = 0; row < rows.size(); ++row)
         if (rows[row].result.kind == LinkResultKind::Pending) model_->SetResult(row, NotChecked("cancelled"));
-    rowsDone_ = rows.size();
+    rowsDone_ = links_;
     ShowProgress();
 }
 
@@ -139,6 +175,7 @@ void LinkCheckWindow::reject() {
 }
 
 void LinkCheckWindow::Record(size_t address, const LinkResult& result) {
+    webResults_.at(address) = result;
     for (size_t row : rowsOfAddress_.at(address)) model_->SetResult(row, result);
     rowsDone_ += rowsOfAddress_[address].size();
     ShowProgress();
@@ -146,16 +183,22 @@ void LinkCheckWindow::Record(size_t address, const LinkResult& result) {
 
 void LinkCheckWindow::ShowProgress() {
     const std::vector<LinkCheckRow>& rows = model_->Rows();
-    progress_->setRange(0, static_cast<int>(rows.size()));
+    progress_->setRange(0, static_cast<int>(links_));
     progress_->setValue(static_cast<int>(rowsDone_));
     const bool wasRunning = running_;
-    running_ = rowsDone_ < rows.size();
-    cancel_->setEnabled(running_);
+    running_ = rowsDone_ < links_;
+    // The progress shows while the check runs; a finished or cancelled
+    // check says what it found in the summary alone.
+    if (!running_ && cancel_->hasFocus()) table_->setFocus();
+    progress_->setVisible(running_);
+    cancel_->setVisible(running_);
     if (running_) {
-        summary_->setText(QString("Checking: %1 of %2 links done").arg(rowsDone_).arg(rows.size()));
+        summary_->setText(QString("Checking: %1 of %2 links done").arg(rowsDone_).arg(links_));
         return;
     }
-    summary_->setText(Shown(LinkCheckSummary(rows)));
+    QString summary = Shown(LinkCheckSummary(rows));
+    if (const std::string hint = NetworkHint(webResults_); !hint.empty()) summary += "\n" + Shown(hint);
+    summary_->setText(summary);
     if (wasRunning) emit Finished();
 }
 

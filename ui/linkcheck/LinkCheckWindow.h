@@ -56,6 +56,7 @@ protected:
 private:
     void Record(size_t address, const LinkResult& result);
     void ShowProgress();
+    void FitTable();
     void ShowInTree(const QModelIndex& shownIndex);
     // The tree view's items in walk order, as the check's rows are.
     std::vector<QPersistentModelIndex> TreeIndexes() const;
@@ -66,6 +67,8 @@ private:
     std::unique_ptr<WebLinkCheck> check_;
     std::vector<std::vector<size_t>> rowsOfAddress_;
     std::vector<QPersistentModelIndex> items_;
+    std::vector<LinkResult> webResults_;  // one per address asked
+    size_t links_ = 0;
     size_t rowsDone_ = 0;
     bool running_ = false;
 

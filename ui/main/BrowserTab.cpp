@@ -63,8 +63,10 @@ BrowserTab::BrowserTab(const Workspace& workspace, UiServices& services, Command
         {preview_, "Web"},
     });
     SetAccessibleNames({
+        {this, "Browser"},
+        {bar, "Browser commands"},
         {OverflowButton(*bar), "More browser commands"},
-        {preview_, "Preview"},
+        {preview_, "Preview", "Tab goes from link to link in the page and on out of it"},
     });
 }
 

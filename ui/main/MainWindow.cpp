@@ -104,6 +104,7 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
     });
     SetAccessibleNames({
         {OverflowButton(*toolbar), "More commands"},
+        {pages_, "Preview and project texts", "Left and Right switch between the preview and the texts"},
     });
 }
 

@@ -93,31 +93,37 @@ void MenuTreeEditor::ConnectCommands(CommandActions& actions) {
     actions.On(Command::AddSubitem, [this] { AddSubitem(); });
     actions.On(Command::EditItem, [this] { EditItem(); });
     actions.On(Command::Delete, [this] { commands_.DeleteSelected(); });
-    actions.On(Command::Separator, [this] { commands_.AddSeparator(); });
+    actions.On(Command::Separator, [this] { TellAdded(commands_.AddSeparator()); });
     actions.On(Command::Undo, [this] { Undo(); });
     actions.On(Command::Redo, [this] { Redo(); });
-    const std::pair<Command, TreeCommands::MoveRefusal (TreeCommands::*)()> moves[] = {
-        {Command::MoveUp, &TreeCommands::MoveUp},
-        {Command::MoveDown, &TreeCommands::MoveDown},
-        {Command::Indent, &TreeCommands::Indent},
-        {Command::Outdent, &TreeCommands::Outdent},
+    const struct {
+        Command command;
+        KeyboardMove kind;
+        TreeCommands::MoveRefusal (TreeCommands::*move)();
+    } moves[] = {
+        {Command::MoveUp, KeyboardMove::Up, &TreeCommands::MoveUp},
+        {Command::MoveDown, KeyboardMove::Down, &TreeCommands::MoveDown},
+        {Command::Indent, KeyboardMove::Indent, &TreeCommands::Indent},
+        {Command::Outdent, KeyboardMove::Outdent, &TreeCommands::Outdent},
     };
     popup_->addSeparator();
-    for (const auto& [command, move] : moves) {
-        actions.On(command, [this, move] { Move(move); });
+    for (const auto& [command, kind, move] : moves) {
+        actions.On(command, [this, kind, move] { Move(kind, move); });
         popup_->addAction(actions.Of(command));
     }
 }
 
-bool MenuTreeEditor::RunItemDialog(bool menuBarTitle) {
+bool MenuTreeEditor::RunItemDialog(ItemDialogUse use, bool menuBarTitle) {
     itemDialog_->SetEightBitScript(!IsUtf8(workspace_.Texts().script));
     itemDialog_->SetMenuBarTitle(menuBarTitle);
+    itemDialog_->SetUse(Shown(ItemDialogUseText(use, workspace_.Tree().Selected())));
     return services_.RunDialog(*itemDialog_);
 }
 
 void MenuTreeEditor::AddItem() {
-    if (!RunItemDialog(commands_.AddsMenuBarTitle())) return;
+    if (!RunItemDialog(ItemDialogUse::AddItem, commands_.AddsMenuBarTitle())) return;
     TreeCommands::AddItemOutcome outcome = commands_.AddItem(itemDialog_->Texts());
+    TellAdded(outcome.item);
     if (outcome.needsSubmenu) {
         runner_.PlainMessage(treemessage::kNoUpperMenu);
         AddSubitem();
@@ -135,14 +141,22 @@ void MenuTreeEditor::AddSubitem() {
         case TreeCommands::SubitemRefusal::None:
             break;
     }
-    if (!RunItemDialog(false)) return;
-    commands_.AddSubitem(itemDialog_->Texts());
+    if (!RunItemDialog(ItemDialogUse::AddSubitem, false)) return;
+    TellAdded(commands_.AddSubitem(itemDialog_->Texts()));
+}
+
+// The selection stays where it was, so nothing on screen would tell a
+// screen reader of the new item: the item the keyboard is on says it.
+void MenuTreeEditor::TellAdded(const MenuItem* added) {
+    const MenuItem* current = workspace_.Tree().Selected();
+    if (added == nullptr || current == nullptr) return;
+    view_->Announce(model_->IndexOf(current), AddedItemText(workspace_.Tree(), *added, current), false);
 }
 
 void MenuTreeEditor::EditItem() {
     if (!commands_.CanEdit()) return;
     itemDialog_->SetTexts(commands_.SelectedTexts());
-    if (RunItemDialog(commands_.EditsMenuBarTitle())) {
+    if (RunItemDialog(ItemDialogUse::EditItem, commands_.EditsMenuBarTitle())) {
         const ItemTexts texts = itemDialog_->Texts();
         commands_.FinishEdit(&texts);
     } else {
@@ -181,12 +195,15 @@ bool MenuTreeEditor::AcceptsDrop(const MenuItem* target, bool afterTarget, QStri
     return refusal == TreeCommands::MoveRefusal::None;
 }
 
-void MenuTreeEditor::Move(TreeCommands::MoveRefusal (TreeCommands::*move)()) {
-    const QString why = RefusalText((commands_.*move)());
-    if (!why.isEmpty()) window_.statusBar()->showMessage(why, kRefusalShownMs);
+void MenuTreeEditor::Move(KeyboardMove kind, TreeCommands::MoveRefusal (TreeCommands::*move)()) {
+    const TreeCommands::MoveRefusal refusal = (commands_.*move)();
+    const std::string outcome = MoveOutcomeText(kind, refusal);
+    if (refusal != TreeCommands::MoveRefusal::None) window_.statusBar()->showMessage(Shown(outcome), kRefusalShownMs);
     // The tree keeps the keyboard, so moves can follow one another.
     view_->setFocus();
     ShowCurrentItem();
+    // Where the item went, or why it stayed, is heard as well as seen.
+    view_->Announce(view_->currentIndex(), outcome, refusal == TreeCommands::MoveRefusal::None);
 }
 
 }  // namespace tavel

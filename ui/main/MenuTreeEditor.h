@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/TreeAnnouncements.h"
 #include "project/TreeCommands.h"
 
 #include <QObject>
@@ -23,7 +24,8 @@ class Workspace;
 // its right-click menu, and the tree commands (adding, editing, deleting,
 // undo and redo, the keyboard moves) with the Edit Item dialog and their
 // messages. Drops and double-clicks run as the window's commands do; a
-// refused move says why in the window's status bar.
+// refused move says why in the window's status bar. What a move or an
+// addition did is told to screen readers through the tree's items.
 class MenuTreeEditor : public QObject {
     Q_OBJECT
 
@@ -45,10 +47,11 @@ private:
     void Undo();
     void Redo();
 
-    // The Edit Item dialog, told first which encoding the script is in and
-    // whether the item is a menu-bar title.
-    bool RunItemDialog(bool menuBarTitle);
-    void Move(TreeCommands::MoveRefusal (TreeCommands::*move)());
+    // The Edit Item dialog, told first what it is open for, which encoding
+    // the script is in and whether the item is a menu-bar title.
+    bool RunItemDialog(ItemDialogUse use, bool menuBarTitle);
+    void Move(KeyboardMove kind, TreeCommands::MoveRefusal (TreeCommands::*move)());
+    void TellAdded(const MenuItem* added);
     bool AcceptsDrop(const MenuItem* target, bool afterTarget, QString* why) const;
     static QString RefusalText(TreeCommands::MoveRefusal refusal);
     void ShowCurrentItem();

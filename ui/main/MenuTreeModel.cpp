@@ -1,6 +1,7 @@
 #include "ui/main/MenuTreeModel.h"
 
 #include "menu/MenuTree.h"
+#include "project/TreeAnnouncements.h"
 #include "ui/common/LocalText.h"
 
 #include <QFont>
@@ -62,9 +63,42 @@ QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             if (data.hint.empty()) return {};
             return Shown(data.hint);
+        case Qt::AccessibleTextRole:
+            return Shown(SpokenCaption(*item));
+        case Qt::AccessibleDescriptionRole:
+            return Shown(SpokenDescription(item == newsItem_ ? news_ : std::string(), ItemPlaceText(tree_, *item)));
         default:
             return {};
     }
+}
+
+// The view shows no header, but a screen reader finds one all the same.
+QVariant MenuTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (section == 0 && orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+        return QStringLiteral("Menu items");
+    return {};
+}
+
+void MenuTreeModel::SetNews(const QModelIndex& index, std::string news) {
+    ClearNews();
+    newsItem_ = ItemOf(index);
+    news_ = std::move(news);
+    if (newsItem_ != nullptr) emit dataChanged(index, index, {Qt::AccessibleDescriptionRole});
+}
+
+void MenuTreeModel::ClearNews() {
+    if (newsItem_ == nullptr) return;
+    const QModelIndex index = IndexOf(newsItem_);
+    newsItem_ = nullptr;
+    news_.clear();
+    emit dataChanged(index, index, {Qt::AccessibleDescriptionRole});
+}
+
+// Rows are about to come, go or move: the news belongs to the moment before,
+// and its item may be on its way out.
+void MenuTreeModel::ForgetNews() {
+    newsItem_ = nullptr;
+    news_.clear();
 }
 
 Qt::ItemFlags MenuTreeModel::flags(const QModelIndex& index) const {
@@ -87,17 +121,20 @@ QMimeData* MenuTreeModel::mimeData(const QModelIndexList& indexes) const {
 }
 
 void MenuTreeModel::BeforeInsert(const MenuItem* parent, size_t row) {
+    ForgetNews();
     beginInsertRows(IndexOf(parent), static_cast<int>(row), static_cast<int>(row));
 }
 void MenuTreeModel::AfterInsert() { endInsertRows(); }
 
 void MenuTreeModel::BeforeRemove(const MenuItem* parent, size_t row) {
+    ForgetNews();
     beginRemoveRows(IndexOf(parent), static_cast<int>(row), static_cast<int>(row));
 }
 void MenuTreeModel::AfterRemove() { endRemoveRows(); }
 
 void MenuTreeModel::BeforeMove(const MenuItem* fromParent, size_t fromRow, const MenuItem* toParent,
                                size_t toRow) {
+    ForgetNews();
     const bool ok = beginMoveRows(IndexOf(fromParent), static_cast<int>(fromRow), static_cast<int>(fromRow),
                                   IndexOf(toParent), static_cast<int>(toRow));
     Q_ASSERT(ok);  // the tree never announces a move onto itself
@@ -105,7 +142,10 @@ void MenuTreeModel::BeforeMove(const MenuItem* fromParent, size_t fromRow, const
 }
 void MenuTreeModel::AfterMove() { endMoveRows(); }
 
-void MenuTreeModel::BeforeReset() { beginResetModel(); }
+void MenuTreeModel::BeforeReset() {
+    ForgetNews();
+    beginResetModel();
+}
 void MenuTreeModel::AfterReset() { endResetModel(); }
 
 void MenuTreeModel::DataChanged(const MenuItem* item) {

@@ -1,8 +1,10 @@
 #include "ui/main/MenuTreeView.h"
 
 #include "menu/MenuTree.h"
+#include "project/TreeAnnouncements.h"
 #include "ui/main/MenuTreeModel.h"
 
+#include <QAccessible>
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QMimeData>
@@ -11,7 +13,7 @@
 namespace tavel {
 
 MenuTreeView::MenuTreeView(MenuTreeModel& model, DropRules rules, QWidget* parent)
-    : QTreeView(parent), model_(model), rules_(std::move(rules)) {
+    : QTreeView(parent), model_(model), rules_(std::move(rules)), tell_(&QAccessible::updateAccessibility) {
     setModel(&model);
     setHeaderHidden(true);
     setEditTriggers(NoEditTriggers);
@@ -26,6 +28,7 @@ MenuTreeView::MenuTreeView(MenuTreeModel& model, DropRules rules, QWidget* paren
     setAutoExpandDelay(kOpenOnHoverMs);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        model_.ClearNews();
         if (!syncing_) rules_.select(MenuTreeModel::ItemOf(current));
     });
     connect(&model_, &MenuTreeModel::CurrentItemChanged, this, [this](const QModelIndex& index) {
@@ -38,15 +41,73 @@ MenuTreeView::MenuTreeView(MenuTreeModel& model, DropRules rules, QWidget* paren
     });
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
         if (!syncing_) rules_.setExpanded(MenuTreeModel::ItemOf(index), true);
+        TellExpansion(index, true);
     });
     connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
         if (!syncing_) rules_.setExpanded(MenuTreeModel::ItemOf(index), false);
+        TellExpansion(index, false);
     });
     connect(&model_, &MenuTreeModel::ItemExpansionChanged, this, [this](const QModelIndex& index, bool open) {
         syncing_ = true;
         setExpanded(index, open);
         syncing_ = false;
     });
+}
+
+// Qt keeps the reader's items by row and renews them only while a reader
+// listens: one found standing for another item is dropped with the rest.
+QAccessibleInterface* MenuTreeView::AccessibleItem(const QModelIndex& index) {
+    if (!index.isValid()) return nullptr;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        if (!isExpanded(parent)) return nullptr;
+    // The reader's rows are the rows shown, counted from the top.
+    int row = 0;
+    for (QModelIndex above = indexAbove(index); above.isValid(); above = indexAbove(above)) ++row;
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* rows = tree != nullptr ? tree->tableInterface() : nullptr;
+    if (rows == nullptr || row >= rows->rowCount()) return nullptr;
+    QAccessibleInterface* item = rows->cellAt(row, 0);
+    if (item != nullptr && item->tableCellInterface() != nullptr && item->tableCellInterface()->rowIndex() == row)
+        return item;
+    ForgetAccessibleItems();
+    return rows->cellAt(row, 0);
+}
+
+void MenuTreeView::ForgetAccessibleItems() {
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(this);
+    if (QAccessibleTableInterface* rows = tree != nullptr ? tree->tableInterface() : nullptr) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        rows->modelChange(&reset);
+    }
+}
+
+// Told whether or not a reader listens now (one that starts later must not
+// meet items made for these events, which nothing renews until it listens).
+void MenuTreeView::Announce(const QModelIndex& index, const std::string& news, bool refocus) {
+    model_.SetNews(index, news);
+    QAccessibleInterface* item = AccessibleItem(index);
+    if (item == nullptr) return;
+    if (refocus && hasFocus()) {
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        tell_(&focus);
+    }
+    QAccessibleEvent described(item, QAccessible::DescriptionChanged);
+    tell_(&described);
+    if (!QAccessible::isActive()) ForgetAccessibleItems();
+}
+
+void MenuTreeView::TellExpansion(const QModelIndex& index, bool expanded) {
+    if (QAccessibleInterface* item = AccessibleItem(index)) {
+        QAccessible::State changed;
+        changed.expanded = true;
+        QAccessibleStateChangeEvent event(item, changed);
+        tell_(&event);
+        if (!QAccessible::isActive()) ForgetAccessibleItems();
+    }
+    // Qt's bridge to the desktop's readers passes no state event of this
+    // kind on: the item the keyboard is on says it in words as well.
+    if (index == currentIndex() && MenuTreeModel::ItemOf(index) != nullptr)
+        Announce(index, ExpansionText(*MenuTreeModel::ItemOf(index), expanded), false);
 }
 
 MenuTreeView::DropSpot MenuTreeView::DropSpotAt(const QPoint& pos) const {

@@ -3,6 +3,10 @@
 #include <QTreeView>
 
 #include <functional>
+#include <string>
+
+class QAccessibleEvent;
+class QAccessibleInterface;
 
 namespace tavel {
 
@@ -38,6 +42,18 @@ public:
     };
     DropSpot DropSpotAt(const QPoint& pos) const;
 
+    // Tells a screen reader what a command just did to the item at `index`:
+    // the news comes first in the item's description until the keyboard
+    // leaves it. With `refocus` (a move, which gave the item a new place)
+    // the item is announced as focused again, its new place with it.
+    void Announce(const QModelIndex& index, const std::string& news, bool refocus);
+    // The item as a screen reader reaches it; null while it is hidden in a
+    // closed submenu.
+    QAccessibleInterface* AccessibleItem(const QModelIndex& index);
+    // Where the view's own accessibility events go: to the screen readers
+    // (Qt passes them on while one listens), or to a test's listener.
+    void SetAccessibilityTeller(std::function<void(QAccessibleEvent*)> tell) { tell_ = std::move(tell); }
+
     // How long the pointer rests on a closed item during a drag before it
     // opens, so that an item can be dropped into a closed submenu.
     static constexpr int kOpenOnHoverMs = 700;
@@ -66,12 +82,15 @@ private:
     static bool IsOurDrag(const QDropEvent* event);
     void ShowLandingLine(const DropSpot& spot);
     void ShowRefusal(const QString& reason);
+    void TellExpansion(const QModelIndex& index, bool expanded);
+    void ForgetAccessibleItems();
 
     MenuTreeModel& model_;
     DropRules rules_;
     DropSpot landing_;
     QString refusal_;
     bool syncing_ = false;
+    std::function<void(QAccessibleEvent*)> tell_;
 };
 
 }  // namespace tavel

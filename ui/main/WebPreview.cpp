@@ -4,6 +4,8 @@
 #include "ui/common/UiServices.h"
 #include "ui/main/PreviewPage.h"
 
+#include <QChildEvent>
+
 namespace tavel {
 
 WebPreview::WebPreview(QWidget* parent) : QWebEngineView(parent) {
@@ -15,6 +17,21 @@ WebPreview::WebPreview(QWidget* parent) : QWebEngineView(parent) {
         loadedOnce_ = true;
         emit FirstPageLoaded();
     });
+}
+
+// The page takes the keyboard through a widget of the engine's own inside
+// the view, which is what a screen reader meets on the way: it goes by the
+// view's name. The engine makes it when it needs it, after the view is named.
+void WebPreview::childEvent(QChildEvent* event) {
+    QWebEngineView::childEvent(event);
+    if (event->added()) QMetaObject::invokeMethod(this, &WebPreview::NameFocusProxy, Qt::QueuedConnection);
+}
+
+void WebPreview::NameFocusProxy() {
+    QWidget* proxy = focusProxy();
+    if (proxy == nullptr) return;
+    proxy->setAccessibleName(accessibleName());
+    proxy->setAccessibleDescription(accessibleDescription());
 }
 
 void WebPreview::Navigate(const std::string& location) {

@@ -24,7 +24,12 @@ signals:
     // A script of the shown page stopped, in words for the status bar.
     void ScriptFailed(const QString& text);
 
+protected:
+    void childEvent(QChildEvent* event) override;
+
 private:
+    void NameFocusProxy();
+
     bool loadedOnce_ = false;
 };
 

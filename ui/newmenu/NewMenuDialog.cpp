@@ -15,6 +15,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,15 +29,53 @@ namespace tavel {
 namespace {
 
 constexpr int kFirstUserEntry = static_cast<int>(kStyleListHead.size());
+constexpr int kOwnStyleEntry = 0;
 
 }  // namespace
+
+// The style list. "Own style..." opens the Style Master when it is chosen,
+// with Enter or in the open list, not when the arrow keys pass over it in
+// the closed list (a keyboard or screen reader user goes through every
+// entry); left without being chosen, the list shows the style in use again.
+class StyleList : public QComboBox {
+public:
+    StyleList(QWidget* parent, std::function<void()> leftOwnStyle)
+        : QComboBox(parent), leftOwnStyle_(std::move(leftOwnStyle)) {}
+    // Whether the entry now current was only passed over by the keys.
+    bool Browsing() const { return browsing_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && currentIndex() == kOwnStyleEntry) {
+            emit activated(kOwnStyleEntry);
+            return;
+        }
+        const QScopedValueRollback<bool> browsing(browsing_, true);
+        QComboBox::keyPressEvent(event);
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        const QScopedValueRollback<bool> browsing(browsing_, true);
+        QComboBox::wheelEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QComboBox::focusOutEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        if (currentIndex() == kOwnStyleEntry && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            leftOwnStyle_();
+    }
+
+private:
+    std::function<void()> leftOwnStyle_;
+    bool browsing_ = false;
+};
 
 NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, QWidget* parent)
     : QDialog(parent), workspace_(workspace), services_(services) {
     MakeFixedDialog(*this, "New Menu");
 
     captionEdit_ = new QLineEdit("UntitledMenu1", this);
-    styleList_ = new QComboBox(this);
+    styleList_ = new StyleList(this, [this] { Select(lastStyle_); });
     for (std::string_view entry : kStyleListHead) styleList_->addItem(Shown(entry));
     styleList_->setCurrentIndex(1);
     connect(styleList_, &QComboBox::activated, this, &NewMenuDialog::SelectEntry);
@@ -148,6 +189,7 @@ NewMenuDialog::NewMenuDialog(const Workspace& workspace, UiServices& services, Q
         {closeButton, "BitBtn2"},
     });
     SetAccessibleNames({
+        {styleList_, "Provided Styles", "Choosing \"Own style...\" (Enter) opens the Style Master"},
         {deleteStyleButton_, "Delete this user style"},
         {stylePicture_, "Picture of the selected style"},
         {folderTree_, "Folder tree"},
@@ -158,14 +200,15 @@ StyleChoice NewMenuDialog::StyleAt(int index) const {
     return {index >= kFirstUserEntry ? StyleOrigin::User : StyleOrigin::Provided, Bytes(styleList_->itemText(index))};
 }
 
-StyleChoice NewMenuDialog::SelectedStyle() const { return StyleAt(styleList_->currentIndex()); }
+// "Own style..." shown but not chosen leaves the style in use as it was.
+StyleChoice NewMenuDialog::SelectedStyle() const { return StyleAt(lastStyle_); }
 
 std::string NewMenuDialog::MenuCaption() const { return Bytes(captionEdit_->text()); }
 
 std::string NewMenuDialog::Directory() const { return Bytes(directoryEdit_->text()); }
 
 void NewMenuDialog::ListUserStyles() {
-    const QString selected = styleList_->currentText();
+    const QString selected = styleList_->itemText(lastStyle_);
     while (styleList_->count() > kFirstUserEntry) styleList_->removeItem(kFirstUserEntry);
     for (const std::string& name : tavel::ListUserStyles(workspace_)) styleList_->addItem(Shown(name));
     const int index = styleList_->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -180,11 +223,13 @@ void NewMenuDialog::Select(int index) {
 }
 
 void NewMenuDialog::SelectEntry(int index) {
-    if (index == 0) {
+    if (index != kOwnStyleEntry) {
+        Select(index);
+    } else if (styleList_->Browsing()) {
+        deleteStyleButton_->setEnabled(false);
+    } else {
         MakeOwnStyle();
-        return;
     }
-    Select(index);
 }
 
 void NewMenuDialog::ShowError(const std::exception& error) {

@@ -14,6 +14,7 @@ class QPushButton;
 namespace tavel {
 
 class FolderTreePicker;
+class StyleList;
 class StyleMasterDialog;
 class UiServices;
 
@@ -59,7 +60,7 @@ private:
     int lastStyle_ = 1;
 
     QLineEdit* captionEdit_;
-    QComboBox* styleList_;
+    StyleList* styleList_;
     QLabel* stylePicture_;
     QPushButton* deleteStyleButton_;
     QLineEdit* directoryEdit_;

@@ -13,10 +13,25 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace tavel {
+namespace {
+
+// The field a value is typed in goes by the entry's name.
+class NamedValueEditor : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor != nullptr) editor->setAccessibleName(index.siblingAtColumn(0).data().toString());
+        return editor;
+    }
+};
+
+}  // namespace
 
 StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QDialog(parent), services_(services) {
     MakeFixedDialog(*this, "Style Master");
@@ -30,19 +45,21 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
     // The arrow keys move between the entries; Tab goes on to the buttons.
     list_->setTabKeyNavigation(false);
     list_->setColumnWidth(0, 130);
+    list_->setItemDelegateForColumn(1, new NamedValueEditor(list_));
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
     list_->setMinimumSize(340, list_->horizontalHeader()->sizeHint().height() +
                                    static_cast<int>(kStyleFileLines) * list_->verticalHeader()->defaultSectionSize() + 4);
     std::vector<std::string> defaults(DefaultStyleLines().begin(), DefaultStyleLines().end());
     SetLines(defaults);
     connect(list_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { UpdateSwatch(item->row()); });
-    connect(list_, &QTableWidget::currentCellChanged, this, [this] { UpdateColourButton(); });
     connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column == 0 && IsColourLine(static_cast<size_t>(row) + 1)) PickColour();
     });
 
     colourButton_ = new QPushButton("&Colour...", this);
-    colourButton_->setToolTip("Pick the colour of the selected entry");
+    // Always in the Tab order: a keyboard user finds it before choosing an
+    // entry, and is told what it needs when the entry has no colour.
+    colourButton_->setToolTip("Pick the colour of the selected colour entry");
     colourButton_->setAutoDefault(false);
     connect(colourButton_, &QPushButton::clicked, this, &StyleMasterDialog::PickColour);
 
@@ -95,7 +112,12 @@ void StyleMasterDialog::SetValue(int line, const QString& value) { list_->item(l
 
 void StyleMasterDialog::PickColour() {
     const int row = list_->currentRow();
-    if (!IsColourLine(static_cast<size_t>(row) + 1)) return;
+    if (!IsColourLine(static_cast<size_t>(row) + 1)) {
+        const QString entry = row >= 0 ? "\"" + list_->item(row, 0)->text() + "\" is no colour. " : QString();
+        services_.Message(this, "Style Master", entry + "Select a colour entry first, then press Colour...",
+                          QMessageBox::NoIcon);
+        return;
+    }
     QColorDialog dialog(QColor(list_->item(row, 1)->text()), this);
     SetFormNames({{&dialog, "ColorDialog1"}});
     dialog.setWindowTitle("Colour of " + list_->item(row, 0)->text());
@@ -103,11 +125,17 @@ void StyleMasterDialog::PickColour() {
     list_->item(row, 1)->setText(dialog.currentColor().name());
 }
 
-// A colour entry shows its colour beside its name.
+// A value says which entry it is the value of, to a screen reader that
+// reads down the values; a colour entry shows its colour beside its name.
 void StyleMasterDialog::UpdateSwatch(int row) {
     QTableWidgetItem* name = list_->item(row, 0);
     QTableWidgetItem* value = list_->item(row, 1);
-    if (name == nullptr || value == nullptr || !IsColourLine(static_cast<size_t>(row) + 1)) return;
+    if (name == nullptr || value == nullptr) return;
+    {
+        const QSignalBlocker blocker(list_);
+        value->setData(Qt::AccessibleTextRole, name->text() + ": " + value->text());
+    }
+    if (!IsColourLine(static_cast<size_t>(row) + 1)) return;
     const QColor colour(value->text());
     QPixmap swatch(12, 12);
     swatch.fill(Qt::transparent);
@@ -119,10 +147,6 @@ void StyleMasterDialog::UpdateSwatch(int row) {
     }
     const QSignalBlocker blocker(list_);
     name->setIcon(QIcon(swatch));
-}
-
-void StyleMasterDialog::UpdateColourButton() {
-    colourButton_->setEnabled(IsColourLine(static_cast<size_t>(list_->currentRow()) + 1));
 }
 
 }  // namespace tavel

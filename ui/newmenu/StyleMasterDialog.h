@@ -34,7 +34,6 @@ public:
 
 private:
     void UpdateSwatch(int row);
-    void UpdateColourButton();
 
     UiServices& services_;
     QTableWidget* list_;

@@ -5,6 +5,7 @@
 #include "project/ApplicationTitle.h"
 #include "project/ProgramFolder.h"
 #include "project/Workspace.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/FixedDialog.h"
 #include "ui/common/FormNames.h"
 #include "ui/common/LocalText.h"
@@ -80,6 +81,9 @@ PageDesignDialog::PageDesignDialog(Workspace& workspace, UiServices& services, Q
         {itemsPage_, "TabSheet4"},
         {ok, "BitBtn1"},
         {cancel, "BitBtn2"},
+    });
+    SetAccessibleNames({
+        {tabs, "Property pages", "Left and Right switch between the pages"},
     });
 }
 

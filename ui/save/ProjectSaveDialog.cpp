@@ -26,6 +26,18 @@ namespace {
 constexpr const char* kNameKey = "SaveDialog/projectName";
 constexpr const char* kFolderKey = "SaveDialog/folder";
 
+// The folders of one folder; ".." (the way up), which a screen reader would
+// pass over as punctuation, is spoken as what it is.
+class FolderNames : public QStringListModel {
+public:
+    using QStringListModel::QStringListModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::AccessibleTextRole && QStringListModel::data(index, Qt::DisplayRole).toString() == "..")
+            return QStringLiteral("Parent folder (..)");
+        return QStringListModel::data(index, role);
+    }
+};
+
 }  // namespace
 
 ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
@@ -41,7 +53,7 @@ ProjectSaveDialog::ProjectSaveDialog(QWidget* parent) : QDialog(parent) {
     // The list shows one folder at a time: ".." is the way up a level. It is
     // read whole when the folder opens, not filled in later as a file system
     // model does: a screen reader then finds every folder the list shows.
-    folders_ = new QStringListModel(this);
+    folders_ = new FolderNames(this);
     folderList_ = new QListView(this);
     folderList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     folderList_->setModel(folders_);

@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -34,6 +35,26 @@ namespace {
 
 // How often the window is brought up to date while Create runs.
 constexpr qint64 kProgressStepMs = 40;
+
+// A message or dialog over the window hands the keyboard back to it, to the
+// control that had it, once it closes: the desktop may give it to the main
+// window instead, and Escape and the keys of the window would then be lost.
+class KeyboardComesBack {
+public:
+    explicit KeyboardComesBack(QWidget& window) : window_(window), had_(window.focusWidget()) {}
+    ~KeyboardComesBack() {
+        if (!window_.isVisible()) return;
+        window_.raise();
+        window_.activateWindow();
+        if (had_ != nullptr) had_->setFocus(Qt::OtherFocusReason);
+    }
+    KeyboardComesBack(const KeyboardComesBack&) = delete;
+    KeyboardComesBack& operator=(const KeyboardComesBack&) = delete;
+
+private:
+    QWidget& window_;
+    QPointer<QWidget> had_;
+};
 
 QLabel* BoldLabel(const QString& text) {
     auto* label = new QLabel(text);
@@ -136,6 +157,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     pageDialog_->setAcceptMode(QFileDialog::AcceptOpen);
     pageDialog_->setFileMode(QFileDialog::ExistingFile);
     pageDialog_->setNameFilters({"Web pages (*.htm *.html)", "All files (*)"});
+    NameFileDialogLists(*pageDialog_);
 
     // The layout is 230 by 221 where the fonts allow, larger where they need it.
     setFixedSize(std::max(230, layout->minimumSize().width()), std::max(221, layout->sizeHint().height()));
@@ -163,6 +185,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     });
     SetAccessibleNames({
         {pagePath_, "Page to integrate into"},
+        {linkNames_, "Link names or digit names"},
         {choose, "Choose the page"},
         {firstPart_, "Title format, first part"},
         {separator_, "Title format, separator"},
@@ -208,6 +231,7 @@ void ToolsWindow::ChoosePage() {
     QString start = work.IsDefaultProject() ? QDir::homePath() : Shown(work.ProjectFolder());
     if (!QFileInfo(start).isDir()) start = QDir::homePath();
     pageDialog_->setDirectory(start);
+    const KeyboardComesBack back(*this);
     if (!host_->Services().RunDialog(*pageDialog_)) return;
     const QStringList chosen = pageDialog_->selectedFiles();
     if (!chosen.isEmpty()) pagePath_->setText(chosen.front());
@@ -215,6 +239,7 @@ void ToolsWindow::ChoosePage() {
 
 void ToolsWindow::Integrate() {
     if (host_ == nullptr) return;
+    const KeyboardComesBack back(*this);
     std::string message;
     host_->RunToolCommand(this, [&] {
         IntegrateOptions options;
@@ -232,6 +257,7 @@ void ToolsWindow::CreateSite() {
     options.linkNames = linkNames_->isChecked();
     options.writeLinks = writeLinks_->isChecked();
 
+    const KeyboardComesBack back(*this);
     std::optional<SiteReport> report;
     host_->RunToolCommand(this, [&] {
         SiteProgressDialog progress(this);

@@ -1,7 +1,7 @@
 // The windows used from the keyboard alone, with real key presses: Tab
-// goes through each dialog as it reads on screen and out of every control,
-// the links and menus have keys, and the focus is shown apart from the
-// default button.
+// goes round every window and back to where it started, in each dialog as
+// it reads on screen and out of every control, the links and menus have
+// keys, and the focus is shown apart from the default button.
 #include "support/GuiFixture.h"
 #include "ui/about/AboutBox.h"
 #include "ui/common/FocusFrameStyle.h"
@@ -11,6 +11,7 @@
 #include "ui/pagedesign/PageDesignDialog.h"
 #include "ui/tools/ToolsWindow.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -52,6 +53,54 @@ QStringList TabChain(int steps = 30) {
         if (chain.back() == chain.front()) break;
     }
     return chain;
+}
+
+// Moves the keyboard on, or back, from the control that has it: with Tab,
+// or Ctrl+Tab from a text that takes Tab as text. The preview's page takes
+// the keyboard from link to link on its own time: the move waits until the
+// page hands it on.
+void MoveOn(bool forward) {
+    QWidget* from = QApplication::focusWidget();
+    const auto* text = qobject_cast<QPlainTextEdit*>(from);
+    Qt::KeyboardModifiers modifiers = forward ? Qt::NoModifier : Qt::ShiftModifier;
+    if (text != nullptr && !text->tabChangesFocus()) modifiers |= Qt::ControlModifier;
+    QTest::keyClick(from, forward ? Qt::Key_Tab : Qt::Key_Backtab, modifiers);
+    const bool inPage = NameOf(from) == "Web";
+    QTRY_VERIFY_WITH_TIMEOUT(!inPage || QApplication::focusWidget() != from, test::kWaitMs);
+}
+
+// The controls of a window that Tab should reach as it shows now.
+QList<QWidget*> TabStops(const QWidget& window) {
+    QList<QWidget*> stops;
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if (control->window() == &window && control->isVisible() && control->isEnabled() &&
+            (control->focusPolicy() & Qt::TabFocus) && control->focusProxy() == nullptr)
+            stops << control;
+    return stops;
+}
+
+// Goes round the window with the keyboard from the control that has it;
+// what went wrong, or an empty text when the round came back to its start
+// having reached every control. `visited` gets the controls on the way.
+QString RoundProblem(const QWidget& window, bool forward, QStringList& visited) {
+    QWidget* const start = QApplication::focusWidget();
+    QList<QWidget*> seen{start};
+    visited = QStringList{NameOf(start)};
+    for (int step = 0; step < 60; ++step) {
+        QWidget* const before = QApplication::focusWidget();
+        MoveOn(forward);
+        QWidget* const now = QApplication::focusWidget();
+        visited << NameOf(now);
+        if (now == nullptr || now->window() != &window) return "the keyboard left the window";
+        if (now == start) break;
+        if (now == before) return "the keyboard stays in " + NameOf(now);
+        if (seen.contains(now)) return "the round never comes back to " + NameOf(start);
+        seen << now;
+    }
+    if (QApplication::focusWidget() != start) return "the round has no end";
+    for (QWidget* stop : TabStops(window))
+        if (!seen.contains(stop)) return "the round never reaches " + NameOf(stop);
+    return {};
 }
 
 // How many pixels of the top edge of a button's focus frame are in the
@@ -119,11 +168,46 @@ private slots:
         QCOMPARE(f->services.opened, std::vector<QString>{AboutBox::kMakerAddress});
     }
 
+    // From wherever the keyboard is in a window, Tab goes round all of it
+    // and comes back, and so does Shift+Tab: no control holds it, none lets
+    // it out. Every window the program makes, with every page of its tabs;
+    // the project texts, which take Tab as text, are left with Ctrl+Tab.
+    void tabGoesRoundEveryWindowAndBack() {
+        test::Child<QAction>(*f->mainWindow, "CheckLinks")->trigger();  // makes the Link check window
+        int rounds = 0;
+        for (QWidget* window : test::UserWindows()) {
+            const QList<QTabWidget*> tabs = window->findChildren<QTabWidget*>();
+            const int pages = tabs.isEmpty() ? 1 : tabs.front()->count();
+            for (int page = 0; page < pages; ++page) {
+                if (!tabs.isEmpty()) tabs.front()->setCurrentIndex(page);
+                QVERIFY(ShowActive(*window));
+                for (bool forward : {true, false}) {
+                    QStringList visited;
+                    const QString problem = RoundProblem(*window, forward, visited);
+                    QVERIFY2(problem.isEmpty(), qPrintable(QString("%1, page %2, %3: %4: %5")
+                                                               .arg(window->objectName())
+                                                               .arg(page)
+                                                               .arg(forward ? "Tab" : "Shift+Tab", problem,
+                                                                    visited.join(' '))));
+                    ++rounds;
+                }
+                window->hide();
+            }
+        }
+        QVERIFY(rounds >= 2 * 16);  // every window, the main window's four pages and the properties' four
+    }
+
     // The Style Master's table keeps the arrows; Tab leaves it for the
-    // buttons, and OK closes the dialog.
+    // buttons, Colour... among them, which says what it needs when the entry
+    // has no colour, and OK closes the dialog.
     void styleMasterReachesOkByTab() {
         QVERIFY(ShowActive(*f->styleMaster));
         QCOMPARE(Focused(), QString("ValueListEditor1"));
+        Press(Qt::Key_Tab);
+        QCOMPARE(Focused(), QString("ColourButton"));
+        Press(Qt::Key_Space);  // on the caption entry
+        QCOMPARE(f->services.MessageTexts(),
+                 QStringList{"\"Caption\" is no colour. Select a colour entry first, then press Colour..."});
         Press(Qt::Key_Tab);
         QCOMPARE(Focused(), QString("OKBtn"));
         Press(Qt::Key_Space);

@@ -103,13 +103,15 @@ private slots:
         QCOMPARE(toolbar.at(toolbar.indexOf(check) - 1)->objectName(), QString("Action13"));
     }
 
+    // A port of this machine that nobody listens on.
+    static quint16 ClosedPort() {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 0)) qFatal("no port to probe");
+        return probe.serverPort();
+    }
+
     void everyKindOfAnswerIsReportedAgainstItsItem() {
-        quint16 closedPort = 0;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            closedPort = probe.serverPort();
-        }
+        const quint16 closedPort = ClosedPort();
         SetMenu({
             {0, "Home", "index.htm"},
             {0, "Products", "products.htm"},
@@ -142,7 +144,7 @@ private slots:
                               "500 Internal Server Error", "cannot connect", "not checked: separator", "missing file",
                               "not checked: e-mail address"}));
         QCOMPARE(test::Child<QLabel>(window, "LinkSummary")->text(),
-                 QString("13 links: 4 OK, 1 warning, 4 broken, 4 not checked"));
+                 QString("10 links: 4 OK, 1 warning, 4 broken, 1 not checked"));  // submenus and separators are no links
         // The address two items share was asked once; HEAD refused, GET asked.
         const QStringList requests = server.Requests().mid(requestsBefore);
         QCOMPARE(requests.count("HEAD /ok"), 1);
@@ -231,7 +233,28 @@ private slots:
         QCOMPARE(server.MostHeld(), 2);  // never more than two at a time to one host
         QCOMPARE(test::Child<QLabel>(window, "LinkSummary")->text(), QString("200 links: 200 not checked"));
         QCOMPARE(Column(window, LinkCheckModel::ResultColumn).count("not checked: cancelled"), 200);
-        QCOMPARE(test::Child<QProgressBar>(window, "LinkProgress")->value(), 200);
+        QVERIFY(!test::Child<QProgressBar>(window, "LinkProgress")->isVisible());
+        QVERIFY(!test::Child<QPushButton>(window, "CancelLinkCheck")->isVisible());
+    }
+
+    // With no network every web link fails alike: the summary says why. The
+    // window is as large as its table, every row in view.
+    void aRunWithoutNetworkSaysSoAndShowsEveryRow() {
+        const QString nowhere = QString("http://127.0.0.1:%1/").arg(ClosedPort());
+        std::vector<Item> items{{0, "One", nowhere + "1"}, {0, "Two", nowhere + "2"}, {0, "Three", nowhere + "3"}};
+        for (int page = 1; page <= 12; ++page) items.push_back({0, "Page", "index.htm"});  // more than the first size shows
+        SetMenu(items);
+        if (auto* shown = fixture.mainWindow->findChild<LinkCheckWindow*>("LinkCheckWindow")) shown->close();
+        LinkCheckWindow& window = CheckLinks();  // opens anew, sized to its rows
+        QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), kRunLimitMs);
+        QCOMPARE(test::Child<QLabel>(window, "LinkSummary")->text(),
+                 QString("15 links: 12 OK, 3 broken\nEvery web link failed with \"cannot connect\": the network looks "
+                         "unreachable. Check the connection, then run the check again."));
+
+        auto* table = test::Child<QTableView>(window, "LinkResults");
+        const QModelIndex last = table->model()->index(table->model()->rowCount() - 1, LinkCheckModel::ResultColumn);
+        QVERIFY(table->viewport()->rect().contains(table->visualRect(last)));
+        window.close();
     }
 };
 

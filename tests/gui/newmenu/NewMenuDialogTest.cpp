@@ -8,6 +8,8 @@
 #include "ui/newmenu/NewMenuDialog.h"
 #include "ui/newmenu/StyleMasterDialog.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QColorDialog>
 #include <QComboBox>
@@ -220,6 +222,43 @@ private slots:
         NewMenu();
         QVERIFY(Messages().at(0).contains("Styles/User"));
         QCOMPARE(shownAgain, QString("Typed"));
+    }
+
+    // The arrows pass over "Own style..." in the closed list; Enter on it
+    // opens the Style Master, and leaving it unchosen keeps the style in use.
+    // An entry selected in the closed list, as a screen reader selects it,
+    // is chosen.
+    void ownStyleOpensOnlyWhenChosen() {
+        NewMenuDialog& dialog = *f->newMenuDialog;
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog, test::kWaitMs));
+        auto* list = Child<QComboBox>(dialog, "ComboBox1");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->currentText(), QString("Own style..."));
+        QCOMPARE(dialog.SelectedStyle().name, std::string("Hot summer"));
+        QCOMPARE(f->services.unexpectedDialogs, 0);
+
+        bool masterShown = false;
+        f->services.dialogs.push_back([&](QDialog&) {
+            masterShown = true;
+            return false;  // Cancel
+        });
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(masterShown);
+        QCOMPARE(list->currentText(), QString("Hot summer"));  // cancelled: back to the style in use
+
+        QAccessible::queryAccessibleInterface(list);  // a reader looks at the list
+        list->view()->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(list->currentText(), QString("Green spring"));
+        QCOMPARE(dialog.SelectedStyle().name, std::string("Green spring"));
+
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(list->currentText(), QString("Own style..."));
+        QTest::keyClick(list, Qt::Key_Tab);
+        QCOMPARE(list->currentText(), QString("Green spring"));
+        dialog.hide();
     }
 
     void aUserStyleIsMadeListedAppliedAndDeleted() {

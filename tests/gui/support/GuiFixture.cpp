@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 
@@ -88,6 +89,18 @@ bool GuiFixture::ShowActive() {
     if (!QTest::qWaitForWindowActive(mainWindow.get(), test::kWaitMs)) return false;
     mainWindow->findChild<QWidget*>("Tree")->setFocus();
     return true;
+}
+
+QList<QWidget*> UserWindows() {
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop || qobject_cast<QMenu*>(window)) continue;
+        windows << window;
+    }
+    std::sort(windows.begin(), windows.end(),
+              [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
+    return windows;
 }
 
 QByteArray ReadFile(const QString& path) {

@@ -86,6 +86,10 @@ T* Child(const QObject& parent, const char* name) {
     return child;
 }
 
+// The windows a user meets, shown or not, ordered by object name: not the
+// pop-ups that belong to a control or a menu, which come with their owners.
+QList<QWidget*> UserWindows();
+
 // The first item of the tree with this caption, or null.
 MenuItem* FindItem(const MenuTree& tree, const std::string& caption);
 

@@ -34,6 +34,7 @@ QStringList ScriptedServices::MessageTexts() const {
 
 void ScriptedServices::Message(QWidget* parent, const QString& caption, const QString& text, QMessageBox::Icon icon) {
     messages.push_back({caption, text, icon, parent != nullptr ? parent->geometry() : QRect()});
+    if (onMessage) onMessage();
 }
 
 QMessageBox::StandardButton ScriptedServices::Ask(QWidget* parent, const QString& caption, const QString& text,

@@ -28,6 +28,8 @@ public:
         QRect parentGeometry;  // where the window it stood on was, at that moment
     };
     std::vector<Shown> messages;
+    // Runs as each message shows, as the desktop would act while a box is up.
+    std::function<void()> onMessage;
     // The texts of the messages shown, in order.
     QStringList MessageTexts() const;
 

@@ -60,6 +60,34 @@ private slots:
         f.reset();
     }
 
+    // A message over the window hands the keyboard back to the control that
+    // had it, whichever window the desktop activated meanwhile; Escape then
+    // closes the window.
+    void theKeyboardComesBackAfterAMessage() {
+        QVERIFY(f->ShowActive());
+        ShowTools();
+        QApplication::setActiveWindow(&Tools());
+        QVERIFY(QTest::qWaitForWindowActive(&Tools(), test::kWaitMs));
+        Control<QLineEdit>("Edit1")->setText(projects.path() + "/none.htm");
+        auto* integrate = Control<QPushButton>("Button2");
+        integrate->setFocus();
+        // The box takes the keyboard while it is up, and the desktop gives it
+        // to the main window when it closes.
+        f->services.onMessage = [this] {
+            QWidget box;
+            box.show();
+            QApplication::setActiveWindow(&box);
+            if (!QTest::qWaitForWindowActive(&box, test::kWaitMs)) qFatal("the box never came up");
+            box.hide();
+            QApplication::setActiveWindow(f->mainWindow.get());
+        };
+        QTest::keyClick(integrate, Qt::Key_Space);
+        QCOMPARE(Messages().size(), 1);  // the page cannot be read
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(integrate), test::kWaitMs);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!Tools().isVisible());
+    }
+
     void fieldsFitAndAddTitlesEnablesTheFormat() {
         f->mainWindow->show();
         ShowTools();

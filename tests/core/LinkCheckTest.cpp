@@ -170,13 +170,13 @@ TEST(LinkCheck, SummaryCountsEveryKindThatOccurs) {
 
 TEST(LinkCheck, TheNetworkIsBlamedOnlyWhenEveryWebLinkFailedAlikeUnanswered) {
     using enum LinkResultKind;
-    const LinkResult unknown{Broken, kNameNotFound};
+    const LinkResult unknown{Broken, kNameNotFound, true};
     const std::pair<std::vector<LinkResult>, bool> cases[] = {
         {{unknown, unknown, unknown}, true},
-        {{{Broken, kTimedOut}, {Broken, kTimedOut}}, true},
-        {{{Broken, kCannotConnect}, {Broken, kCannotConnect}}, true},
+        {{{Broken, kTimedOut, true}, {Broken, kTimedOut, true}}, true},
+        {{{Broken, kCannotConnect, true}, {Broken, kCannotConnect, true}}, true},
         {{unknown}, false},                                  // one address says nothing of the network
-        {{unknown, {Broken, kTimedOut}}, false},             // not alike
+        {{unknown, {Broken, kTimedOut, true}}, false},       // not alike
         {{unknown, LinkOk()}, false},                        // something answered
         {{{Broken, "404 Not Found"}, {Broken, "404 Not Found"}}, false},  // servers answered
         {{tavel::NotChecked("cancelled"), tavel::NotChecked("cancelled")}, false},

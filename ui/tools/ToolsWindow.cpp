@@ -68,6 +68,11 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     connect(choose, &QToolButton::clicked, this, &ToolsWindow::ChoosePage);
     pageRow->addWidget(choose);
     layout->addLayout(pageRow);
+    keepLook_ = new QCheckBox("Keep the page's own look");
+    keepLook_->setChecked(IntegrateOptions().keepPageLook);
+    keepLook_->setToolTip("Checked: the style sheet put beside the page styles the menu alone, so the page keeps its "
+                          "margins, fonts, colours and link colours. Clear: the project's whole style sheet.");
+    layout->addWidget(keepLook_);
     QPushButton* integrate = Button("Integrate", &ToolsWindow::Integrate);
     layout->addWidget(integrate, 0, Qt::AlignRight);
 
@@ -143,6 +148,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
         {integrateHeading, "Label1"},
         {pagePath_, "Edit1"},
         {choose, "Button1"},
+        {keepLook_, "CheckBox5"},
         {integrate, "Button2"},
         {bevel, "Bevel1"},
         {siteHeading, "Label2"},
@@ -215,8 +221,10 @@ void ToolsWindow::Integrate() {
     if (host_ == nullptr) return;
     std::string message;
     host_->RunToolCommand(this, [&] {
-        const IntegrateReport report =
-            IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()), writeLinks_->isChecked());
+        IntegrateOptions options;
+        options.writeLinks = writeLinks_->isChecked();
+        options.keepPageLook = keepLook_->isChecked();
+        const IntegrateReport report = IntegrateMenu(host_->Work(), Bytes(pagePath_->text()), options);
         message = IntegrateReportMessage(report);
         // Without a word the user cannot tell that anything happened.
         if (message.empty() && report.outcome == IntegrateReport::Outcome::Integrated)

@@ -147,13 +147,20 @@ std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
     return blocks;
 }
 
-// A block that holds the page's onload (written there by hand) stays.
-std::vector<PageSplice> LinkSplices(const HtmlDocument& page, size_t afterBodyTag, std::string_view links,
-                                    std::optional<size_t> loadAt) {
+// A block that holds attributes of the body (written there by hand, in a
+// second body tag) stays, and so does their place.
+std::vector<PageSplice> LinkSplices(const HtmlDocument& page, const GumboNode& body, size_t afterBodyTag,
+                                    std::string_view links) {
+    std::vector<size_t> attributes;
+    const GumboVector& list = body.v.element.attributes;
+    for (unsigned i = 0; i < list.length; ++i)
+        if (const auto at = page.OffsetOf(static_cast<const GumboAttribute*>(list.data[i])->original_name)) attributes.push_back(*at);
     std::vector<PageSplice> splices;
-    for (const TagSpan& block : MarkedBlocks(page, afterBodyTag))
-        if (!loadAt || *loadAt < block.start || *loadAt >= block.end)
-            splices.push_back({block.start, block.end - block.start, splices.empty() ? std::string(links) : ""});
+    for (const TagSpan& block : MarkedBlocks(page, afterBodyTag)) {
+        if (std::any_of(attributes.begin(), attributes.end(), [&](size_t at) { return at >= block.start && at < block.end; }))
+            continue;
+        splices.push_back({block.start, block.end - block.start, splices.empty() ? std::string(links) : ""});
+    }
     if (splices.empty() && !links.empty()) splices.push_back({afterBodyTag, 0, std::string(links)});
     return splices;
 }
@@ -201,7 +208,6 @@ MenuPageEdit EditPageForMenu(const HtmlDocument& page, PageMarkup markup, std::s
         edit.bytes = page.Bytes();
         return edit;
     }
-    std::optional<size_t> loadAt;
     if (LoadsMenu(page, *body)) {
         edit.result = MenuPageEdit::Result::AlreadyLoadsMenu;
     } else {
@@ -210,9 +216,8 @@ MenuPageEdit EditPageForMenu(const HtmlDocument& page, PageMarkup markup, std::s
         const size_t spot = std::min(HeadSpot(page, *head, bodyTag->start), bodyTag->start);
         edit.splices.push_back({spot, 0, std::string(styleLink) + std::string(pagetext::kScriptPair)});
         edit.splices.push_back(LoadSplice(*body, page, *bodyTag, markup));
-        loadAt = edit.splices.back().at;
     }
-    for (PageSplice& splice : LinkSplices(page, bodyTag->end, links, loadAt)) edit.splices.push_back(std::move(splice));
+    for (PageSplice& splice : LinkSplices(page, *body, bodyTag->end, links)) edit.splices.push_back(std::move(splice));
     // The page's own onload may stand in a later body tag, whose attributes
     // browsers add to the body.
     std::stable_sort(edit.splices.begin(), edit.splices.end(),

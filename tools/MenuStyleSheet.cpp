@@ -23,6 +23,21 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+// Where the quoted string that starts at `i` ends, and whether its own
+// quote ends it (a line end or the end of the sheet cuts it off).
+size_t StringEnd(std::string_view css, size_t i, bool& closed) {
+    closed = false;
+    for (size_t j = i + 1; j < css.size(); ++j) {
+        if (css[j] == '\\') {
+            ++j;
+        } else if (css[j] == css[i] || css[j] == '\n') {
+            closed = css[j] == css[i];
+            return j + 1;
+        }
+    }
+    return css.size();
+}
+
 // Where the piece of CSS that starts at `i` ends: a comment, a quoted
 // string or an escaped character is one piece, anything else one character.
 size_t PieceEnd(std::string_view css, size_t i) {
@@ -30,19 +45,22 @@ size_t PieceEnd(std::string_view css, size_t i) {
         const size_t end = css.find("*/", i + 2);
         return end == npos ? css.size() : end + 2;
     }
-    const char c = css[i];
-    if (c == '"' || c == '\'') {
-        for (size_t j = i + 1; j < css.size(); ++j) {
-            if (css[j] == '\\') {
-                ++j;
-            } else if (css[j] == c || css[j] == '\n') {
-                return j + 1;
-            }
-        }
-        return css.size();
-    }
-    if (c == '\\') return std::min(i + 2, css.size());
+    bool closed = false;
+    if (css[i] == '"' || css[i] == '\'') return StringEnd(css, i, closed);
+    if (css[i] == '\\') return std::min(i + 2, css.size());
     return i + 1;
+}
+
+// A string that a line end or the end of the sheet cuts off: the rule that
+// holds it is broken, and browsers drop what it stands in.
+bool HasBadString(std::string_view css) {
+    for (size_t i = 0; i < css.size(); i = PieceEnd(css, i)) {
+        if (css[i] != '"' && css[i] != '\'') continue;
+        bool closed = false;
+        StringEnd(css, i, closed);
+        if (!closed) return true;
+    }
+    return false;
 }
 
 bool IsWholePiece(std::string_view css, size_t i) { return PieceEnd(css, i) > i + 1 || css[i] == '"' || css[i] == '\''; }
@@ -86,10 +104,12 @@ bool IsMenuId(std::string_view name) { return name == "menuHolder" || name.subst
 // A selector with its element names in lower case, and whether what it
 // selects lies in the menu: it names one of the menu's classes or ids
 // (outside brackets, where :not() could turn it round), with no sibling
-// combinator after it that would lead out of the menu.
+// combinator after it that would lead out of the menu. One with a
+// character no selector holds is not valid: browsers then drop its rule.
 struct Selector {
     std::string text;
     bool reachesMenu = false;
+    bool valid = true;
 };
 
 Selector ReadSelector(std::string_view selector) {
@@ -121,10 +141,13 @@ Selector ReadSelector(std::string_view selector) {
             continue;
         }
         if (selector.substr(i, 2) != "/*") compoundStart = false;
+        read.valid = read.valid && (end > i + 1 ? c == '\\' || c == '/' || c == '(' || c == '[' || c == '.' || c == '#' || c == ':'
+                                                : c == '*' || c == '|' || IsNameCharacter(c) || c == ':');
         read.text += selector.substr(i, end - i);
         i = end;
     }
     read.reachesMenu = named && !leavesMenu;
+    read.valid = read.valid && !selector.empty();
     return read;
 }
 
@@ -151,6 +174,12 @@ std::string WithImportance(std::string_view block) {
     return out;
 }
 
+bool IsCharsetRule(std::string_view prelude) {
+    constexpr std::string_view start = "@charset \"";
+    return prelude.size() > start.size() && prelude.substr(0, start.size()) == start &&
+           prelude.find_first_of("\"\\\n", start.size()) == prelude.size() - 1 && prelude.back() == '"';
+}
+
 // How deep @media and @supports blocks are read; deeper ones are left out
 // (no sheet nests so deep, and each level costs a reading of its block).
 constexpr size_t kMaxDepth = 16;
@@ -172,6 +201,7 @@ void AddRule(std::string& out, std::string_view prelude, std::string_view block,
     for (size_t from = 0;;) {
         const size_t comma = FindOutside(prelude, from, ",");
         const Selector selector = ReadSelector(Trimmed(prelude.substr(from, comma == npos ? npos : comma - from)));
+        if (!selector.valid) return;
         if (selector.reachesMenu) selectors += (selectors.empty() ? "" : ", ") + selector.text;
         if (comma == npos) break;
         from = comma + 1;
@@ -186,15 +216,18 @@ std::string MenuRules(std::string_view css, size_t depth) {
         const std::string_view prelude = Trimmed(css.substr(at, stop == npos ? npos : stop - at));
         if (stop == npos || css[stop] != '{') {
             // A statement: of the at-rules without a block only the sheet's
-            // encoding is kept; a stray ";" or "}" is passed over.
-            if (Lower(prelude.substr(0, 9)) == "@charset ") out += std::string(prelude) + ";\r\n";
+            // encoding is kept, in the one form browsers read; a stray ";"
+            // or "}" is passed over.
+            if (IsCharsetRule(prelude)) out += std::string(prelude) + ";\r\n";
             at = stop == npos ? css.size() : stop + 1;
             continue;
         }
+        // A block the sheet never closes is left out with what it holds.
         const size_t close = FindOutside(css, stop + 1, "}");
-        const std::string_view block = css.substr(stop + 1, close == npos ? npos : close - stop - 1);
-        at = close == npos ? css.size() : close + 1;
-        if (!prelude.empty()) AddRule(out, prelude, block, depth);
+        if (close == npos) break;
+        const std::string_view block = css.substr(stop + 1, close - stop - 1);
+        at = close + 1;
+        if (!prelude.empty() && !HasBadString(prelude) && !HasBadString(block)) AddRule(out, prelude, block, depth);
     }
     return out;
 }

@@ -147,18 +147,12 @@ std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
     return blocks;
 }
 
-// A block that holds attributes of the body (written there by hand, in a
-// second body tag) stays, and so does their place.
-std::vector<PageSplice> LinkSplices(const HtmlDocument& page, const GumboNode& body, size_t afterBodyTag,
-                                    std::string_view links) {
-    std::vector<size_t> attributes;
-    const GumboVector& list = body.v.element.attributes;
-    for (unsigned i = 0; i < list.length; ++i)
-        if (const auto at = page.OffsetOf(static_cast<const GumboAttribute*>(list.data[i])->original_name)) attributes.push_back(*at);
+// A block that holds a body tag (written into it by hand) stays: taking it
+// out would change which attributes the body gets.
+std::vector<PageSplice> LinkSplices(const HtmlDocument& page, size_t afterBodyTag, std::string_view links) {
     std::vector<PageSplice> splices;
     for (const TagSpan& block : MarkedBlocks(page, afterBodyTag)) {
-        if (std::any_of(attributes.begin(), attributes.end(), [&](size_t at) { return at >= block.start && at < block.end; }))
-            continue;
+        if (Lower(page.Bytes().substr(block.start, block.end - block.start)).find("<body") != std::string::npos) continue;
         splices.push_back({block.start, block.end - block.start, splices.empty() ? std::string(links) : ""});
     }
     if (splices.empty() && !links.empty()) splices.push_back({afterBodyTag, 0, std::string(links)});
@@ -217,7 +211,7 @@ MenuPageEdit EditPageForMenu(const HtmlDocument& page, PageMarkup markup, std::s
         edit.splices.push_back({spot, 0, std::string(styleLink) + std::string(pagetext::kScriptPair)});
         edit.splices.push_back(LoadSplice(*body, page, *bodyTag, markup));
     }
-    for (PageSplice& splice : LinkSplices(page, *body, bodyTag->end, links)) edit.splices.push_back(std::move(splice));
+    for (PageSplice& splice : LinkSplices(page, bodyTag->end, links)) edit.splices.push_back(std::move(splice));
     // The page's own onload may stand in a later body tag, whose attributes
     // browsers add to the body.
     std::stable_sort(edit.splices.begin(), edit.splices.end(),

@@ -43,6 +43,9 @@ set(TAVEL_CORE_SOURCES
   tools/SitePages.cpp
   tools/MenuLinks.cpp
   tools/CreateSite.cpp
+  tools/AsciiScript.cpp
+  tools/MenuStyleSheet.cpp
+  tools/MenuPageEdit.cpp
   tools/PageIntegration.cpp
   tools/LinkClassification.cpp
   tools/FileLinkCheck.cpp

@@ -93,6 +93,9 @@ std::vector<CommandSpec> MakeCommandSpecs() {
              NoPlainLinks("Leave the menu's plain links for readers without scripts out of the page, and take "
                           "out those an earlier run wrote.",
                           [](CommandRequest& r, const std::string&) { r.integrate.writeLinks = false; }),
+             {"whole-style-sheet", "", "Write the project's whole style sheet beside the page, its page rules "
+                                       "included (default: only the menu's own rules, so the page keeps its look).",
+              [](CommandRequest& r, const std::string&) { r.integrate.keepPageLook = false; }},
          }},
         {CommandId::CheckLinks,
          "check-links",

@@ -30,7 +30,7 @@ CommandOutcome RunCreateSite(Workspace& workspace, Preview& preview, const Comma
 CommandOutcome RunIntegrate(Workspace& workspace, Preview& preview, const CommandRequest& request) {
     CommandOutcome outcome;
     outcome.warnings = Lines(OpenNamedProject(workspace, preview, request.project).warnings);
-    const IntegrateReport report = IntegrateMenu(workspace.Texts(), request.page, request.integrate);
+    const IntegrateReport report = IntegrateMenu(workspace, request.page, request.integrate);
     const std::string message = IntegrateDoneMessage(report);
     using Outcome = IntegrateReport::Outcome;
     if (report.outcome == Outcome::Refused || report.outcome == Outcome::NoPage) throw CommandLineError(message);

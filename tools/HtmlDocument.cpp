@@ -45,6 +45,21 @@ void HtmlDocument::ForEachElement(const GumboNode& from, const std::function<boo
     }
 }
 
+void HtmlDocument::ForEachNode(const GumboNode& from, const std::function<bool(const GumboNode&)>& visit) {
+    std::vector<const GumboNode*> pending{&from};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (!visit(*node)) return;
+        const GumboVector* children = node->type == GUMBO_NODE_DOCUMENT ? &node->v.document.children
+                                      : node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE
+                                          ? &node->v.element.children
+                                          : nullptr;
+        if (children == nullptr) continue;
+        for (unsigned i = children->length; i-- > 0;) pending.push_back(static_cast<const GumboNode*>(children->data[i]));
+    }
+}
+
 const GumboNode* HtmlDocument::FindFirst(const GumboNode& from, GumboTag tag) {
     const GumboNode* found = nullptr;
     ForEachElement(from, [&](const GumboNode& element) {

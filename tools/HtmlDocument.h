@@ -39,6 +39,9 @@ public:
     // Every element below `from` (itself included) in document order, until
     // `visit` returns false. The walk keeps its own stack, not the call stack.
     static void ForEachElement(const GumboNode& from, const std::function<bool(const GumboNode&)>& visit);
+    // Every node below `from` (itself included), comments and text too, in
+    // document order, until `visit` returns false; with its own stack too.
+    static void ForEachNode(const GumboNode& from, const std::function<bool(const GumboNode&)>& visit);
     // The first element of that tag below `from`, or null.
     static const GumboNode* FindFirst(const GumboNode& from, GumboTag tag);
 

@@ -1,6 +1,7 @@
 #include "tools/HtmlNesting.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -14,9 +15,7 @@ template <class Names>
 bool OneOf(std::string_view name, const Names& names) {
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
-bool OneOf(std::string_view name, std::initializer_list<std::string_view> names) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
+bool OneOf(std::string_view name, std::initializer_list<std::string_view> names) { return OneOf<>(name, names); }
 
 // Elements that never hold others.
 bool IsVoid(std::string_view name) {
@@ -30,12 +29,13 @@ bool HoldsRawText(std::string_view name) {
 }
 
 // Start tags that close an open element of the same family, stopping at
-// the container beyond which browsers do not look.
+// the container beyond which browsers do not look. (The lists own their
+// names: a list held in a temporary would outlive it.)
 struct SiblingRule {
     std::vector<std::string_view> family;
     std::vector<std::string_view> containers;
 };
-const SiblingRule kSiblingRules[] = {
+const std::array kSiblingRules = {
     SiblingRule{{"li"}, {"ul", "ol", "menu"}},
     SiblingRule{{"dt", "dd"}, {"dl"}},
     SiblingRule{{"option", "optgroup"}, {"select", "datalist"}},

@@ -4,7 +4,6 @@
 #include "platform/TextEncoding.h"
 #include "tools/SitePages.h"
 
-#include <algorithm>
 #include <cctype>
 
 namespace tavel {
@@ -94,29 +93,6 @@ void AppendList(std::string& out, const MenuItem* parent, const MenuTree& tree, 
     out += "</ul>";
 }
 
-size_t FindIgnoringCase(std::string_view text, std::string_view what, size_t from = 0) {
-    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
-    if (from > text.size()) return std::string_view::npos;
-    const auto at = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(), what.end(),
-                                [&](char a, char b) { return lower(a) == lower(b); });
-    return at == text.end() ? std::string_view::npos : static_cast<size_t>(at - text.begin());
-}
-
-// Where the first opening body tag ends (past its ">", quoted attribute
-// values skipped), or npos.
-size_t AfterBodyTag(std::string_view page) {
-    size_t i = FindIgnoringCase(page, "<body");
-    if (i == std::string_view::npos) return i;
-    for (i += 5; i < page.size(); ++i) {
-        if (page[i] == '>') return i + 1;
-        if (page[i] == '"' || page[i] == '\'') {
-            i = page.find(page[i], i + 1);
-            if (i == std::string_view::npos) break;
-        }
-    }
-    return std::string_view::npos;
-}
-
 }  // namespace
 
 std::string PlainHtmlText(std::string_view html) {
@@ -155,28 +131,6 @@ std::string MenuLinksBlock(const MenuTree& tree, const ItemLink& linkOf) {
     block += "</nav>";
     block += menulinks::kEnd;
     return block;
-}
-
-std::string PageWithMenuLinks(std::string_view page, std::string_view block) {
-    std::string out;
-    size_t from = 0;
-    size_t at = std::string_view::npos;
-    for (size_t begin = page.find(menulinks::kBegin); begin != std::string_view::npos;
-         begin = page.find(menulinks::kBegin, from)) {
-        const size_t end = page.find(menulinks::kEnd, begin);
-        if (end == std::string_view::npos) break;
-        out += page.substr(from, begin - from);
-        if (at == std::string_view::npos) {
-            at = out.size();
-            out += block;
-        }
-        from = end + menulinks::kEnd.size();
-    }
-    out += page.substr(from);
-    if (at != std::string_view::npos) return out;
-    const size_t body = AfterBodyTag(page);
-    if (body == std::string_view::npos) return std::string(page);
-    return std::string(page.substr(0, body)) + std::string(block) + std::string(page.substr(body));
 }
 
 }  // namespace tavel

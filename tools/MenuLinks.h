@@ -31,12 +31,6 @@ using ItemLink = std::function<std::string(const MenuItem&)>;
 // named by its hint or link.
 std::string MenuLinksBlock(const MenuTree& tree, const ItemLink& linkOf);
 
-// The page with `block` in place of its first marked block (any further ones
-// are dropped), or directly after its opening body tag when it has none. A
-// page without a body tag is returned as it is. An empty block takes the
-// marked blocks out.
-std::string PageWithMenuLinks(std::string_view page, std::string_view block);
-
 // The text of an HTML fragment written again as HTML text in ASCII: tags
 // dropped, character references kept, other markup characters escaped,
 // characters beyond ASCII as references, blanks run together.

@@ -1,63 +1,49 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace tavel {
 
-struct ProjectTexts;
+class Workspace;
 
-// A page edited so that it loads the project's menu files and draws the
-// menu: the style link at the very start, the script pair directly after
-// the first "</title>", the load attribute directly after the first
-// "<body". The tags are found without regard to letter case; what goes in
-// is always the same text.
-struct PageEdit {
-    std::string text;
-    // The tags the page lacks ("</title>", "<body"); the page is then left
-    // as it was.
-    std::string missing;
-    // The page already loads the menu: it has the script pair, or in any
-    // other form loads sys.js and temp.js and calls buildMenu. It is left as
-    // it was, so a second integration changes nothing.
-    bool alreadyIntegrated = false;
+// What the user chose for an integration; the defaults are the window's.
+struct IntegrateOptions {
+    // The page also gets the menu as plain links (MenuLinksBlock); without
+    // them a list an earlier run wrote is taken out.
+    bool writeLinks = true;
+    // The style sheet written beside the page holds the menu's rules alone
+    // (MenuStyleSheet), so the page keeps its own margins, fonts, colours
+    // and link colours; without it, the project's whole sheet.
+    bool keepPageLook = true;
 };
-
-PageEdit EditPageForMenu(std::string_view page);
-
-// The encoding the page declares with a "charset=", lower-cased; empty when
-// it declares none.
-std::string DeclaredCharset(std::string_view page);
 
 struct IntegrateReport {
     enum class Outcome { NoPage, Refused, Integrated, AlreadyIntegrated };
     Outcome outcome = Outcome::Integrated;
     std::string page;
-    std::string missing;
-    // The menu holds non-ASCII text and the page declares an encoding its
-    // menu data script will not read right in: "none" when it declares none
-    // (browsers then guess, mostly Windows-1252), else the encoding. A
-    // UTF-8 page reads either kind of script (the runtime reads a Windows-1252
-    // one again in its code page); a Windows-1252 page only a Windows-1252 one.
+    // Why a page was refused, as the message goes on after "the page".
+    std::string refusal;
+    // Set only for a page in the project's own folder, which gets the menu
+    // data script as the project holds it: the menu holds non-ASCII text
+    // and the page is read in an encoding that script will not read right
+    // in: "none" when it declares none (browsers then take Windows-1252),
+    // else the encoding. A UTF-8 page reads either kind of script (the
+    // runtime reads a Windows-1252 one again in its code page); a
+    // Windows-1252 page only a Windows-1252 one.
     std::string foreignCharset;
 };
 
-// How Integrate writes the menu into a page; default-constructed, as the
-// Program Tools window starts.
-struct IntegrateOptions {
-    // The page also gets (or has replaced) the menu as plain links
-    // (MenuLinksBlock), integrated before or not; without it a list of links
-    // an earlier run wrote is taken out.
-    bool writeLinks = true;
-};
-
-// Puts the menu into an existing page. The page is read and checked first;
-// only a page that can take the menu gets the menu data script (as it
-// stands, not generated again), the style sheet and the menu runtime
-// written beside it, and is then rewritten with the menu in it. A page that
-// cannot be read throws FileError before anything is written.
-IntegrateReport IntegrateMenu(const ProjectTexts& texts, const std::string& pagePath,
-                              const IntegrateOptions& options = {});
+// Puts the menu into an existing page (EditPageForMenu), keeping every
+// other byte of it. The page is read and checked first: one in UTF-16, or
+// whose body has no tag of its own, is refused and nothing is written; one
+// nested deeper than browsers build throws FileError, as does one that
+// cannot be read. Otherwise the menu data script, the style sheet and the
+// menu runtime go beside the page and the page is rewritten, all at once.
+// Beside a page outside the project's folder the script is written in
+// ASCII (AsciiScript), so that its captions read right whatever the page's
+// encoding, and the sheet as the options say; a page in the project's own
+// folder gets the project's files as they are.
+IntegrateReport IntegrateMenu(const Workspace& work, const std::string& pagePath, const IntegrateOptions& options = {});
 
 // What the user must be told: a page refused or not named, or a warning
 // about the page's encoding; empty when there is nothing to tell.

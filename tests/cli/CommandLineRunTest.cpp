@@ -145,12 +145,13 @@ private slots:
                                                  << site(untitled);
         QTest::newRow("integrate") << QStringList{"integrate", "PAGE"}
                                    << Core([](Workspace& work, const std::string& page) {
-                                          IntegrateMenu(work.Texts(), page);
+                                          IntegrateMenu(work, page);
                                       });
-        QTest::newRow("integrate --no-plain-links") << QStringList{"integrate", "PAGE", "--no-plain-links"}
-                                                    << Core([](Workspace& work, const std::string& page) {
-                                                           IntegrateMenu(work.Texts(), page, {.writeLinks = false});
-                                                       });
+        QTest::newRow("integrate, every option")
+            << QStringList{"integrate", "PAGE", "--no-plain-links", "--whole-style-sheet"}
+            << Core([](Workspace& work, const std::string& page) {
+                   IntegrateMenu(work, page, {.writeLinks = false, .keepPageLook = false});
+               });
     }
 
     void eachCommandWritesWhatTheWindowsCommandWrites() {

@@ -163,7 +163,7 @@ std::vector<Command> Commands() {
              CreateSite(w.workspace, w.preview, options);
          },
          true},
-        {"Integrate", [](World& w) { IntegrateMenu(w.workspace.Texts(), w.root.File("site/page.htm")); }},
+        {"Integrate", [](World& w) { IntegrateMenu(w.workspace, w.root.File("site/page.htm")); }},
     };
 }
 

@@ -56,21 +56,5 @@ TEST(MenuLinks, TheBlockNestsTheMenuAsLinksAndHeadings) {
                               "</ul></li></ul></nav>" + kEnd);
 }
 
-TEST(MenuLinks, TheBlockGoesAfterTheBodyTagOnceAndReplacesTheOneBefore) {
-    const std::string block = kBegin + "new" + kEnd;
-    const std::pair<std::string, std::string> cases[] = {
-        {"<html><BODY class=\"a>b\" onLoad='x>y'>text</BODY>", "<html><BODY class=\"a>b\" onLoad='x>y'>" + block + "text</BODY>"},
-        {"<body><h1>x</h1>" + kBegin + "old" + kEnd + "</body>", "<body><h1>x</h1>" + block + "</body>"},
-        {"<body>" + kBegin + "a" + kEnd + "mid" + kBegin + "b" + kEnd + "end", "<body>" + block + "midend"},
-        {"<body>" + kBegin + "no end", "<body>" + block + kBegin + "no end"},
-        {"<html>no body tag</html>", "<html>no body tag</html>"},
-        {"<body class=\"never closed", "<body class=\"never closed"},
-    };
-    for (const auto& [page, expected] : cases) {
-        EXPECT_EQ(PageWithMenuLinks(page, block), expected) << page;
-        EXPECT_EQ(PageWithMenuLinks(expected, block), expected) << "a second run changes nothing: " << page;
-    }
-}
-
 }  // namespace
 }  // namespace tavel

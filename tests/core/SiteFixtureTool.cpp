@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
             message = tavel::SiteReportMessage(tavel::CreateSite(workspace, preview, options));
         } else if (command == "integrate" && (argc == 4 || argc == 5)) {
             useScript(4);
-            message = tavel::IntegrateReportMessage(tavel::IntegrateMenu(workspace.Texts(), argv[3]));
+            message = tavel::IntegrateReportMessage(tavel::IntegrateMenu(workspace, argv[3]));
         } else if (command == "runtime" && argc == 5) {
             const std::string value = argv[4];
             const std::string& runtime = workspace.Texts().runtime;

@@ -89,6 +89,11 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     connect(choose, &QToolButton::clicked, this, &ToolsWindow::ChoosePage);
     pageRow->addWidget(choose);
     layout->addLayout(pageRow);
+    keepLook_ = new QCheckBox("Keep the page's own look");
+    keepLook_->setChecked(IntegrateOptions().keepPageLook);
+    keepLook_->setToolTip("Checked: the style sheet put beside the page styles the menu alone, so the page keeps its "
+                          "margins, fonts, colours and link colours. Clear: the project's whole style sheet.");
+    layout->addWidget(keepLook_);
     QPushButton* integrate = Button("Integrate", &ToolsWindow::Integrate);
     layout->addWidget(integrate, 0, Qt::AlignRight);
 
@@ -167,6 +172,7 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
         {integrateHeading, "Label1"},
         {pagePath_, "Edit1"},
         {choose, "Button1"},
+        {keepLook_, "CheckBox5"},
         {integrate, "Button2"},
         {bevel, "Bevel1"},
         {siteHeading, "Label2"},
@@ -244,7 +250,8 @@ void ToolsWindow::Integrate() {
     host_->RunToolCommand(this, [&] {
         IntegrateOptions options;
         options.writeLinks = writeLinks_->isChecked();
-        message = IntegrateDoneMessage(IntegrateMenu(host_->Work().Texts(), Bytes(pagePath_->text()), options));
+        options.keepPageLook = keepLook_->isChecked();
+        message = IntegrateDoneMessage(IntegrateMenu(host_->Work(), Bytes(pagePath_->text()), options));
     });
     if (!message.empty()) host_->ToolMessage(this, message);
 }

@@ -46,6 +46,7 @@ private:
 
     ToolsHost* host_ = nullptr;
     QLineEdit* pagePath_ = nullptr;
+    QCheckBox* keepLook_ = nullptr;
     QLineEdit* siteName_ = nullptr;
     QCheckBox* linkNames_ = nullptr;
     QCheckBox* addTitles_ = nullptr;

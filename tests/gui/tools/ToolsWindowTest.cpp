@@ -2,6 +2,7 @@
 // its buttons on the main window's project.
 #include "project/TreeCommands.h"
 #include "project/Workspace.h"
+#include "tools/MenuStyleSheet.h"
 #include "support/GuiFixture.h"
 #include "ui/common/LocalText.h"
 #include "ui/main/MainWindow.h"
@@ -195,6 +196,14 @@ private slots:
         QVERIFY(ReadFile(page).contains("src=\"temp.js\"></script></head>"));
         QVERIFY(!ReadFile(page).contains("menu links"));
         QCOMPARE(ReadFile(projects.path() + "/temp.js"), script);
+        // "Keep the page's own look", checked at first, writes the menu's
+        // rules alone beside the page; cleared, the whole sheet.
+        const std::string& sheet = f->mainWindow->Work().Texts().styleSheet;
+        QVERIFY(Control<QCheckBox>("CheckBox5")->isChecked());
+        QCOMPARE(ReadFile(projects.path() + "/stt.css"), QByteArray::fromStdString(MenuStyleSheet(sheet)));
+        Control<QCheckBox>("CheckBox5")->click();
+        Click("Button2");
+        QCOMPARE(ReadFile(projects.path() + "/stt.css"), QByteArray::fromStdString(sheet));
     }
 
     // Digit names drop the undo steps only once they are given: a failed run

@@ -3,6 +3,7 @@
 #include "platform/FileError.h"
 #include "tools/HtmlNesting.h"
 
+#include <cctype>
 #include <vector>
 
 namespace tavel {
@@ -29,6 +30,26 @@ std::optional<size_t> HtmlDocument::OffsetOf(const GumboStringPiece& piece) cons
     if (piece.data == nullptr || piece.data < bytes_.data() || piece.data > bytes_.data() + bytes_.size())
         return std::nullopt;
     return static_cast<size_t>(piece.data - bytes_.data());
+}
+
+std::optional<HtmlDocument::Span> HtmlDocument::TagSpanOf(const GumboNode& element, Tag which) const {
+    const GumboStringPiece& piece = which == Tag::Start ? element.v.element.original_tag : element.v.element.original_end_tag;
+    const std::optional<size_t> at = piece.length > 0 ? OffsetOf(piece) : std::nullopt;
+    if (!at) return std::nullopt;
+    const char* name = gumbo_normalized_tagname(element.v.element.tag);
+    // An element the parser does not know has no name of its own to look for.
+    if (element.v.element.tag == GUMBO_TAG_UNKNOWN || name == nullptr || *name == '\0') return Span{*at, *at + piece.length};
+    const std::string opening = std::string(which == Tag::Start ? "<" : "</") + name;
+    const std::string_view text(piece.data, piece.length);
+    for (size_t from = 0; from + opening.size() < text.size(); ++from) {
+        bool same = true;
+        for (size_t k = 0; same && k < opening.size(); ++k)
+            same = std::tolower(static_cast<unsigned char>(text[from + k])) == opening[k];
+        const char after = text[from + opening.size()];
+        if (same && !std::isalnum(static_cast<unsigned char>(after)) && after != '-' && after != '_' && after != ':')
+            return Span{*at + from, *at + piece.length};
+    }
+    return std::nullopt;
 }
 
 void HtmlDocument::ForEachElement(const GumboNode& from, const std::function<bool(const GumboNode&)>& visit) {

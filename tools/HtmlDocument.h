@@ -36,6 +36,17 @@ public:
     // one the parser made up (an element whose tag the page leaves out).
     std::optional<size_t> OffsetOf(const GumboStringPiece& piece) const;
 
+    // Where an element's start tag (or end tag) as written stands in
+    // Bytes(), from its "<" to its ">"; none for one the parser made up.
+    // The parser runs an ignored "</>" in front of a tag into that tag's
+    // source text, so the span starts at the tag's own "<name".
+    struct Span {
+        size_t start;
+        size_t end;
+    };
+    enum class Tag { Start, End };
+    std::optional<Span> TagSpanOf(const GumboNode& element, Tag which) const;
+
     // Every element below `from` (itself included) in document order, until
     // `visit` returns false. The walk keeps its own stack, not the call stack.
     static void ForEachElement(const GumboNode& from, const std::function<bool(const GumboNode&)>& visit);

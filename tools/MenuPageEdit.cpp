@@ -38,18 +38,8 @@ const GumboNode* ChildElement(const GumboNode& parent, GumboTag tag) {
 
 std::string_view View(const GumboStringPiece& piece) { return {piece.data, piece.length}; }
 
-// Where a tag written in the page starts, and where it ends; none for one
-// the parser made up.
-struct TagSpan {
-    size_t start;
-    size_t end;
-};
-std::optional<TagSpan> SpanOf(const HtmlDocument& page, const GumboStringPiece& tag) {
-    if (tag.length == 0) return std::nullopt;
-    const std::optional<size_t> at = page.OffsetOf(tag);
-    if (!at) return std::nullopt;
-    return TagSpan{*at, *at + tag.length};
-}
+using TagSpan = HtmlDocument::Span;
+using Tag = HtmlDocument::Tag;
 
 // "sys.js", "./SYS.JS": a file of the page's own folder, however written.
 bool NamesPageFile(std::string_view source, std::string_view file) {
@@ -88,16 +78,16 @@ bool DeclaresEncoding(const GumboNode& element) {
 size_t HeadSpot(const HtmlDocument& page, const GumboNode& head, size_t bodyTag) {
     size_t spot = bodyTag;
     const GumboNode* title = ChildElement(head, GUMBO_TAG_TITLE);
-    if (const auto end = title ? SpanOf(page, title->v.element.original_end_tag) : std::nullopt) {
+    if (const auto end = title ? page.TagSpanOf(*title, Tag::End) : std::nullopt) {
         spot = end->end;
-    } else if (const auto headEnd = SpanOf(page, head.v.element.original_end_tag)) {
+    } else if (const auto headEnd = page.TagSpanOf(head, Tag::End)) {
         spot = headEnd->start;
     }
     const GumboVector& children = head.v.element.children;
     for (unsigned i = 0; i < children.length; ++i) {
         const auto& child = *static_cast<const GumboNode*>(children.data[i]);
         if (!DeclaresEncoding(child)) continue;
-        if (const auto meta = SpanOf(page, child.v.element.original_tag); meta && meta->start >= spot) spot = meta->end;
+        if (const auto meta = page.TagSpanOf(child, Tag::Start); meta && meta->start >= spot) spot = meta->end;
     }
     return spot;
 }
@@ -197,7 +187,7 @@ MenuPageEdit EditPageForMenu(const HtmlDocument& page, PageMarkup markup, std::s
     MenuPageEdit edit;
     const GumboNode* body = ChildElement(page.Root(), GUMBO_TAG_BODY);
     const GumboNode* head = ChildElement(page.Root(), GUMBO_TAG_HEAD);
-    const std::optional<TagSpan> bodyTag = body ? SpanOf(page, body->v.element.original_tag) : std::nullopt;
+    const std::optional<TagSpan> bodyTag = body ? page.TagSpanOf(*body, Tag::Start) : std::nullopt;
     if (!bodyTag || head == nullptr) {
         edit.bytes = page.Bytes();
         return edit;

@@ -118,19 +118,26 @@ PageSplice LoadSplice(const GumboNode& body, const HtmlDocument& page, const Tag
 }
 
 // The marked blocks of plain links after the body tag, each from its begin
-// marker to the next end marker.
+// marker to the next end marker. Only a block whose markers are siblings in
+// the tree counts: everything opened inside it closes inside it, so taking
+// it out leaves the rest of the page parsed as before. One edited by hand
+// into an unclosed element stays where it is.
 std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
     std::vector<TagSpan> blocks;
-    std::optional<size_t> begin;
+    const GumboNode* begin = nullptr;
+    size_t beginAt = 0;
     HtmlDocument::ForEachNode(page.Document(), [&](const GumboNode& node) {
         if (node.type != GUMBO_NODE_COMMENT) return true;
         const std::optional<size_t> at = page.OffsetOf(node.v.text.original_text);
         if (!at || *at < after) return true;
         const std::string_view text = View(node.v.text.original_text);
-        if (text == menulinks::kBegin && !begin) begin = *at;
-        if (text == menulinks::kEnd && begin) {
-            blocks.push_back({*begin, *at + text.size()});
-            begin.reset();
+        if (text == menulinks::kBegin && begin == nullptr) {
+            begin = &node;
+            beginAt = *at;
+        }
+        if (text == menulinks::kEnd && begin != nullptr) {
+            if (begin->parent == node.parent) blocks.push_back({beginAt, *at + text.size()});
+            begin = nullptr;
         }
         return true;
     });

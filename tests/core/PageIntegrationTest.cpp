@@ -114,6 +114,9 @@ TEST(MenuPageEdit, TheLinksReplaceTheFirstMarkedBlockAndGoAfterTheBodyTagWithout
         // Without links the blocks go; markers in a script are text, not blocks.
         {body + kBegin + "old" + kEnd + "<script>'" + kBegin + "'</script>", "", body + "<script>'" + kBegin + "'</script>"},
         {body + kBegin + "no end", block, body + block + kBegin + "no end"},
+        // A block edited into an unclosed element holds the rest of the page:
+        // it stays, and the links go after the body tag.
+        {body + kBegin + "<div>old" + kEnd + "</div>end", block, body + block + kBegin + "<div>old" + kEnd + "</div>end"},
     };
     for (const auto& c : cases) EXPECT_EQ(Edit(c.page, "a.htm", c.links).bytes, c.edited) << c.page;
 }

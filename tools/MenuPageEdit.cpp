@@ -117,27 +117,31 @@ PageSplice LoadSplice(const GumboNode& body, const HtmlDocument& page, const Tag
             std::string(markup == PageMarkup::Xml ? kLoadAttributeXml : pagetext::kLoadAttribute)};
 }
 
+// Whether an element opened between the markers is still open at the end
+// marker: taking such a block out would change how the rest of the page
+// parses, so one edited by hand into an unclosed element stays.
+bool EndsInsideOwnElement(const HtmlDocument& page, const GumboNode& end, size_t beginAt) {
+    for (const GumboNode* up = end.parent; up != nullptr; up = up->parent) {
+        if (up->type != GUMBO_NODE_ELEMENT && up->type != GUMBO_NODE_TEMPLATE) continue;
+        if (const auto tag = page.TagSpanOf(*up, Tag::Start); tag && tag->start > beginAt) return true;
+    }
+    return false;
+}
+
 // The marked blocks of plain links after the body tag, each from its begin
-// marker to the next end marker. Only a block whose markers are siblings in
-// the tree counts: everything opened inside it closes inside it, so taking
-// it out leaves the rest of the page parsed as before. One edited by hand
-// into an unclosed element stays where it is.
+// marker to the next end marker.
 std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
     std::vector<TagSpan> blocks;
-    const GumboNode* begin = nullptr;
-    size_t beginAt = 0;
+    std::optional<size_t> begin;
     HtmlDocument::ForEachNode(page.Document(), [&](const GumboNode& node) {
         if (node.type != GUMBO_NODE_COMMENT) return true;
         const std::optional<size_t> at = page.OffsetOf(node.v.text.original_text);
         if (!at || *at < after) return true;
         const std::string_view text = View(node.v.text.original_text);
-        if (text == menulinks::kBegin && begin == nullptr) {
-            begin = &node;
-            beginAt = *at;
-        }
-        if (text == menulinks::kEnd && begin != nullptr) {
-            if (begin->parent == node.parent) blocks.push_back({beginAt, *at + text.size()});
-            begin = nullptr;
+        if (text == menulinks::kBegin && !begin) begin = *at;
+        if (text == menulinks::kEnd && begin) {
+            if (!EndsInsideOwnElement(page, node, *begin)) blocks.push_back({*begin, *at + text.size()});
+            begin.reset();
         }
         return true;
     });

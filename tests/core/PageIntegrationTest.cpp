@@ -115,10 +115,16 @@ TEST(MenuPageEdit, TheLinksReplaceTheFirstMarkedBlockAndGoAfterTheBodyTagWithout
         {body + kBegin + "old" + kEnd + "<script>'" + kBegin + "'</script>", "", body + "<script>'" + kBegin + "'</script>"},
         {body + kBegin + "no end", block, body + block + kBegin + "no end"},
         // A block edited into an unclosed element holds the rest of the page:
-        // it stays, and the links go after the body tag.
+        // it stays, and the links go after the body tag. A block in a
+        // paragraph is replaced, though the links end the paragraph.
         {body + kBegin + "<div>old" + kEnd + "</div>end", block, body + block + kBegin + "<div>old" + kEnd + "</div>end"},
+        {body + "<p>" + kBegin + "old" + kEnd + "</p>", kBegin + "<nav>new</nav>" + kEnd, body + "<p>" + kBegin + "<nav>new</nav>" + kEnd + "</p>"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Edit(c.page, "a.htm", c.links).bytes, c.edited) << c.page;
+    for (const auto& c : cases) {
+        EXPECT_EQ(Edit(c.page, "a.htm", c.links).bytes, c.edited) << c.page;
+        // A second run finds its own block and changes nothing.
+        EXPECT_EQ(Edit(c.edited, "a.htm", c.links).bytes, c.edited) << c.page;
+    }
 }
 
 TEST(AsciiScript, WritesEveryCharacterBeyondAsciiAsItsEscape) {

@@ -128,23 +128,41 @@ bool EndsInsideOwnElement(const HtmlDocument& page, const GumboNode& end, size_t
     return false;
 }
 
+// Inside SVG or MathML the links' lists would close the foreign elements
+// and change how the rest of the page parses: a block there is left alone.
+bool InForeignContent(const GumboNode& node) {
+    for (const GumboNode* up = node.parent; up != nullptr; up = up->parent)
+        if (up->type == GUMBO_NODE_ELEMENT && up->v.element.tag_namespace != GUMBO_NAMESPACE_HTML) return true;
+    return false;
+}
+
 // The marked blocks of plain links after the body tag, each from its begin
-// marker to the next end marker.
+// marker to the next end marker in the page's bytes (the parser may move
+// nodes, so its tree order is not always the order they are written in).
 std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
-    std::vector<TagSpan> blocks;
-    std::optional<size_t> begin;
+    struct Marker {
+        size_t at;
+        const GumboNode* node;
+    };
+    std::vector<Marker> markers;
     HtmlDocument::ForEachNode(page.Document(), [&](const GumboNode& node) {
         if (node.type != GUMBO_NODE_COMMENT) return true;
         const std::optional<size_t> at = page.OffsetOf(node.v.text.original_text);
-        if (!at || *at < after) return true;
         const std::string_view text = View(node.v.text.original_text);
-        if (text == menulinks::kBegin && !begin) begin = *at;
-        if (text == menulinks::kEnd && begin) {
-            if (!EndsInsideOwnElement(page, node, *begin)) blocks.push_back({*begin, *at + text.size()});
-            begin.reset();
-        }
+        if (at && *at >= after && (text == menulinks::kBegin || text == menulinks::kEnd)) markers.push_back({*at, &node});
         return true;
     });
+    std::sort(markers.begin(), markers.end(), [](const Marker& a, const Marker& b) { return a.at < b.at; });
+    std::vector<TagSpan> blocks;
+    std::optional<size_t> begin;
+    for (const Marker& marker : markers) {
+        const std::string_view text = View(marker.node->v.text.original_text);
+        if (text == menulinks::kBegin && !begin && !InForeignContent(*marker.node)) begin = marker.at;
+        if (text == menulinks::kEnd && begin) {
+            if (!EndsInsideOwnElement(page, *marker.node, *begin)) blocks.push_back({*begin, marker.at + text.size()});
+            begin.reset();
+        }
+    }
     return blocks;
 }
 

@@ -119,6 +119,8 @@ TEST(MenuPageEdit, TheLinksReplaceTheFirstMarkedBlockAndGoAfterTheBodyTagWithout
         // paragraph is replaced, though the links end the paragraph.
         {body + kBegin + "<div>old" + kEnd + "</div>end", block, body + block + kBegin + "<div>old" + kEnd + "</div>end"},
         {body + "<p>" + kBegin + "old" + kEnd + "</p>", kBegin + "<nav>new</nav>" + kEnd, body + "<p>" + kBegin + "<nav>new</nav>" + kEnd + "</p>"},
+        // In SVG the links' list would end the drawing early.
+        {body + "<svg>" + kBegin + "<g>old</g>" + kEnd + "</svg>", block, body + block + "<svg>" + kBegin + "<g>old</g>" + kEnd + "</svg>"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Edit(c.page, "a.htm", c.links).bytes, c.edited) << c.page;

@@ -38,7 +38,10 @@ struct PageSplice {
 //     menu's call put in front of its handler, so that both run.
 //   - `links` (the plain links block, possibly empty) takes the place of the
 //     first marked block after the body tag, further marked blocks go, and
-//     without any it goes directly after the body tag.
+//     without any it goes directly after the body tag. A block edited by
+//     hand so that taking it out would change how the rest of the page
+//     parses (it holds a body tag, leaves an element open, or stands in SVG
+//     or MathML) stays as it is.
 // A page that already loads sys.js and temp.js from its own folder and
 // calls buildMenu gets the links alone. A page whose body has no tag of its
 // own in front of its content cannot take the load attribute: it gets

@@ -7,6 +7,7 @@ set(TAVEL_CORE_SOURCES
   platform/FileSteps.cpp
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
+  platform/WriteJournal.cpp
   platform/FolderListing.cpp
   platform/TextEncoding.cpp
   menu/MenuTree.cpp

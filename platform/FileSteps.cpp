@@ -64,6 +64,10 @@ int Rename(const char* from, const char* to) { return Refused(FileStep::Rename, 
 
 int MakeFolder(const char* path, mode_t mode) { return Refused(FileStep::MakeFolder, path) ? -1 : ::mkdir(path, mode); }
 
+char* MakeTempFolder(char* pattern) {
+    return Refused(FileStep::MakeFolder, pattern) ? nullptr : ::mkdtemp(pattern);
+}
+
 int Unlink(const char* path) { return Refused(FileStep::Unlink, path) ? -1 : ::unlink(path); }
 
 int RemoveFolder(const char* path) { return Refused(FileStep::Unlink, path) ? -1 : ::rmdir(path); }

@@ -34,6 +34,7 @@ int SyncFileSystem(int fd, const char* path);  // syncfs of the file system hold
 int Link(const char* from, const char* to);
 int Rename(const char* from, const char* to);
 int MakeFolder(const char* path, mode_t mode);
+char* MakeTempFolder(char* pattern);  // mkdtemp, a MakeFolder step
 int Unlink(const char* path);
 int RemoveFolder(const char* path);  // rmdir, an Unlink step
 }  // namespace filestep

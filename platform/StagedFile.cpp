@@ -14,11 +14,6 @@
 namespace tavel {
 namespace {
 
-// Long enough to tell files apart, short enough that the side file's name
-// stays within the 255 bytes a name may have.
-constexpr size_t kNamePartLimit = 200;
-constexpr size_t kSuffixLength = 6;
-
 bool WriteAll(int fd, std::string_view bytes, const char* path) {
     while (!bytes.empty()) {
         const ssize_t n = filestep::Write(fd, bytes.data(), bytes.size(), path);
@@ -44,23 +39,6 @@ std::string FolderPart(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string SideFilePath(const std::string& target, std::string_view tag) {
-    const auto slash = target.find_last_of('/');
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, kNamePartLimit);
-    return FolderPart(target) + "/." + name + std::string(tag) + "XXXXXX";
-}
-
-std::string OldVersionPath(std::string_view temp) {
-    std::string path(temp);
-    return path.replace(path.size() - kSuffixLength - kNewVersionTag.size(), kNewVersionTag.size(), kOldVersionTag);
-}
-
-bool IsSideFileName(std::string_view name) {
-    if (name.size() < 1 + kNewVersionTag.size() + kSuffixLength || name.front() != '.') return false;
-    const std::string_view tag = name.substr(name.size() - kSuffixLength - kNewVersionTag.size(), kNewVersionTag.size());
-    return tag == kNewVersionTag || tag == kOldVersionTag;
-}
-
 std::string ReplacedFile(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
@@ -70,14 +48,13 @@ std::string ReplacedFile(const std::string& path) {
     return path;
 }
 
-StagedFile StageFile(const std::string& path, std::string_view bytes) {
-    StagedFile staged{{}, ReplacedFile(path)};
+StagedFile StageFile(const std::string& path, const std::string& temp, std::string_view bytes) {
+    StagedFile staged{temp, ReplacedFile(path)};
     struct stat existing {};
     const bool exists = ::stat(staged.target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) ThrowCreateError(path, EISDIR);
 
-    staged.temp = SideFilePath(staged.target, kNewVersionTag);
-    const int fd = filestep::MakeTemp(staged.temp.data());
+    const int fd = filestep::Open(staged.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
     if (fd < 0) ThrowCreateError(path, errno);
 
     // Keep the permissions of the file being replaced; a new file gets the

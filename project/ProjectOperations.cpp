@@ -8,6 +8,7 @@
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "platform/WriteJournal.h"
 #include "project/GenerateCode.h"
 #include "project/Preview.h"
 #include "project/ProgramFolder.h"
@@ -158,6 +159,9 @@ ChosenProject ProjectOfChosenFile(const std::string& chosenFile) {
 OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string& chosenFile) {
     auto [folder, name] = ProjectOfChosenFile(chosenFile);
     if (folder.empty()) throw FileError("Cannot open \"" + chosenFile + "\": it names no folder.", chosenFile);
+    // A save cut short is finished or undone before the files are read.
+    if (std::string repaired = RecoverInterruptedWrites(folder); !repaired.empty())
+        AddRepairNotice(std::move(repaired));
 
     ProjectTexts texts;
     std::vector<std::string> failures;

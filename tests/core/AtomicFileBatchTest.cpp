@@ -4,10 +4,12 @@
 #include "platform/FileError.h"
 #include "platform/StagedFile.h"
 #include "platform/TextFile.h"
+#include "platform/WriteJournal.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
 
 namespace tavel {
@@ -99,27 +101,74 @@ TEST(AtomicFileBatchTest, AFileSystemWithoutLinksKeepsCopiesAndStillRollsBack) {
     }
 }
 
-// What a crash leaves beside the files goes with the next write into that
-// folder, unless another write is running there.
-TEST(AtomicFileBatchTest, LeftoversOfACrashGoWithTheNextWriteThatRunsAlone) {
+// A write killed at any step is finished or undone as a whole by the next
+// start, which says so in one line when files had been part old, part new;
+// a user's own files that look like a write's are never taken.
+TEST(AtomicFileBatchTest, AWriteKilledAtAnyStepEndsWhollyOldOrWhollyNew) {
+    using Files = std::map<std::string, std::string>;
+    const Files before = {{"a.htm", "old a"}, {"c.htm", "old c"}};
+    const Files after = {{"a.htm", "new a"}, {"b.htm", "new b"}};
+    const Files users = {{".a.htm.tavel-new-Ab12Cd", "a user's"}, {".tavel-write-Ab12Cd/0.new.a.htm", "a user's"}};
     test::TempFolder folder;
-    const std::vector<std::string> leftovers = {".a.htm.tavel-new-Ab12Cd", ".sys.js.tavel-old-xyZ789"};
+    const auto batch = [&] {
+        AtomicFileBatch write;
+        write.Add(folder.File("a.htm"), "new a");
+        write.Add(folder.File("b.htm"), "new b");
+        write.Remove(folder.File("c.htm"));
+        write.Commit();
+    };
+    // Everything but the user's files; with `projectOnly`, the folder's own
+    // files without what a write keeps in its folder.
+    const auto onDisk = [&](bool projectOnly) {
+        Files files;
+        for (const auto& entry : fs::recursive_directory_iterator(folder.path()))
+            if (!entry.is_directory()) files[fs::relative(entry.path(), folder.path()).string()] = folder.Read(fs::relative(entry.path(), folder.path()).string());
+        for (const auto& [name, bytes] : users) files.erase(name);
+        if (projectOnly) std::erase_if(files, [](const auto& file) { return file.first.find('/') != std::string::npos; });
+        return files;
+    };
+    const auto reset = [&] {
+        fs::remove_all(folder.path());
+        fs::create_directories(folder.File(".tavel-write-Ab12Cd"));
+        for (const auto& files : {before, users})
+            for (const auto& [name, bytes] : files) folder.Write(name, bytes);
+    };
+    size_t steps = 0;
+    size_t secondRename = 0;
     {
-        AtomicFileBatch running;
-        running.Add(folder.File("a.htm"), "a");
-        for (const std::string& name : leftovers) folder.Write(name, "left");
-        folder.Write(".tavel-new-Ab12Cd", "a user's");
-        folder.Write(".a.htm.tavel-new-Ab12", "a user's");
-        for (const std::string& name : leftovers) EXPECT_TRUE(IsSideFileName(name)) << name;
-        AtomicFileBatch second;
-        second.Add(folder.File("b.htm"), "b");
-        second.Commit();
-        for (const std::string& name : leftovers) EXPECT_TRUE(fs::exists(folder.File(name))) << name;
-        running.Commit();
+        reset();
+        test::StepFailure counter;
+        batch();
+        steps = counter.steps.size();
+        for (size_t i = 0, renames = 0; i < steps && secondRename == 0; ++i)
+            if (counter.steps[i].kind == FileStep::Rename && ++renames == 2) secondRename = i + 1;
     }
-    WriteTextFile(folder.File("c.htm"), "c");
-    for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(folder.File(name))) << name;
-    EXPECT_EQ(EntriesIn(folder.path()), 5u);
+    ASSERT_NE(secondRename, 0u);
+    // Killed on the way forward, and killed while a failed second rename
+    // was being taken back.
+    for (const size_t failAt : {size_t{0}, secondRename}) {
+        size_t mixed = 0;
+        for (size_t step = failAt + 1; step <= steps + 1; ++step) {
+            SCOPED_TRACE("kill at step " + std::to_string(step) + ", failing step " + std::to_string(failAt));
+            reset();
+            if (test::RunKilledAtStep(batch, step, failAt) != test::ChildEnd::Killed) {
+                EXPECT_GT(step, failAt == 0 ? steps : failAt);
+                continue;
+            }
+            const Files cut = onDisk(true);
+            const bool wasMixed = cut.count("b.htm") == 0 ? cut.at("a.htm") == "new a" || cut.count("c.htm") == 0
+                                                          : cut.count("c.htm") != 0 || cut.at("a.htm") != "new a";
+            mixed += wasMixed;
+            const std::string message = RecoverInterruptedWrites(folder.path());
+            const Files recovered = onDisk(false);
+            EXPECT_TRUE(recovered == before || recovered == after) << ::testing::PrintToString(recovered);
+            const std::string how = recovered == before ? "undone, so every file it wrote is as it was before."
+                                                        : "finished, so every file it wrote is new.";
+            EXPECT_EQ(message, recovered == cut ? "" : "Repaired \"" + folder.path() + "\": a write cut short there was " + how);
+            for (const auto& [name, bytes] : users) EXPECT_EQ(folder.Read(name), bytes);
+        }
+        EXPECT_GE(mixed, 2u) << "no kill fell between two renames";
+    }
 }
 
 }  // namespace

@@ -217,8 +217,20 @@ std::vector<std::string> ScriptReadWarnings(const ScriptReadResult& read, std::s
     if (read.truncated)
         warnings.push_back("The menu data script \"" + path + "\" asks for a larger menu than can be read; only its first " +
                            std::to_string(read.items) + " items were read.");
-    if (auto warning = UnreadScriptWarning(script, read.items, path)) warnings.push_back(std::move(*warning));
+    if (auto warning = UnreadScriptWarning(script, read.items, path)) {
+        warnings.push_back(std::move(*warning));
+    } else if (read.droppedLines != 0) {
+        warnings.push_back(DroppedLinesWarning(read, path));
+    }
     return warnings;
+}
+
+std::string DroppedLinesWarning(const ScriptReadResult& read, const std::string& path) {
+    const bool one = read.droppedLines == 1;
+    return (one ? std::string("1 line") : std::to_string(read.droppedLines) + " lines") + " of the menu data script \"" +
+           path + "\" " + (one ? "holds" : "hold") + " no menu item that this program can read; saving the project " +
+           "will drop " + (one ? "it" : "them") + ". The first is line " + std::to_string(read.firstDroppedLine) +
+           ": " + read.firstDropped;
 }
 
 std::optional<std::string> UnreadScriptWarning(std::string_view script, size_t itemsRead, const std::string& path) {

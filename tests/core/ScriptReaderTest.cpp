@@ -38,6 +38,36 @@ std::vector<Row> Read(std::string_view script, MenuTree& tree) {
     return RowsOf(tree);
 }
 
+// Every line that holds text but gives no item is counted, and the first
+// is kept to be shown; what the writer writes is never counted.
+TEST(ScriptReader, CountsTheLinesThatGiveNoItem) {
+    MenuTree written;
+    test::BuildTree(written, test::ExampleRows());
+    const std::string example = test::ExampleScript();
+    const struct {
+        std::string script;
+        size_t dropped;
+        size_t first;
+        std::string firstText;
+    } cases[] = {
+        {WriteMenuScript(written), 0, 0, ""},
+        {example + "\r\n  \r\n", 0, 0, ""},
+        {example + "theMnu[3] = new Array(\"Typo\", \"t.htm\");\r\n// note\r\n", 2, 15,
+         "theMnu[3] = new Array(\"Typo\", \"t.htm\");"},
+        {"theMenu[0] = new Array(\"First\", \"f.htm\");\r\n" + example.substr(example.find('\n') + 1), 1, 1,
+         "theMenu[0] = new Array(\"First\", \"f.htm\");"},
+        {"x\r\nmyMenu0[0] = new Array(\"L\",\"Orphan\",\"\",\"o.htm\");", 2, 1, "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        MenuTree tree;
+        const ScriptReadResult read = LoadTreeFromScript(c.script, tree);
+        EXPECT_EQ(read.droppedLines, c.dropped);
+        EXPECT_EQ(read.firstDroppedLine, c.first);
+        EXPECT_EQ(read.firstDropped, c.firstText);
+    }
+}
+
 TEST(ScriptReader, ReadsTheExampleBackWithTheKnownLosses) {
     MenuTree tree;
     const std::string hint = kTopLevelHint;

@@ -127,8 +127,7 @@ void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& butt
         // to rebuild the line from: it stays as written and no image goes
         // with it.
         if (const std::optional<size_t> entry = chosen.Selected()) {
-            DeleteButtonTail(texts.styleSheet);
-            AppendButtonLine(texts.styleSheet, ButtonLineForm::ProjectFolder, chosen.Entries()[*entry]);
+            SetButtonLine(texts.styleSheet, ButtonLineForm::ProjectFolder, chosen.Entries()[*entry]);
             writePicture = true;
         }
     }

@@ -18,6 +18,7 @@ set(TAVEL_CORE_SOURCES
   menu/TreeReport.cpp
   design/StyleRules.cpp
   design/ButtonLine.cpp
+  design/CssColour.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
   design/RuntimeComment.cpp

@@ -214,7 +214,6 @@ void AtomicFileBatch::Fail(size_t failed, int error, std::string path) {
     // A kill from here on is undone by the next start, not finished.
     size_t ignored = 0;
     if (committing_) AppendToJournals(true, ignored);
-    bool kept = false;
     // Back to the old versions, the last change first, so that a file named
     // twice ends as it was before the first.
     for (size_t i = std::min(failed + 1, changes_.size()); i-- > 0;) {
@@ -232,15 +231,15 @@ void AtomicFileBatch::Fail(size_t failed, int error, std::string path) {
         message += "\n\n\"" + change.target + "\" could not be put back as it was (" + std::strerror(reason) + ")";
         message += change.backup.empty() ? "." : "; its previous version is \"" + change.backup + "\".";
         change.backup.clear();  // kept for the user
-        kept = true;
     }
     // The renames back reach the disk before the command reports.
     for (const Folder& folder : folders_) filestep::Sync(folder.fd, folder.path.c_str());
     committing_ = false;
     // With an old version that could not be put back, the journal stays, so
     // that the next start tries again.
-    if (kept)
-        for (Folder& folder : folders_) folder.work.clear();
+    for (const Change& change : changes_)
+        if (change.placed)
+            for (Folder& folder : folders_) folder.work.clear();
     Discard();
     throw FileError(message, path);
 }

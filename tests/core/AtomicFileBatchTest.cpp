@@ -71,22 +71,26 @@ TEST(AtomicFileBatchTest, AReadOnlyFileIsNeitherReplacedNorRemoved) {
 // goes through, and a failure after the first rename still puts it back.
 TEST(AtomicFileBatchTest, AFileSystemWithoutLinksKeepsCopiesAndStillRollsBack) {
     struct NoLinks : FileStepWatcher {
-        explicit NoLinks(int failingRename) : failingRename(failingRename) {}
+        NoLinks(int failingRename, int reason) : failingRename(failingRename), reason(reason) {}
         ~NoLinks() override { SetFileStepWatcher(previous); }
         int BeforeStep(FileStep step, const char*) override {
-            if (step == FileStep::Link) return EPERM;
+            if (step == FileStep::Link) return reason;
             return step == FileStep::Rename && ++renames == failingRename ? EIO : 0;
         }
         int failingRename;
+        int reason;
         int renames = 0;
         FileStepWatcher* previous = SetFileStepWatcher(this);
     };
     test::TempFolder folder;
-    folder.Write("a.htm", "old a");
-    folder.Write("b.htm", "old b");
-    ::chmod(folder.File("a.htm").c_str(), 0640);
+    // Every reason a file system gives for having no links.
+    for (const int reason : {EPERM, EOPNOTSUPP, EMLINK, ENOSYS})
     for (const int failingRename : {2, 0}) {
-        NoLinks noLinks(failingRename);
+        SCOPED_TRACE(std::to_string(reason) + ", failing rename " + std::to_string(failingRename));
+        folder.Write("a.htm", "old a");
+        folder.Write("b.htm", "old b");
+        ::chmod(folder.File("a.htm").c_str(), 0640);
+        NoLinks noLinks(failingRename, reason);
         AtomicFileBatch batch;
         batch.Add(folder.File("a.htm"), "new a");
         batch.Add(folder.File("b.htm"), "new b");
@@ -127,11 +131,17 @@ TEST(AtomicFileBatchTest, AWriteKilledAtAnyStepEndsWhollyOldOrWhollyNew) {
         if (projectOnly) std::erase_if(files, [](const auto& file) { return file.first.find('/') != std::string::npos; });
         return files;
     };
+    // A link named like a write's folder, to a folder that holds a write's
+    // journal, is not a write of this folder: it is never followed.
+    test::TempFolder elsewhere;
     const auto reset = [&] {
         fs::remove_all(folder.path());
         fs::create_directories(folder.File(".tavel-write-Ab12Cd"));
         for (const auto& files : {before, users})
             for (const auto& [name, bytes] : files) folder.Write(name, bytes);
+        elsewhere.Write("journal", std::string(kJournalHeader) + "replace 0 0 a.htm\ncommit\n");
+        elsewhere.Write("0.new.a.htm", "not this folder's");
+        fs::create_directory_symlink(elsewhere.path(), folder.File(".tavel-write-Lnk123"));
     };
     size_t steps = 0;
     size_t secondRename = 0;

@@ -103,7 +103,7 @@ int RunCommand(const CommandSpec& spec, const CommandRequest& request) {
         case CommandId::CheckLinks:
             return RunCheckLinks(workspace, preview, request);
     }
-    for (const std::string& repaired : TakeRepairNotices()) Write(stderr, repaired + "\n");
+    for (const std::string& repaired : TakeWriteNotices()) Write(stderr, repaired + "\n");
     Write(stderr, outcome.warnings);
     Write(stdout, outcome.output);
     return outcome.status;

@@ -7,6 +7,7 @@
 #include "platform/WriteJournal.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -87,7 +88,7 @@ size_t AtomicFileBatch::FolderOf(const std::string& target, const std::string& p
     // is finished or undone before anything else is written here.
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         std::string repaired = RecoverFolderLocked(folder);
-        if (!repaired.empty()) AddRepairNotice(std::move(repaired));
+        if (!repaired.empty()) AddWriteNotice(std::move(repaired));
     }
     ::flock(fd, LOCK_SH);
     std::string work = (folder == "/" ? "" : folder) + "/" + std::string(kWorkFolderPrefix) + "XXXXXX";
@@ -106,6 +107,21 @@ void AtomicFileBatch::Add(const std::string& path, std::string_view bytes) {
     // The folder first: taking it may clear leftovers, which the new file
     // must not be taken for.
     const std::string target = ReplacedFile(path);
+    struct stat st {};
+    if (target == path && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // A link into a folder that is not there: replacing the link by a
+        // plain file would lose where it led.
+        char named[PATH_MAX] = {};
+        const ssize_t length = ::readlink(path.c_str(), named, sizeof named - 1);
+        throw FileError("Cannot create file \"" + path + "\". It is a link to \"" +
+                            std::string(named, length > 0 ? static_cast<size_t>(length) : 0) +
+                            "\", whose folder does not exist.",
+                        path);
+    }
+    if (!inside_.empty() && !InsideFolder(target, inside_))
+        throw FileError("Cannot create file \"" + path + "\". It is a link to \"" + target + "\", outside \"" +
+                            inside_ + "\"; nothing was written.",
+                        path);
     RefuseReadOnly(target, path, "create");
     const size_t folder = FolderOf(target, path);
     const std::string temp = folders_[folder].work + "/" + WorkFileName(changes_.size(), false, target);

@@ -32,6 +32,11 @@ public:
     // the disk is full). A link is followed: the file it points at is the
     // one replaced.
     void Add(const std::string& path, std::string_view bytes);
+    // Every file added from now on must lie inside `folder`: a link that
+    // leads out of it is refused (FileError naming the link and where it
+    // leads), so that no write leaves the folder.
+    void KeepInside(std::string folder) { inside_ = std::move(folder); }
+
     // The file goes when the batch commits; one that is not there is no error.
     void Remove(const std::string& path);
 
@@ -71,6 +76,7 @@ private:
     std::vector<Folder> folders_;
     std::vector<std::string> createdFolders_;
     bool committing_ = false;  // the journals say "commit"
+    std::string inside_;
 };
 
 }  // namespace tavel

@@ -2,6 +2,7 @@
 
 #include "platform/FileError.h"
 #include "platform/FileSteps.h"
+#include "platform/WriteJournal.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,6 +10,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <vector>
 #include <unistd.h>
 
 namespace tavel {
@@ -24,6 +27,34 @@ bool WriteAll(int fd, std::string_view bytes, const char* path) {
         bytes.remove_prefix(static_cast<size_t>(n));
     }
     return true;
+}
+
+// The owner, the group and the extended attributes (ACLs among them) of the
+// file being replaced go to its new version where the system lets them;
+// what cannot be kept is told, never changed in silence.
+void KeepOwnerAndAttributes(int fd, const std::string& target, const struct stat& existing, const std::string& path) {
+    if ((existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
+        ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        const bool groupKept = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0;
+        AddWriteNotice("The " + std::string(groupKept ? "owner" : "owner and group") + " of \"" + path +
+                       "\" could not be kept: " + std::strerror(errno) + ". The file now belongs to you.");
+    }
+    const ssize_t size = ::listxattr(target.c_str(), nullptr, 0);
+    if (size <= 0) return;
+    std::vector<char> names(static_cast<size_t>(size));
+    const ssize_t got = ::listxattr(target.c_str(), names.data(), names.size());
+    for (size_t at = 0; got > 0 && at < static_cast<size_t>(got);) {
+        const std::string name(names.data() + at);
+        at += name.size() + 1;
+        const ssize_t length = ::getxattr(target.c_str(), name.c_str(), nullptr, 0);
+        std::vector<char> value(length > 0 ? static_cast<size_t>(length) : 0);
+        const bool kept = length >= 0 &&
+                          ::getxattr(target.c_str(), name.c_str(), value.data(), value.size()) == length &&
+                          ::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) == 0;
+        if (!kept)
+            AddWriteNotice("The extended attribute \"" + name + "\" of \"" + path + "\" could not be kept: " +
+                           std::strerror(errno) + ".");
+    }
 }
 
 }  // namespace
@@ -44,8 +75,28 @@ std::string ReplacedFile(const std::string& path) {
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+        // A link to a file not there yet: the write makes that file, and
+        // the link leads to it again.
+        char link[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), link, sizeof link - 1);
+        if (length > 0) {
+            const std::string named(link, static_cast<size_t>(length));
+            const std::string target = named.front() == '/' ? named : FolderPart(path) + "/" + named;
+            if (::realpath(FolderPart(target).c_str(), resolved) != nullptr)
+                return std::string(resolved) + "/" + target.substr(target.find_last_of('/') + 1);
+        }
     }
     return path;
+}
+
+bool InsideFolder(const std::string& file, const std::string& folder) {
+    char place[PATH_MAX];
+    char root[PATH_MAX];
+    if (::realpath(FolderPart(file).c_str(), place) == nullptr || ::realpath(folder.c_str(), root) == nullptr)
+        return false;
+    const std::string inner(place);
+    const std::string outer(root);
+    return inner == outer || inner.rfind(outer == "/" ? outer : outer + "/", 0) == 0;
 }
 
 StagedFile StageFile(const std::string& path, const std::string& temp, std::string_view bytes) {
@@ -67,6 +118,7 @@ StagedFile StageFile(const std::string& path, const std::string& temp, std::stri
         ::umask(mask);
         mode = 0666 & ~mask;
     }
+    if (exists) KeepOwnerAndAttributes(fd, staged.target, existing, path);
     const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes, staged.temp.c_str());
     const int error = errno;
     const bool closed = ::close(fd) == 0;

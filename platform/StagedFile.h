@@ -14,8 +14,13 @@ struct StagedFile {
     std::string target;
 };
 
-// The file a write to `path` replaces: the file a link points at, or `path`.
+// The file a write to `path` replaces: the file a link points at (or would
+// point at, for a link to a file not there yet in an existing folder), or
+// `path`.
 std::string ReplacedFile(const std::string& path);
+
+// Whether `file` lies in `folder` or below it, links resolved.
+bool InsideFolder(const std::string& file, const std::string& folder);
 
 // Throws FileError naming `path` when the bytes cannot be staged at `temp`:
 // the folder is missing, a folder stands where the file should, the disk is

@@ -270,12 +270,12 @@ std::string RecoverInterruptedWrites(const std::string& folder) {
     return message;
 }
 
-std::vector<std::string> TakeRepairNotices() {
+std::vector<std::string> TakeWriteNotices() {
     std::vector<std::string> taken;
     taken.swap(Notices());
     return taken;
 }
 
-void AddRepairNotice(std::string notice) { Notices().push_back(std::move(notice)); }
+void AddWriteNotice(std::string notice) { Notices().push_back(std::move(notice)); }
 
 }  // namespace tavel

@@ -53,10 +53,12 @@ std::string RecoverFolderLocked(const std::string& folder);
 // the folder's lock itself and does nothing while another write runs there.
 std::string RecoverInterruptedWrites(const std::string& folder);
 
-// The lines of repairs made by writes before they started (the next write
-// into a folder repairs it first), in order, emptied by the call; the
-// window and the command line show them after each command.
-std::vector<std::string> TakeRepairNotices();
-void AddRepairNotice(std::string notice);
+// Lines about writes that the user should hear although the writes went
+// through: repairs made before a write started (the next write into a
+// folder repairs it first), and what a replaced file could not keep (its
+// owner, an extended attribute). In order, emptied by the call; the window
+// and the command line show them after each command.
+std::vector<std::string> TakeWriteNotices();
+void AddWriteNotice(std::string notice);
 
 }  // namespace tavel

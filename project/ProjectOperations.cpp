@@ -160,7 +160,7 @@ OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string
     if (folder.empty()) throw FileError("Cannot open \"" + chosenFile + "\": it names no folder.", chosenFile);
     // A save cut short is finished or undone before the files are read.
     if (std::string repaired = RecoverInterruptedWrites(folder); !repaired.empty())
-        AddRepairNotice(std::move(repaired));
+        AddWriteNotice(std::move(repaired));
 
     ProjectTexts texts;
     std::vector<std::string> failures;

@@ -20,7 +20,7 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
 
     if (std::string repaired = RecoverInterruptedWrites(FolderOfPath(workspace.UserPath(programpath::kTemplatePage)));
         !repaired.empty())
-        AddRepairNotice(std::move(repaired));
+        AddWriteNotice(std::move(repaired));
     ProjectTexts& texts = workspace.Texts();
     const struct {
         std::string_view relative;

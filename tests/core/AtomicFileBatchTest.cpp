@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <map>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 namespace tavel {
 namespace {
@@ -65,6 +67,61 @@ TEST(AtomicFileBatchTest, AReadOnlyFileIsNeitherReplacedNorRemoved) {
     EXPECT_EQ(folder.Read("kept.css"), "old");
     EXPECT_EQ(folder.Read("free.htm"), "old");
     EXPECT_EQ(EntriesIn(folder.path()), 2u);
+}
+
+// A link is written through to its target, made when it is not there yet,
+// as long as the target lies in the folder a batch is kept inside; beyond
+// it the link is refused and nothing is written. Owner, group and extended
+// attributes of a replaced file stay.
+TEST(AtomicFileBatchTest, LinksAreFollowedOnlyInsideAndAReplacedFileKeepsWhatTheUserSet) {
+    test::TempFolder folder;
+    test::TempFolder outside;
+    fs::create_directory(folder.File("sub"));
+    outside.Write("far.htm", "far");
+    folder.Write("sub/near.htm", "near");
+    const struct {
+        std::string link;
+        std::string target;
+        std::string written;  // the file that takes the bytes; empty: refused
+    } cases[] = {
+        {"near", "sub/near.htm", folder.File("sub/near.htm")},
+        {"new", "sub/new.htm", folder.File("sub/new.htm")},
+        {"far", outside.File("far.htm"), ""},
+        {"none", outside.File("none.htm"), ""},
+        {"lost", "missing/x.htm", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        fs::create_symlink(c.target, folder.File(c.link));
+        AtomicFileBatch batch;
+        batch.KeepInside(folder.path());
+        try {
+            batch.Add(folder.File(c.link), "new " + c.link);
+            batch.Commit();
+            EXPECT_FALSE(c.written.empty()) << "written through";
+        } catch (const FileError& error) {
+            EXPECT_TRUE(c.written.empty()) << error.what();
+        }
+        EXPECT_TRUE(fs::is_symlink(folder.File(c.link)));
+        if (!c.written.empty()) EXPECT_EQ(test::ReadBinary(c.written), "new " + c.link);
+    }
+    EXPECT_EQ(outside.Read("far.htm"), "far");
+    EXPECT_FALSE(fs::exists(outside.File("none.htm")));
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser gives a file away";
+    folder.Write("owned.htm", "old");
+    ASSERT_EQ(::chown(folder.File("owned.htm").c_str(), 1234, 5678), 0);
+    if (::setxattr(folder.File("owned.htm").c_str(), "user.tavel", "kept", 4, 0) != 0)
+        GTEST_SKIP() << "no extended attributes here";
+    WriteTextFile(folder.File("owned.htm"), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.File("owned.htm").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 5678u);
+    char value[8] = {};
+    EXPECT_EQ(::getxattr(folder.File("owned.htm").c_str(), "user.tavel", value, sizeof value), 4);
+    EXPECT_STREQ(value, "kept");
+    EXPECT_TRUE(TakeWriteNotices().empty());
 }
 
 // Without hard links (FAT) the old version is kept as a copy: the commit

@@ -22,7 +22,7 @@ void CommandRunner::RunOver(QWidget* over, const std::function<void()>& command)
         Message(over, Shown(error.what()), QMessageBox::Critical);
     }
     // A write cut short by an earlier run, found and mended by this command.
-    for (const std::string& repaired : TakeRepairNotices()) Message(over, Shown(repaired), QMessageBox::Information);
+    for (const std::string& repaired : TakeWriteNotices()) Message(over, Shown(repaired), QMessageBox::Information);
 }
 
 bool CommandRunner::Attempt(const std::function<void()>& step) {

@@ -170,7 +170,7 @@ void MainWindow::LoadStartupProject() {
     }
     StartupLoadResult result = LoadDefaultProject(workspace_, browser_->Preview());
     startupFailures_.insert(startupFailures_.end(), result.failures.begin(), result.failures.end());
-    for (const std::string& repaired : TakeRepairNotices()) statusBar()->showMessage(Shown(repaired));
+    for (const std::string& repaired : TakeWriteNotices()) statusBar()->showMessage(Shown(repaired));
     texts_->Refresh();
     pages_->setCurrentIndex(0);
 }

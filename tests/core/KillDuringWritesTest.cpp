@@ -74,7 +74,7 @@ TEST(KillDuringWritesTest, EveryCommandKilledAtEveryRenameEndsWithEachWriteWhole
                     Workspace reopened(world.root.File("program"));
                     test::RecordingPreview preview;
                     OpenProject(reopened, preview, shop + "/temp.js");
-                    for (std::string& line : TakeRepairNotices()) lines.push_back(line);
+                    for (std::string& line : TakeWriteNotices()) lines.push_back(line);
                 } else if (std::string line = RecoverInterruptedWrites(folder); !line.empty()) {
                     lines.push_back(line);
                 }

@@ -213,7 +213,11 @@ private:
 ScriptReadResult LoadTreeFromScript(std::string_view script, MenuTree& tree, const ScriptReadLimits& limits) {
     MenuTree::BulkLoad load(tree);
     // Line numbers and positions are kept in 32 bits.
-    if (script.size() >= UINT32_MAX) return {0, true};
+    if (script.size() >= UINT32_MAX) {
+        ScriptReadResult tooLong;
+        tooLong.truncated = true;
+        return tooLong;
+    }
     return Reader(script, tree, limits).Run();
 }
 

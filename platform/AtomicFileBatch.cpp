@@ -48,6 +48,16 @@ int CopyAside(const std::string& target, const std::string& backup) {
     return 0;
 }
 
+// Flushes a file or a folder by its path; 0 or the errno value.
+int SyncFile(const std::string& path) {
+    if (path.empty()) return 0;  // a removal stages nothing
+    const int fd = filestep::Open(path.c_str(), O_RDONLY);
+    if (fd < 0) return errno;
+    const int error = filestep::Sync(fd, path.c_str()) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
+}
+
 bool LinksUnsupported(int error) {
     return error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS;
 }
@@ -178,6 +188,8 @@ int AtomicFileBatch::AppendToJournals(bool undo, size_t& failedFolder) {
             rest.remove_prefix(static_cast<size_t>(n));
         }
         if (filestep::Sync(folder.journal, journal.c_str()) != 0) return errno;
+        // The journal's own name in the batch's folder, too.
+        if (const int error = SyncFile(folder.work)) return error;
     }
     return 0;
 }
@@ -197,11 +209,10 @@ int AtomicFileBatch::Apply(Change& change) {
 }
 
 void AtomicFileBatch::Commit() {
-    // One flush of each file system makes every new file durable before any
-    // is renamed: a flush per file would cost a journal commit each, which
-    // on a large site is minutes.
-    for (const Folder& folder : folders_)
-        if (filestep::SyncFileSystem(folder.fd, folder.path.c_str()) != 0) Fail(0, errno, folder.firstFile);
+    // Every new file reaches the disk before any is renamed; only the files
+    // of this batch are flushed, not the whole file system.
+    for (size_t i = 0; i < changes_.size(); ++i)
+        if (const int error = SyncFile(changes_[i].temp)) Fail(i, error, changes_[i].path);
     for (size_t i = 0; i < changes_.size(); ++i)
         if (const int error = KeepOld(changes_[i], i)) Fail(i, error, changes_[i].path);
     size_t failedFolder = 0;

@@ -10,7 +10,7 @@ namespace tavel {
 // Writes many files as one: after Commit every one of them is new, and
 // after a failure every one is as it was. Each new content goes to a folder
 // of the batch's own beside its target first (platform/WriteJournal.h);
-// Commit flushes them all to disk at once, keeps each file it replaces
+// Commit flushes each of them to disk, keeps each file it replaces
 // aside there, lists every change in a journal, then puts each in place by
 // a rename. When a step fails part way, the files already replaced get
 // their old versions back. A reader never sees a file half written, and a

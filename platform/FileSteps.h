@@ -30,7 +30,6 @@ int Open(const char* path, int flags, mode_t mode = 0);
 int MakeTemp(char* pattern);  // mkstemp, an Open step
 ssize_t Write(int fd, const void* bytes, size_t size, const char* path);
 int Sync(int fd, const char* path);            // fsync
-int SyncFileSystem(int fd, const char* path);  // syncfs of the file system holding fd
 int Link(const char* from, const char* to);
 int Rename(const char* from, const char* to);
 int MakeFolder(const char* path, mode_t mode);

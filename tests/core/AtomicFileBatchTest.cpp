@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -122,6 +123,50 @@ TEST(AtomicFileBatchTest, LinksAreFollowedOnlyInsideAndAReplacedFileKeepsWhatThe
     EXPECT_EQ(::getxattr(folder.File("owned.htm").c_str(), "user.tavel", value, sizeof value), 4);
     EXPECT_STREQ(value, "kept");
     EXPECT_TRUE(TakeWriteNotices().empty());
+}
+
+// The batch flushes what it touched: each new file before any rename, and
+// the folder after the renames, the renames back after a failure included.
+TEST(AtomicFileBatchTest, FlushesEachNewFileBeforeTheRenamesAndTheFolderAfterAnyRename) {
+    test::TempFolder folder;
+    folder.Write("a.htm", "old a");
+    for (const size_t failingRename : {size_t{0}, size_t{2}}) {
+        test::StepFailure steps;
+        AtomicFileBatch batch;
+        batch.Add(folder.File("a.htm"), "new a");
+        batch.Add(folder.File("b.htm"), "new b");
+        if (failingRename != 0) {
+            // Fails the second rename: the first is then taken back.
+            struct FailRename : FileStepWatcher {
+                int BeforeStep(FileStep step, const char* path) override {
+                    inner->BeforeStep(step, path);
+                    return step == FileStep::Rename && ++renames == 2 ? EIO : 0;
+                }
+                FileStepWatcher* inner = nullptr;
+                int renames = 0;
+            } failing;
+            failing.inner = SetFileStepWatcher(&failing);
+            EXPECT_THROW(batch.Commit(), FileError);
+            SetFileStepWatcher(failing.inner);
+        } else {
+            batch.Commit();
+        }
+        std::set<std::string> flushed;  // before the first rename
+        std::set<std::string> renamedFrom;
+        size_t lastRename = 0;
+        for (size_t i = 0; i < steps.steps.size(); ++i) {
+            const auto& step = steps.steps[i];
+            if (step.kind == FileStep::Sync && lastRename == 0) flushed.insert(step.path);
+            if (step.kind == FileStep::Rename) lastRename = i;
+            if (step.kind == FileStep::Open && step.path.find(".new.") != std::string::npos) renamedFrom.insert(step.path);
+        }
+        ASSERT_EQ(renamedFrom.size(), 2u);
+        for (const std::string& temp : renamedFrom) EXPECT_EQ(flushed.count(temp), 1u) << temp;
+        bool folderFlushedLast = false;
+        for (size_t i = lastRename + 1; i < steps.steps.size(); ++i)
+            folderFlushedLast = folderFlushedLast || (steps.steps[i].kind == FileStep::Sync && steps.steps[i].path == folder.path());
+        EXPECT_TRUE(folderFlushedLast) << "failing rename " << failingRename;
+    }
 }
 
 // Without hard links (FAT) the old version is kept as a copy: the commit

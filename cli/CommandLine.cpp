@@ -4,6 +4,7 @@
 #include "cli/TerminalProgress.h"
 #include "project/ApplicationTitle.h"
 #include "project/CommandDeclined.h"
+#include "platform/WriteJournal.h"
 #include "project/Preview.h"
 #include "project/Workspace.h"
 #include "tools/CommandRuns.h"
@@ -102,6 +103,7 @@ int RunCommand(const CommandSpec& spec, const CommandRequest& request) {
         case CommandId::CheckLinks:
             return RunCheckLinks(workspace, preview, request);
     }
+    for (const std::string& repaired : TakeWriteNotices()) Write(stderr, repaired + "\n");
     Write(stderr, outcome.warnings);
     Write(stdout, outcome.output);
     return outcome.status;

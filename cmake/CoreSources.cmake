@@ -7,6 +7,7 @@ set(TAVEL_CORE_SOURCES
   platform/FileSteps.cpp
   platform/StagedFile.cpp
   platform/AtomicFileBatch.cpp
+  platform/WriteJournal.cpp
   platform/FolderListing.cpp
   platform/TextEncoding.cpp
   menu/MenuTree.cpp
@@ -17,6 +18,7 @@ set(TAVEL_CORE_SOURCES
   menu/TreeReport.cpp
   design/StyleRules.cpp
   design/ButtonLine.cpp
+  design/CssColour.cpp
   design/ButtonStyleList.cpp
   design/JpegImage.cpp
   design/RuntimeComment.cpp

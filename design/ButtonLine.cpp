@@ -38,13 +38,28 @@ ButtonLineName ReadButtonLine(std::string_view styleSheet) {
 
 bool AddressLeavesFolder(std::string_view address) { return address.find_first_of("/\\:") != std::string_view::npos; }
 
-void DeleteButtonTail(std::string& styleSheet) {
+void SetButtonLine(std::string& styleSheet, ButtonLineForm form, std::optional<std::string_view> entry) {
     const size_t marker = styleSheet.find(kButtonMarker);
-    if (marker != std::string::npos) styleSheet.erase(marker);
-}
-
-void AppendButtonLine(std::string& styleSheet, ButtonLineForm form, std::string_view entry) {
-    AppendLine(styleSheet, ButtonLine(form, entry));
+    if (marker == std::string::npos) {
+        if (entry) AppendLine(styleSheet, ButtonLine(form, *entry));
+        return;
+    }
+    size_t end = styleSheet.find_first_of("\r\n", marker);
+    if (end == std::string::npos) end = styleSheet.size();
+    if (entry) {
+        // A last line ends with a line break, as one appended does.
+        styleSheet.replace(marker, end - marker, ButtonLine(form, *entry) + (end == styleSheet.size() ? "\r\n" : ""));
+        return;
+    }
+    // A line of its own goes with its line break; text before the marker
+    // on its line stays.
+    if (marker == 0 || styleSheet[marker - 1] == '\n' || styleSheet[marker - 1] == '\r') {
+        if (styleSheet.compare(end, 2, "\r\n") == 0)
+            end += 2;
+        else if (end < styleSheet.size())
+            end += 1;
+    }
+    styleSheet.erase(marker, end - marker);
 }
 
 void AddLineBeforeButtonLine(std::string& styleSheet, std::string_view line) {

@@ -33,10 +33,11 @@ ButtonLineName ReadButtonLine(std::string_view styleSheet);
 // or web address, where a plain file name stays beside the sheet.
 bool AddressLeavesFolder(std::string_view address);
 
-// Removes everything from the marker to the end of the text, if the marker
-// occurs, so a new line can be appended as the last one.
-void DeleteButtonTail(std::string& styleSheet);
-void AppendButtonLine(std::string& styleSheet, ButtonLineForm form, std::string_view entry);
+// Puts the button line for `entry` in place of the sheet's own (from the
+// marker to the end of its line), or at the end when it has none; with no
+// entry the sheet's line goes. Everything else stays as it is, the user's
+// rules after the line included.
+void SetButtonLine(std::string& styleSheet, ButtonLineForm form, std::optional<std::string_view> entry);
 
 // Adds a line to the style sheet so that the button background line, when
 // there is one, stays the last: before the marker, or at the end.

@@ -77,8 +77,9 @@ DesignTexts ApplyPageDesign(DesignTexts texts, const PageDesignSettings& setting
     texts.runtime = runtime.Text();
 
     if (settings.button) {
-        DeleteButtonTail(texts.styleSheet);
-        if (*settings.button != ButtonStyleList::kNone) AppendButtonLine(texts.styleSheet, form, *settings.button);
+        SetButtonLine(texts.styleSheet, form,
+                      *settings.button != ButtonStyleList::kNone ? std::optional<std::string_view>(*settings.button)
+                                                                 : std::nullopt);
     }
     return texts;
 }

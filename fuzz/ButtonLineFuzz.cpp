@@ -3,7 +3,10 @@
 #include "design/ButtonLine.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <string_view>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,8 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string entry = cut == std::string::npos ? "blue" : input.substr(cut + 1);
 
     ReadButtonLine(sheet);
-    DeleteButtonTail(sheet);
-    if (sheet.find(kButtonMarker) != std::string::npos) std::abort();
+    // Removing the line takes that line alone: what follows it stays.
+    if (const size_t marker = sheet.find(kButtonMarker); marker != std::string::npos) {
+        const size_t end = sheet.find_first_of("\r\n", marker);
+        std::string_view rest = end == std::string::npos ? std::string_view() : std::string_view(sheet).substr(end);
+        rest.remove_prefix(rest.substr(0, 2) == "\r\n" ? 2 : std::min<size_t>(rest.size(), 1));
+        std::string removed = sheet;
+        SetButtonLine(removed, ButtonLineForm::ProjectFolder, std::nullopt);
+        if (removed.size() >= sheet.size() || removed.size() < rest.size() ||
+            removed.compare(removed.size() - rest.size(), std::string::npos, rest) != 0)
+            std::abort();
+    }
 
     // Entries are names of files: no "/", no NUL, and here no line breaks
     // or comment end either. A name that starts with "*" would open a
@@ -25,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     for (ButtonLineForm form : {ButtonLineForm::DefaultProject, ButtonLineForm::ProjectFolder}) {
         std::string copy = sheet;
-        AppendButtonLine(copy, form, entry);
+        SetButtonLine(copy, form, entry);
         // A marker inside the entry name itself would start the tail early.
         if (entry.find("table{") != std::string::npos) continue;
         const ButtonLineName line = ReadButtonLine(copy);

@@ -1,5 +1,6 @@
 #include "menu/BracketIndex.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -20,6 +21,8 @@ uint64_t HashOf(std::string_view text) {
     return hash;
 }
 
+uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
+
 size_t SlotOf(uint64_t hash, size_t mask) { return static_cast<size_t>(hash * 0x9E3779B97F4A7C15ull >> 20) & mask; }
 
 }  // namespace
@@ -37,25 +40,22 @@ BracketIndex::BracketIndex(const std::vector<std::string_view>& lines, size_t ma
     bracketBegin_.push_back(static_cast<uint32_t>(brackets_.size()));
 }
 
-const BracketIndex::Slot& BracketIndex::Find(const LengthTable& table, uint64_t hash) {
+const BracketIndex::Slot& BracketIndex::Find(const LengthTable& table, uint32_t tag) {
     const size_t mask = table.slots.size() - 1;
-    size_t slot = SlotOf(hash, mask);
-    while (table.slots[slot].head != kNone && table.slots[slot].hash != hash) slot = (slot + 1) & mask;
+    size_t slot = SlotOf(tag, mask);
+    while (table.slots[slot].head != kNone && table.slots[slot].tag != tag) slot = (slot + 1) & mask;
     return table.slots[slot];
 }
 
 void BracketIndex::AddWindow(LengthTable& table, uint64_t hash, uint32_t line, uint32_t end) const {
-    Slot& slot = const_cast<Slot&>(Find(table, hash));
+    const uint32_t tag = TagOf(hash);
+    Slot& slot = const_cast<Slot&>(Find(table, tag));
     const uint32_t entry = static_cast<uint32_t>(table.entries.size());
-    if (slot.head == kNone) {
-        slot = {hash, entry, entry};
-    } else {
-        // One window per line is enough: a line contains the pattern or not.
-        if (table.entries[slot.tail].line == line) return;
-        table.entries[slot.tail].next = entry;
-        slot.tail = entry;
-    }
-    table.entries.push_back({line, end, kNone});
+    // Lines come in order, so the chain's head is the latest line. One
+    // window per line is enough: a line contains the pattern or not.
+    if (slot.head != kNone && table.entries[slot.head].line == line) return;
+    table.entries.push_back({line, end, slot.head});
+    slot = {tag, entry};
 }
 
 void BracketIndex::HashWindows(uint32_t line, size_t length, LengthTable& table) const {
@@ -99,7 +99,7 @@ const BracketIndex::LengthTable* BracketIndex::TableOfLength(size_t length) {
 
     while (powers_.size() < length) powers_.push_back(powers_.empty() ? 1 : powers_.back() * kBase);
     LengthTable& table = byLength_[length];
-    table.slots.assign(std::bit_ceil(2 * windows + 2), Slot{0, kNone, kNone});
+    table.slots.assign(std::bit_ceil(2 * windows + 2), Slot{0, kNone});
     table.entries.reserve(windows);
     for (uint32_t line = 0; line < lines_.size(); ++line)
         if (bracketBegin_[line] != bracketBegin_[line + 1]) HashWindows(line, length, table);
@@ -114,7 +114,7 @@ const std::vector<uint32_t>* BracketIndex::LinesContaining(std::string_view patt
     const LengthTable* table = TableOfLength(pattern.size());
     if (table == nullptr) return nullptr;
     std::vector<uint32_t> lines;
-    for (uint32_t e = Find(*table, HashOf(pattern)).head; e != kNone; e = table->entries[e].next) {
+    for (uint32_t e = Find(*table, TagOf(HashOf(pattern))).head; e != kNone; e = table->entries[e].next) {
         const Entry& entry = table->entries[e];
         const std::string_view text = lines_[entry.line];
         // The recorded window is the match unless two texts shared a hash;
@@ -123,6 +123,7 @@ const std::vector<uint32_t>* BracketIndex::LinesContaining(std::string_view patt
             text.find(pattern) != std::string_view::npos)
             lines.push_back(entry.line);
     }
+    std::reverse(lines.begin(), lines.end());  // the chain runs from the last line back
     return &answers_.emplace(std::move(key), std::move(lines)).first->second;
 }
 

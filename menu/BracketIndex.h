@@ -28,22 +28,24 @@ public:
 
 private:
     // Windows of one length, chained per hash in an open-addressed table.
+    // A slot keeps the hash's upper half only: hashes that share it share a
+    // chain, which costs a full search of those lines, never a wrong answer.
+    // That keeps a slot at 8 bytes, for tables of a million windows.
     struct Slot {
-        uint64_t hash;
-        uint32_t head;  // first entry with this hash, or none
-        uint32_t tail;  // last one
+        uint32_t tag;   // the upper half of the hash
+        uint32_t head;  // the last entry with this tag, or none
     };
     struct Entry {
         uint32_t line;
         uint32_t end;   // position of the "[" that ends the window
-        uint32_t next;  // next entry with the same hash, or none
+        uint32_t next;  // the entry before it with the same tag, or none
     };
     struct LengthTable {
         std::vector<Slot> slots;
         std::vector<Entry> entries;
     };
 
-    static const Slot& Find(const LengthTable& table, uint64_t hash);
+    static const Slot& Find(const LengthTable& table, uint32_t tag);
 
     const LengthTable* TableOfLength(size_t length);
     void AddWindow(LengthTable& table, uint64_t hash, uint32_t line, uint32_t end) const;

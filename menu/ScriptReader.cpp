@@ -8,6 +8,7 @@
 #include <array>
 #include <cstring>
 #include <span>
+#include <vector>
 #include <string>
 
 namespace tavel {
@@ -95,10 +96,12 @@ public:
             const LineFields<2> fields(lines_[i]);
             MenuItem* top = Append(nullptr, {MenuItemKind::Submenu, fields.Text(0), kTopLevelHint, fields.Text(1)});
             if (top == nullptr) break;
+            used_[i] = true;
             lastTop_ = top;
             ReadSecondLevel(top, i);
         }
         tree_.Select(lastTop_);
+        CountDropped();
         return result_;
     }
 
@@ -124,11 +127,13 @@ private:
             const MenuItemKind kind = KindOfLetter(fields.Raw(0));
             MenuItem* item = Append(top, {kind, fields.Text(1), fields.Text(2), fields.Text(3)});
             if (item == nullptr) return;
+            used_[j] = true;
             if (kind != MenuItemKind::Submenu) continue;
             for (uint32_t k : LaterLinesWith(item->Data().link, j)) {
                 const LineFields<4> third(lines_[k]);
                 if (Append(item, {KindOfLetter(third.Raw(0)), third.Text(1), third.Text(2), third.Text(3)}) == nullptr)
                     return;
+                used_[k] = true;
             }
         }
     }
@@ -173,7 +178,28 @@ private:
         return tree_.AppendChild(parent, std::move(data));
     }
 
+    // A line that the writer writes and that holds no item.
+    static bool IsDeclaration(std::string_view line) {
+        return line.rfind("var ", 0) == 0 && line.find('"') == std::string_view::npos &&
+               line.find("= new Array()") != std::string_view::npos;
+    }
+
+    void CountDropped() {
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            const std::string_view line = lines_[i];
+            if (used_[i] || line.find_first_not_of(" \t\r\n") == std::string_view::npos || IsDeclaration(line))
+                continue;
+            if (result_.droppedLines++ == 0) {
+                result_.firstDroppedLine = i + 1;
+                result_.firstDropped = std::string(line.substr(0, kShownLineLimit));
+            }
+        }
+    }
+
+    static constexpr size_t kShownLineLimit = 200;
+
     std::vector<std::string_view> lines_;
+    std::vector<bool> used_ = std::vector<bool>(lines_.size());
     BracketIndex index_;
     MenuTree& tree_;
     const ScriptReadLimits& limits_;
@@ -187,7 +213,11 @@ private:
 ScriptReadResult LoadTreeFromScript(std::string_view script, MenuTree& tree, const ScriptReadLimits& limits) {
     MenuTree::BulkLoad load(tree);
     // Line numbers and positions are kept in 32 bits.
-    if (script.size() >= UINT32_MAX) return {0, true};
+    if (script.size() >= UINT32_MAX) {
+        ScriptReadResult tooLong;
+        tooLong.truncated = true;
+        return tooLong;
+    }
     return Reader(script, tree, limits).Run();
 }
 

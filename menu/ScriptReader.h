@@ -41,6 +41,12 @@ struct ScriptReadLimits {
 struct ScriptReadResult {
     size_t items = 0;
     bool truncated = false;  // a limit was reached; the tree holds what came before
+    // Lines that hold text but gave no item (a declaration "var name = new
+    // Array();" aside): a save, which writes the script from the tree, would
+    // lose them. The first of them, 1-based, and as it stands.
+    size_t droppedLines = 0;
+    size_t firstDroppedLine = 0;
+    std::string firstDropped;
 };
 
 // Replaces the whole tree with the menu the script declares. Entries are

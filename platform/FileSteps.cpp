@@ -56,13 +56,15 @@ ssize_t Write(int fd, const void* bytes, size_t size, const char* path) {
 
 int Sync(int fd, const char* path) { return Refused(FileStep::Sync, path) ? -1 : ::fsync(fd); }
 
-int SyncFileSystem(int fd, const char* path) { return Refused(FileStep::Sync, path) ? -1 : ::syncfs(fd); }
-
 int Link(const char* from, const char* to) { return Refused(FileStep::Link, to) ? -1 : ::link(from, to); }
 
 int Rename(const char* from, const char* to) { return Refused(FileStep::Rename, to) ? -1 : ::rename(from, to); }
 
 int MakeFolder(const char* path, mode_t mode) { return Refused(FileStep::MakeFolder, path) ? -1 : ::mkdir(path, mode); }
+
+char* MakeTempFolder(char* pattern) {
+    return Refused(FileStep::MakeFolder, pattern) ? nullptr : ::mkdtemp(pattern);
+}
 
 int Unlink(const char* path) { return Refused(FileStep::Unlink, path) ? -1 : ::unlink(path); }
 

@@ -30,10 +30,10 @@ int Open(const char* path, int flags, mode_t mode = 0);
 int MakeTemp(char* pattern);  // mkstemp, an Open step
 ssize_t Write(int fd, const void* bytes, size_t size, const char* path);
 int Sync(int fd, const char* path);            // fsync
-int SyncFileSystem(int fd, const char* path);  // syncfs of the file system holding fd
 int Link(const char* from, const char* to);
 int Rename(const char* from, const char* to);
 int MakeFolder(const char* path, mode_t mode);
+char* MakeTempFolder(char* pattern);  // mkdtemp, a MakeFolder step
 int Unlink(const char* path);
 int RemoveFolder(const char* path);  // rmdir, an Unlink step
 }  // namespace filestep

@@ -5,6 +5,7 @@
 #include "platform/FileSteps.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -40,13 +41,34 @@ std::string NormalizeLineBreaks(std::string_view bytes) {
     return out;
 }
 
+static std::string SizeText(unsigned long long bytes) {
+    char text[64];
+    if (bytes < 1024 * 1024)
+        std::snprintf(text, sizeof text, "%llu bytes", bytes);
+    else
+        std::snprintf(text, sizeof text, "%.1f MB (%llu bytes)", static_cast<double>(bytes) / (1024.0 * 1024.0), bytes);
+    return text;
+}
+
 std::string ReadFileBytes(const std::string& path) {
-    int fd = filestep::Open(path.c_str(), O_RDONLY);
-    if (fd < 0) ThrowOpenError(path, errno);
+    // A pipe, a device or a socket is refused before it is opened: opening
+    // a pipe waits for a writer, and a device like /dev/zero never ends.
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::stat(path.c_str(), &st) != 0) ThrowOpenError(path, errno);
+    if (S_ISDIR(st.st_mode)) ThrowOpenError(path, EISDIR);
+    if (!S_ISREG(st.st_mode)) throw FileError("Cannot open file \"" + path + "\". It is not a regular file.", path);
+    const auto tooLarge = [&](unsigned long long size) {
+        return FileError("Cannot open file \"" + path + "\". It is " + SizeText(size) +
+                             "; files of up to " + SizeText(kReadLimit) + " are read.",
+                         path);
+    };
+    if (static_cast<unsigned long long>(st.st_size) > kReadLimit) throw tooLarge(st.st_size);
+    // Non-blocking, in case something else was put in its place meanwhile.
+    int fd = filestep::Open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) ThrowOpenError(path, errno);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        ThrowOpenError(path, EISDIR);
+        throw FileError("Cannot open file \"" + path + "\". It is not a regular file.", path);
     }
     std::string raw;
     if (st.st_size > 0) raw.reserve(static_cast<size_t>(st.st_size));
@@ -61,6 +83,10 @@ std::string ReadFileBytes(const std::string& path) {
         }
         if (n == 0) break;
         raw.append(buffer, static_cast<size_t>(n));
+        if (raw.size() > kReadLimit) {  // it grew while being read
+            ::close(fd);
+            throw tooLarge(raw.size());
+        }
     }
     ::close(fd);
     return raw;

@@ -10,8 +10,14 @@ namespace tavel {
 
 std::string NormalizeLineBreaks(std::string_view bytes);
 
+// The largest file read: far beyond any project's, small enough that a
+// file given by mistake cannot exhaust the memory.
+inline constexpr unsigned long long kReadLimit = 64ull * 1024 * 1024;
+
 // A whole file's bytes as they are on disk (a picture, say); throws FileError
-// naming the file when it cannot be read.
+// naming the file when it cannot be read: when it is missing, is not a
+// regular file (a pipe, a device; a link is followed) or holds more than
+// kReadLimit bytes (the message gives its size).
 std::string ReadFileBytes(const std::string& path);
 
 // Reads a whole file; throws FileError naming the file when it cannot.

@@ -8,6 +8,7 @@
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "platform/WriteJournal.h"
 #include "project/GenerateCode.h"
 #include "project/Preview.h"
 #include "project/ProgramFolder.h"
@@ -126,8 +127,7 @@ void SaveProjectAs(Workspace& workspace, Preview& preview, ButtonStyleList& butt
         // to rebuild the line from: it stays as written and no image goes
         // with it.
         if (const std::optional<size_t> entry = chosen.Selected()) {
-            DeleteButtonTail(texts.styleSheet);
-            AppendButtonLine(texts.styleSheet, ButtonLineForm::ProjectFolder, chosen.Entries()[*entry]);
+            SetButtonLine(texts.styleSheet, ButtonLineForm::ProjectFolder, chosen.Entries()[*entry]);
             writePicture = true;
         }
     }
@@ -158,6 +158,9 @@ ChosenProject ProjectOfChosenFile(const std::string& chosenFile) {
 OpenResult OpenProject(Workspace& workspace, Preview& preview, const std::string& chosenFile) {
     auto [folder, name] = ProjectOfChosenFile(chosenFile);
     if (folder.empty()) throw FileError("Cannot open \"" + chosenFile + "\": it names no folder.", chosenFile);
+    // A save cut short is finished or undone before the files are read.
+    if (std::string repaired = RecoverInterruptedWrites(folder); !repaired.empty())
+        AddWriteNotice(std::move(repaired));
 
     ProjectTexts texts;
     std::vector<std::string> failures;
@@ -213,8 +216,20 @@ std::vector<std::string> ScriptReadWarnings(const ScriptReadResult& read, std::s
     if (read.truncated)
         warnings.push_back("The menu data script \"" + path + "\" asks for a larger menu than can be read; only its first " +
                            std::to_string(read.items) + " items were read.");
-    if (auto warning = UnreadScriptWarning(script, read.items, path)) warnings.push_back(std::move(*warning));
+    if (auto warning = UnreadScriptWarning(script, read.items, path)) {
+        warnings.push_back(std::move(*warning));
+    } else if (read.droppedLines != 0) {
+        warnings.push_back(DroppedLinesWarning(read, path));
+    }
     return warnings;
+}
+
+std::string DroppedLinesWarning(const ScriptReadResult& read, const std::string& path) {
+    const bool one = read.droppedLines == 1;
+    return (one ? std::string("1 line") : std::to_string(read.droppedLines) + " lines") + " of the menu data script \"" +
+           path + "\" " + (one ? "holds" : "hold") + " no menu item that this program can read; saving the project " +
+           "will drop " + (one ? "it" : "them") + ". The first is line " + std::to_string(read.firstDroppedLine) +
+           ": " + read.firstDropped;
 }
 
 std::optional<std::string> UnreadScriptWarning(std::string_view script, size_t itemsRead, const std::string& path) {

@@ -125,8 +125,13 @@ OpenResult OpenNamedProject(Workspace& workspace, Preview& preview, const std::s
 // empty or is the empty menu's own script.
 std::optional<std::string> UnreadScriptWarning(std::string_view script, size_t itemsRead, const std::string& path);
 
+// The warning for lines of the script at `path` that gave no item: how
+// many, and the first of them with its number.
+std::string DroppedLinesWarning(const ScriptReadResult& read, const std::string& path);
+
 // What the user must hear about a script read from `path` into the tree:
-// a menu cut short at the reader's limit, or a script that gave no item.
+// a menu cut short at the reader's limit, a script that gave no item, or
+// lines that gave none.
 std::vector<std::string> ScriptReadWarnings(const ScriptReadResult& read, std::string_view script,
                                             const std::string& path);
 

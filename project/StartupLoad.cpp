@@ -4,6 +4,7 @@
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "platform/WriteJournal.h"
 #include "project/Preview.h"
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
@@ -17,6 +18,9 @@ StartupLoadResult LoadDefaultProject(Workspace& workspace, Preview& preview) {
     workspace.MarkSaved();
     preview.Navigate(FileLocation(workspace.UserPath(programpath::kTemplatePage)));
 
+    if (std::string repaired = RecoverInterruptedWrites(FolderOfPath(workspace.UserPath(programpath::kTemplatePage)));
+        !repaired.empty())
+        AddWriteNotice(std::move(repaired));
     ProjectTexts& texts = workspace.Texts();
     const struct {
         std::string_view relative;

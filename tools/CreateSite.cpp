@@ -81,6 +81,9 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     // goes together with the save that records the links digit names give,
     // so the tree and the saved script change only once every page is in.
     auto batch = std::make_unique<AtomicFileBatch>();
+    // A link among the pages is written through only to a file inside the
+    // folder: no write of Create leaves it.
+    batch->KeepInside(folder);
     std::vector<std::pair<MenuItem*, std::string>> linksToGive;
     for (size_t done = 0; done < pages.size(); ++done) {
         if (progress && !progress(done, pages.size())) {
@@ -94,6 +97,7 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
             batch->Commit();
             report.pagesWritten += kPagesPerFlush;
             batch = std::make_unique<AtomicFileBatch>();
+            batch->KeepInside(folder);
         }
     }
     if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(pages.size(), pages.size());

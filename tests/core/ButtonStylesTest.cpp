@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <filesystem>
 
 namespace tavel {
@@ -21,11 +23,9 @@ TEST(ButtonLine, TheTwoFormsAndTheExampleChangeOfButton) {
 
     std::string css = "A.menu {}\r\n" + kBlue + "\r\n";
     EXPECT_EQ(ReadButtonLine(css).name, "blue");
-    DeleteButtonTail(css);
-    AppendButtonLine(css, ButtonLineForm::DefaultProject, "red");
+    SetButtonLine(css, ButtonLineForm::DefaultProject, "red");
     EXPECT_EQ(css, "A.menu {}\r\ntable{ background-image: url(\"../buttons/red.jpg\");}/*red*/\r\n");
-    DeleteButtonTail(css);
-    AppendButtonLine(css, ButtonLineForm::ProjectFolder, "red");
+    SetButtonLine(css, ButtonLineForm::ProjectFolder, "red");
     EXPECT_EQ(css, "A.menu {}\r\ntable{ background-image: url(\"table_bgcolor.jpg\");}/*red*/\r\n");
 }
 
@@ -41,16 +41,26 @@ TEST(ButtonLine, TheNameIsBetweenTheCommentMarksOfThatLine) {
     EXPECT_TRUE(ReadButtonLine("table{ background-image: url(\"x.jpg\");}/*x").hasMarker);
     EXPECT_FALSE(ReadButtonLine("table{background-image: url(\"x.jpg\");}/*x*/").hasMarker);
 
-    // The tail goes with everything after it; appending follows the text's end.
-    std::string css = "A {}\r\n" + kBlue + "\r\nP {}\r\n";
-    DeleteButtonTail(css);
-    EXPECT_EQ(css, "A {}\r\n");
-    css = "A {}";
-    AppendButtonLine(css, ButtonLineForm::ProjectFolder, "x");
-    EXPECT_EQ(css, "A {}\r\ntable{ background-image: url(\"table_bgcolor.jpg\");}/*x*/");
-    css.clear();
-    DeleteButtonTail(css);
-    EXPECT_EQ(css, "");
+    // The line is replaced or removed where it stands, and the user's own
+    // rules after it stay; a sheet without one gets it at its end.
+    const struct {
+        std::string sheet;
+        std::optional<std::string_view> entry;
+        std::string expected;
+    } cases[] = {
+        {"A {}\r\n" + kBlue + "\r\nP {}\r\n", "x", "A {}\r\n" + ButtonLine(ButtonLineForm::ProjectFolder, "x") + "\r\nP {}\r\n"},
+        {"A {}\r\n" + kBlue + "\r\nP {}\r\n", std::nullopt, "A {}\r\nP {}\r\n"},
+        {"A {}\n" + kBlue + "\nP {}", std::nullopt, "A {}\nP {}"},
+        {"A {} " + kBlue + "\r\nP {}", std::nullopt, "A {} \r\nP {}"},
+        {"A {}", "x", "A {}\r\n" + ButtonLine(ButtonLineForm::ProjectFolder, "x")},
+        {"A {}\r\n" + kBlue, "x", "A {}\r\n" + ButtonLine(ButtonLineForm::ProjectFolder, "x") + "\r\n"},
+        {"", std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        std::string css = c.sheet;
+        SetButtonLine(css, ButtonLineForm::ProjectFolder, c.entry);
+        EXPECT_EQ(css, c.expected) << c.sheet;
+    }
 }
 
 class ButtonStyleListTest : public ::testing::Test {

@@ -231,5 +231,20 @@ TEST_F(CreateSiteTest, AFailedPageEndsTheRunWithTheProjectAsTheFirstSaveLeftIt) 
     EXPECT_NE(Page("temp.js").find("\"a.htm\""), std::string::npos);
 }
 
+// A page that is a link leading out of the project folder ends the run
+// with a message naming it; the file outside stays as it was.
+TEST_F(CreateSiteTest, NoPageIsWrittenThroughALinkOutOfTheFolder) {
+    test::BuildTree(workspace.Tree(), {{0, Plain, "A", "", "a.htm"}});
+    fs::create_directories(Project());
+    program.Write("outside.htm", "the owner's");
+    fs::create_symlink(program.File("outside.htm"), projects.File("Shop/a.htm"));
+    SiteOptions options = Digits();
+    options.linkNames = true;
+    const std::string message = test::ThrownMessage<FileError>([&] { Create(options); });
+    EXPECT_TRUE(test::Mentions(message, "Cannot create file \"" + Project() + "/a.htm\". It is a link to \"" +
+                                            fs::canonical(program.File("outside.htm")).string() + "\", outside"));
+    EXPECT_EQ(program.Read("outside.htm"), "the owner's");
+}
+
 }  // namespace
 }  // namespace tavel

@@ -70,6 +70,27 @@ TEST_F(EditHistoryTest, EveryEditUndoesToTheSameScriptAndRedoesToTheEditedOne) {
     }
 }
 
+// Moves joined into one step end where the last of them left the selection,
+// on Redo as when they were made.
+TEST_F(EditHistoryTest, RedoOfJoinedMovesSelectsWhatTheLastMoveLeftSelected) {
+    EditHistory& history = workspace.History();
+    static const int kKey = 0;
+    MenuItem* home = Find("Home");
+    MenuItem* about = Find("About");
+    for (MenuItem* item : {home, about}) {
+        tree.Select(item);
+        history.BeginJoining("Move", &kKey, "Moves");
+        history.Move(item, nullptr, 0);
+        history.Commit();
+    }
+    ASSERT_EQ(history.UndoCount(), 1u);
+    tree.Select(Find("Products"));
+    history.Undo();
+    EXPECT_EQ(tree.Selected(), home);
+    history.Redo();
+    EXPECT_EQ(tree.Selected(), about);
+}
+
 TEST_F(EditHistoryTest, AThousandRandomEditsUndoneGiveTheOriginalScript) {
     std::mt19937 random(12);
     const std::string original = WriteMenuScript(tree);

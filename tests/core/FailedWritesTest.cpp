@@ -3,8 +3,10 @@
 // after the commit failed, and then the command succeeds), the message names
 // the file and the reason, and the workspace follows the disk.
 #include "TestSupport.h"
+#include "WritingCommands.h"
 #include "platform/FileError.h"
 #include "platform/StagedFile.h"
+#include "platform/WriteJournal.h"
 #include "project/GenerateCode.h"
 #include "project/NewMenu.h"
 #include "project/PageDesign.h"
@@ -25,155 +27,21 @@
 namespace tavel {
 namespace {
 
+using test::Command;
+using test::Commands;
+using test::Disk;
+using test::World;
 namespace fs = std::filesystem;
-using Disk = std::map<std::string, std::string>;
 
-// Long enough for the style slots and the gap lines.
-const std::string kRuntime = test::CrLf(std::vector<std::string>(48, "var s = 0;"));
-const std::string kStyleFile = test::CrLf(std::vector<std::string>(kStyleFileLines, "Value = 1"));
-
-// A program folder with its templates, styles, schemes and a button, the
-// open project "Shop" with a tree edit not yet saved, and a page beside
-// older menu files for Integrate.
-struct World {
-    test::TempFolder root;
-    std::string projects = root.File("projects");
-    Workspace workspace{root.File("program")};
-    test::RecordingPreview preview;
-
-    World() {
-        for (const char* folder : {"program/system", "program/Styles/Provided", "program/Styles/Color",
-                                   "program/Styles/User", "program/buttons", "projects/Shop", "site"})
-            fs::create_directories(root.File(folder));
-        const std::pair<const char*, std::string> files[] = {
-            {"program/system/temp.js", test::ExampleScript()},
-            {"program/system/index.htm", "<html>template</html>\r\n"},
-            {"program/system/stt.css", "A.menu { color : #000; }\r\n"},
-            {"program/system/sys.js", kRuntime},
-            {"program/system/gaps.ini", "var decoration = 1;\r\n"},
-            {"program/system/style.ini", "BODY { margin : 0; }\r\n"},
-            {"program/Styles/Provided/Hot summer.tvs", kStyleFile},
-            {"program/Styles/Provided/Hot summer.css", "A.menu { color : #fff; }\r\n"},
-            {"program/Styles/Provided/Plain.tvs", kStyleFile},
-            {"program/Styles/Color/Blue.csm", "var s1 = 9;\r\n"},
-            {"program/Styles/Color/Blue.csm.css", "A.menu { color : #00f; }\r\n"},
-            {"program/buttons/blue.jpg", "blue picture"},
-            {"program/Styles/User/Mine.tvs", kStyleFile},
-            {"program/Styles/User/Mine.css", "A.menu { color : #0f0; }\r\n"},
-            {"program/Styles/User/Mine.jpg", "mine picture"},
-            {"projects/Shop/temp.js", "old script\r\n"},
-            {"projects/Shop/index.htm", "old page\r\n"},
-            {"projects/Shop/stt.css", "old sheet\r\n"},
-            {"projects/Shop/sys.js", "old runtime\r\n"},
-            {"site/page.htm", "<html><head><title>T</title></head><body>x</body></html>\r\n"},
-            {"site/temp.js", "old script\r\n"},
-            {"site/stt.css", "old sheet\r\n"},
-        };
-        for (const auto& [name, bytes] : files) root.Write(name, bytes);
-
-        workspace.SetProject(root.File("projects/Shop"), "Shop");
-        workspace.Texts() = {"old script\r\n", "<html>page</html>\r\n", "A.menu { color : #000; }\r\n", kRuntime};
-        test::BuildTree(workspace.Tree(), test::ExampleRows());
-        workspace.MarkSaved();
-        EditHistory& history = workspace.History();
-        MenuItem* home = test::FindItem(workspace.Tree(), "Home");
-        MenuItemData data = home->Data();
-        data.caption = "Home page";
-        history.Begin("Edit item");
-        history.SetData(home, data);
-        history.Commit();
-        workspace.FollowHistory();
-    }
-
-    Disk OnDisk() const {
-        Disk disk;
-        for (const auto& entry : fs::recursive_directory_iterator(root.path())) {
-            const std::string name = fs::relative(entry.path(), root.path()).string();
-            disk[name] = entry.is_directory() ? "<folder>" : root.Read(name);
-        }
-        return disk;
-    }
-
-    // What the commands may change of the workspace, in one text, with the
-    // world's own folder left out so that two worlds compare.
-    std::string State() const {
-        std::ostringstream out;
-        const EditHistory& history = workspace.History();
-        out << "modified " << workspace.Modified() << ", save " << workspace.SaveEnabled() << ", project \""
-            << workspace.ProjectFolder() << "\" \"" << workspace.ProjectName() << "\", undo " << history.UndoCount()
-            << " " << (history.CanUndo() ? history.UndoName() : "") << ", redo " << history.CanRedo() << ", clean "
-            << history.AtCleanPoint() << "\n";
-        const ProjectTexts& texts = workspace.Texts();
-        for (const std::string* text : {&texts.script, &texts.page, &texts.styleSheet, &texts.runtime})
-            out << "text: " << *text << "\n";
-        for (const test::Row& row : test::RowsOf(workspace.Tree()))
-            out << row.level << " " << row.caption << " -> " << row.link << "\n";
-        std::string state = out.str();
-        for (size_t at; (at = state.find(root.path())) != std::string::npos;) state.replace(at, root.path().size(), "ROOT");
-        return state;
-    }
-};
-
-struct Command {
-    const char* name;
-    std::function<void(World&)> run;
-    // The command saves the project first, as Save does, and writes more
-    // after that: a failure after the save finds the project as Save left it.
-    bool savesFirst = false;
-};
-
-const StyleChoice kHotSummer{StyleOrigin::Provided, "Hot summer"};
-
-std::vector<Command> Commands() {
-    return {
-        {"Generate code", [](World& w) { GenerateCode(w.workspace, w.preview); }},
-        {"Save", [](World& w) { SaveProjectTexts(w.workspace, w.preview, w.workspace.ProjectFolder()); }},
-        {"Save as",
-         [](World& w) {
-             SaveProjectAs(w.workspace, w.preview, w.workspace.ButtonStyles(), w.projects + "/Copy", "Copy");
-         }},
-        {"New Menu Create",
-         [](World& w) {
-             CreateNewMenu(w.workspace, w.preview, PrepareNewMenu(w.workspace, w.projects, "Fresh", kHotSummer));
-         }},
-        {"New Menu Skin only", [](World& w) { RestyleProject(w.workspace, w.preview, kHotSummer); }},
-        {"Page Design",
-         [](World& w) {
-             PageDesignSettings settings;
-             settings.button = "blue";
-             settings.scheme = "Blue.csm";
-             settings.leftGap = {true, "["};
-             ApplyPageDesign(w.workspace, w.preview, settings);
-         }},
-        {"Style Master save",
-         [](World& w) {
-             // Made from a style without a sheet: Mine's sheet goes, its style file changes.
-             std::vector<std::pair<std::string, std::string>> entries;
-             for (std::string_view line : DefaultStyleLines()) entries.emplace_back(StyleLineName(line), StyleLineValue(line));
-             entries[0].second = "Mine";
-             const StyleChoice plain{StyleOrigin::Provided, "Plain"};
-             SaveUserStyle(w.workspace, "Mine", entries, &plain);
-         }},
-        {"Style Master delete", [](World& w) { DeleteUserStyle(w.workspace, "Mine"); }},
-        {"Create site",
-         [](World& w) {
-             SiteOptions options;
-             options.title.siteName = "Shop";
-             options.linkNames = false;
-             CreateSite(w.workspace, w.preview, options);
-         },
-         true},
-        {"Integrate", [](World& w) { IntegrateMenu(w.workspace, w.root.File("site/page.htm")); }},
-    };
-}
-
-// Whether a file step's path is the file, its folder, or one of the hidden
-// files a write keeps beside it.
+// Whether a file step's path is the file, its folder, or the folder a write
+// keeps beside it, or a file in there.
 bool Concerns(const std::string& stepPath, const std::string& file) {
     if (stepPath == file || stepPath == FolderPart(file)) return true;
-    const std::string name = file.substr(file.find_last_of('/') + 1);
-    const std::string step = stepPath.substr(stepPath.find_last_of('/') + 1);
-    return FolderPart(stepPath) == FolderPart(file) && step.rfind("." + name + ".tavel-", 0) == 0;
+    for (std::string work : {stepPath, FolderPart(stepPath)}) {
+        const std::string name = work.substr(work.find_last_of('/') + 1);
+        if (IsWorkFolderName(name) && FolderPart(work) == FolderPart(file)) return true;
+    }
+    return false;
 }
 
 struct Outcome {
@@ -226,8 +94,11 @@ TEST(FailedWritesTest, EveryStepOfEveryWritingCommandFailsCleanly) {
                 EXPECT_EQ(failed.kind, FileStep::Unlink);
                 Disk expected = whole.disk;
                 const std::string left = fs::relative(failed.path, world.root.path()).string();
-                EXPECT_TRUE(IsSideFileName(fs::path(left).filename().string()));
-                if (disk.count(left) != 0) expected[left] = disk.at(left);
+                const fs::path work = fs::path(left).parent_path();
+                EXPECT_TRUE(IsWorkFolderName(work.filename().string()) || IsWorkFolderName(fs::path(left).filename().string()));
+                // What stays is inside the write's own folder.
+                for (const auto& [name, bytes] : disk)
+                    if (name.rfind(IsWorkFolderName(work.filename().string()) ? work.string() : left, 0) == 0) expected[name] = bytes;
                 EXPECT_EQ(disk, expected);
                 EXPECT_EQ(world.State(), whole.state);
                 continue;

@@ -1,13 +1,13 @@
 // Kills Create site with SIGKILL at random moments and checks what the disk
 // holds after each kill: every page and project file whole, as one of the
-// runs wrote it or as it was; nothing else in the folder but the hidden
-// files a write keeps beside its targets; and the project opens, so the
-// next run can start. A last run that is left to finish must then find and
-// clear every leftover.
+// runs wrote it or as it was; nothing else in the folder but the folders
+// writes keep for themselves; and the project opens, so the next run can
+// start. A last run that is left to finish must then find and clear every
+// leftover.
 //
 //   tavel_kill_check <work folder> [kills=20] [pages=10000] [seed]
 #include "menu/MenuTree.h"
-#include "platform/StagedFile.h"
+#include "platform/WriteJournal.h"
 #include "platform/TextFile.h"
 #include "project/Preview.h"
 #include "project/ProjectOperations.h"
@@ -121,10 +121,20 @@ Check CheckFolder(const std::string& work, const std::string& project, const Men
     for (size_t i = 0; i < tree.Count(); ++i)
         if (!tree.ItemAt(i)->HasChildren()) pages[tree.ItemAt(i)->Data().link] = tree.ItemAt(i);
 
+    // The next start opens the project, which mends what the kill left.
+    try {
+        Workspace workspace(work);
+        NoPreview preview;
+        OpenProject(workspace, preview, project + "/temp.js");
+        if (workspace.Tree().Count() != tree.Count()) check.faults.push_back("the project opens with another tree");
+    } catch (const std::exception& error) {
+        check.faults.push_back(std::string("the project does not open: ") + error.what());
+    }
     for (const auto& entry : fs::directory_iterator(project)) {
         const std::string name = entry.path().filename().string();
-        if (IsSideFileName(name)) {
+        if (IsWorkFolderName(name)) {
             ++check.leftovers;
+            check.faults.push_back("a write's folder stayed: " + name);
             continue;
         }
         const std::string bytes = ReadFileBytes(entry.path().string());
@@ -147,14 +157,6 @@ Check CheckFolder(const std::string& work, const std::string& project, const Men
         }
         if (writtenBy == 0) check.faults.push_back(name + " is not whole");
         (writtenBy == last ? check.newest : check.older) += 1;
-    }
-    try {
-        Workspace workspace(work);
-        NoPreview preview;
-        OpenProject(workspace, preview, project + "/temp.js");
-        if (workspace.Tree().Count() != tree.Count()) check.faults.push_back("the project opens with another tree");
-    } catch (const std::exception& error) {
-        check.faults.push_back(std::string("the project does not open: ") + error.what());
     }
     return check;
 }

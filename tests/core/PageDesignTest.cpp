@@ -187,6 +187,17 @@ TEST_F(PageDesignTest, WhatCouldStopTheRuntimeIsRefusedBeforeAnythingChanges) {
     EXPECT_EQ(RuntimeLines().Line(27), "line 27");
 }
 
+// The right gap line is the runtime's last line here: it is read all the same.
+TEST_F(PageDesignTest, AGapLineThatEndsTheRuntimeIsRead) {
+    std::string runtime = Runtime(gapline::kRight, {{gapline::kRight, GapLine(GapSide::Right, {true, "|"})}});
+    for (const bool lastHasBreak : {true, false}) {
+        if (!lastHasBreak) runtime.erase(runtime.find_last_not_of("\r\n") + 1);
+        workspace.Texts().runtime = runtime;
+        ASSERT_EQ(TextLines(runtime).Count(), gapline::kRight);
+        EXPECT_EQ(Read(Shown({false, "x"}, {false, "x"})).rightGap, (GapSetting{true, "|"}));
+    }
+}
+
 TEST_F(PageDesignTest, AShortOrEmptyRuntimeScriptIsWrittenOnlyWhereItHasLines) {
     PageDesignSettings settings = Read(Shown({true, "|"}));
     settings.scheme = "Dusk.csm";

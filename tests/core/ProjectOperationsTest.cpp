@@ -245,6 +245,14 @@ TEST_F(ProjectOperationsTest, AScriptThatReadsAsNothingIsReported) {
 
     // The empty menu's own script is no surprise.
     EXPECT_FALSE(UnreadScriptWarning("var theMenu = new Array();\r\n", 0, "temp.js"));
+
+    // Lines that give no item are told on opening, before any save.
+    const std::string typo = WriteProject("Typo", test::ExampleScript() + "theMnu[3] = new Array(\"T\", \"t.htm\");\r\n");
+    const OpenResult dropped = OpenProject(workspace, preview, typo + "/temp.js");
+    ASSERT_EQ(dropped.warnings.size(), 1u);
+    EXPECT_EQ(dropped.warnings[0], "1 line of the menu data script \"" + disk.File("Typo/temp.js") +
+                                       "\" holds no menu item that this program can read; saving the project will "
+                                       "drop it. The first is line 15: theMnu[3] = new Array(\"T\", \"t.htm\");");
 }
 
 }  // namespace

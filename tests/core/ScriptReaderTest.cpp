@@ -1,9 +1,12 @@
 #include "menu/ScriptReader.h"
 
 #include "TestSupport.h"
+#include "menu/BracketIndex.h"
 #include "menu/ScriptWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
 
 namespace tavel {
 namespace {
@@ -36,6 +39,55 @@ TEST(NextQuotedField, CutsAtQuotesThatNoBackslashEscapes) {
 std::vector<Row> Read(std::string_view script, MenuTree& tree) {
     LoadTreeFromScript(script, tree);
     return RowsOf(tree);
+}
+
+// Two texts of 2,048 letters, the Thue-Morse word over "a" and "b" and its
+// mirror, share every polynomial hash modulo 2^64 with an odd base: the index
+// must then compare the line itself and answer each pattern exactly.
+TEST(BracketIndex, TextsThatShareAHashAreToldApart) {
+    std::string word(2048, 'a');
+    for (size_t i = 0; i < word.size(); ++i)
+        if (std::popcount(i) % 2 == 1) word[i] = 'b';
+    std::string mirror = word;
+    for (char& c : mirror) c = c == 'a' ? 'b' : 'a';
+    const std::string lines[] = {"x = " + word + "[0];", "y = " + mirror + "[0];", "z = " + word + "[1];"};
+    const std::vector<std::string_view> views(std::begin(lines), std::end(lines));
+    BracketIndex index(views, 1000);
+    const std::vector<uint32_t>* words = index.LinesContaining(word + "[");
+    const std::vector<uint32_t>* mirrors = index.LinesContaining(mirror + "[");
+    ASSERT_TRUE(words != nullptr && mirrors != nullptr);
+    EXPECT_EQ(*words, (std::vector<uint32_t>{0, 2}));
+    EXPECT_EQ(*mirrors, (std::vector<uint32_t>{1}));
+}
+
+// Every line that holds text but gives no item is counted, and the first
+// is kept to be shown; what the writer writes is never counted.
+TEST(ScriptReader, CountsTheLinesThatGiveNoItem) {
+    MenuTree written;
+    test::BuildTree(written, test::ExampleRows());
+    const std::string example = test::ExampleScript();
+    const struct {
+        std::string script;
+        size_t dropped;
+        size_t first;
+        std::string firstText;
+    } cases[] = {
+        {WriteMenuScript(written), 0, 0, ""},
+        {example + "\r\n  \r\n", 0, 0, ""},
+        {example + "theMnu[3] = new Array(\"Typo\", \"t.htm\");\r\n// note\r\n", 2, 15,
+         "theMnu[3] = new Array(\"Typo\", \"t.htm\");"},
+        {"theMenu[0] = new Array(\"First\", \"f.htm\");\r\n" + example.substr(example.find('\n') + 1), 1, 1,
+         "theMenu[0] = new Array(\"First\", \"f.htm\");"},
+        {"x\r\nmyMenu0[0] = new Array(\"L\",\"Orphan\",\"\",\"o.htm\");", 2, 1, "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        MenuTree tree;
+        const ScriptReadResult read = LoadTreeFromScript(c.script, tree);
+        EXPECT_EQ(read.droppedLines, c.dropped);
+        EXPECT_EQ(read.firstDroppedLine, c.first);
+        EXPECT_EQ(read.firstDropped, c.firstText);
+    }
 }
 
 TEST(ScriptReader, ReadsTheExampleBackWithTheKnownLosses) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -149,6 +154,36 @@ StepFailure::~StepFailure() { SetFileStepWatcher(previous_); }
 int StepFailure::BeforeStep(FileStep step, const char* path) {
     steps.push_back({step, path});
     return steps.size() == failAt_ ? error_ : 0;
+}
+
+ChildEnd RunKilledAtStep(const std::function<void()>& run, size_t step, size_t failAt) {
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) return ChildEnd::Failed;
+    if (child == 0) {
+        struct Killer : FileStepWatcher {
+            size_t step = 0, failAt = 0, count = 0;
+            int BeforeStep(FileStep, const char*) override {
+                ++count;
+                if (count == step) ::kill(::getpid(), SIGKILL);
+                return count == failAt ? EIO : 0;
+            }
+        } killer;
+        killer.step = step;
+        killer.failAt = failAt;
+        SetFileStepWatcher(&killer);
+        try {
+            run();
+        } catch (...) {
+            ::_exit(failAt != 0 ? 0 : 1);  // a failure asked for is a finished run
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) return ChildEnd::Killed;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ChildEnd::Finished : ChildEnd::Failed;
 }
 
 }  // namespace tavel::test

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,15 @@ private:
     int error_;
     FileStepWatcher* previous_;
 };
+
+// How a run in a child process ended.
+enum class ChildEnd { Killed, Finished, Failed };
+
+// Runs `run` in a child process that kills itself with SIGKILL just before
+// its `step`-th file step (counting from 1), as a crash or a power cut would
+// stop it; `failAt` (when not 0) fails that step with EIO first. Finished
+// when the run ended before that step.
+ChildEnd RunKilledAtStep(const std::function<void()>& run, size_t step, size_t failAt = 0);
 
 // Records what the core asks of the preview, in order.
 class RecordingPreview : public Preview {

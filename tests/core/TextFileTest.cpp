@@ -53,6 +53,38 @@ TEST(TextFile, ReadOfAMissingFileNamesIt) {
     EXPECT_THROW(ReadTextFile(folder.path()), FileError);
 }
 
+// Only regular files are read, up to the limit: a pipe is refused before it
+// is opened (opening it would wait for a writer), a device that never ends
+// is refused, and so is a file over the limit, with its size.
+TEST(TextFile, ReadsOnlyRegularFilesUpToTheLimit) {
+    test::TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("temp.js").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.File("zero.js"));
+    const auto sized = [&](const std::string& name, unsigned long long size) {
+        folder.Write(name, "");
+        std::filesystem::resize_file(folder.File(name), size);
+        return name;
+    };
+    const struct {
+        std::string name;
+        std::string refusal;  // empty: read whole
+    } cases[] = {
+        {"temp.js", "\". It is not a regular file."},
+        {"zero.js", "\". It is not a regular file."},
+        {sized("over.js", kReadLimit + 1), "\". It is 64.0 MB (67108865 bytes); files of up to 64.0 MB"},
+        {sized("full.js", kReadLimit), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.refusal.empty()) {
+            EXPECT_EQ(ReadFileBytes(folder.File(c.name)).size(), kReadLimit);
+            continue;
+        }
+        const std::string message = test::ThrownMessage<FileError>([&] { ReadTextFile(folder.File(c.name)); });
+        EXPECT_TRUE(test::Mentions(message, "Cannot open file \"" + folder.File(c.name) + c.refusal));
+    }
+}
+
 // A write that fails must leave the earlier file whole and name the target.
 void ExpectFailedWriteKeeps(const std::string& path, const std::string& before,
                             const std::function<std::string()>& readBack) {

@@ -2,6 +2,7 @@
 
 #include "project/ApplicationTitle.h"
 #include "project/CommandDeclined.h"
+#include "platform/WriteJournal.h"
 #include "ui/common/LocalText.h"
 #include "ui/common/UiServices.h"
 
@@ -20,6 +21,8 @@ void CommandRunner::RunOver(QWidget* over, const std::function<void()>& command)
         // FileError and PrintError name the file or printer at fault.
         Message(over, Shown(error.what()), QMessageBox::Critical);
     }
+    // A write cut short by an earlier run, found and mended by this command.
+    for (const std::string& repaired : TakeWriteNotices()) Message(over, Shown(repaired), QMessageBox::Information);
 }
 
 bool CommandRunner::Attempt(const std::function<void()>& step) {

@@ -7,6 +7,7 @@
 #include "project/ProgramFolder.h"
 #include "project/ProjectOperations.h"
 #include "project/StartupLoad.h"
+#include "platform/WriteJournal.h"
 #include "project/UserFolder.h"
 #include "ui/about/AboutBox.h"
 #include "ui/common/AccessibleNames.h"
@@ -169,6 +170,7 @@ void MainWindow::LoadStartupProject() {
     }
     StartupLoadResult result = LoadDefaultProject(workspace_, browser_->Preview());
     startupFailures_.insert(startupFailures_.end(), result.failures.begin(), result.failures.end());
+    for (const std::string& repaired : TakeWriteNotices()) statusBar()->showMessage(Shown(repaired));
     texts_->Refresh();
     pages_->setCurrentIndex(0);
 }

@@ -1,5 +1,6 @@
 #include "ui/newmenu/StyleMasterDialog.h"
 
+#include "design/CssColour.h"
 #include "project/StyleFile.h"
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/FixedDialog.h"
@@ -91,12 +92,14 @@ StyleMasterDialog::StyleMasterDialog(UiServices& services, QWidget* parent) : QD
 
 void StyleMasterDialog::SetLines(const std::vector<std::string>& lines) {
     const QSignalBlocker blocker(list_);
+    given_.clear();
     for (size_t i = 0; i < kStyleFileLines; ++i) {
         const std::string line(i < lines.size() ? lines[i] : std::string(DefaultStyleLines()[i]));
         auto* name = new QTableWidgetItem(Shown(StyleLineName(line)).trimmed());
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         list_->setItem(static_cast<int>(i), 0, name);
         list_->setItem(static_cast<int>(i), 1, new QTableWidgetItem(Shown(StyleLineValue(line)).trimmed()));
+        given_.push_back(Bytes(list_->item(static_cast<int>(i), 1)->text()));
         UpdateSwatch(static_cast<int>(i));
     }
 }
@@ -109,6 +112,19 @@ std::vector<std::pair<std::string, std::string>> StyleMasterDialog::Entries() co
 }
 
 void StyleMasterDialog::SetValue(int line, const QString& value) { list_->item(line - 1, 1)->setText(value); }
+
+void StyleMasterDialog::accept() {
+    const std::vector<std::pair<std::string, std::string>> entries = Entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!IsColourLine(i + 1) || (i < given_.size() && entries[i].second == given_[i])) continue;
+        if (const std::optional<std::string> refusal = ColourRefusal(entries[i].first, entries[i].second)) {
+            list_->setCurrentCell(static_cast<int>(i), 1);
+            services_.Message(this, "Style Master", Shown(*refusal), QMessageBox::Warning);
+            return;
+        }
+    }
+    QDialog::accept();
+}
 
 void StyleMasterDialog::PickColour() {
     const int row = list_->currentRow();

@@ -32,12 +32,18 @@ public:
     // Picks the colour of the current entry with the colour dialog.
     void PickColour();
 
+    // OK: a colour entry typed here that is not a CSS colour is refused
+    // with a message naming it, and the dialog stays. Values as the style
+    // file gave them pass as they are.
+    void accept() override;
+
 private:
     void UpdateSwatch(int row);
 
     UiServices& services_;
     QTableWidget* list_;
     QPushButton* colourButton_;
+    std::vector<std::string> given_;  // the values SetLines put in
 };
 
 }  // namespace tavel

@@ -175,6 +175,22 @@ private slots:
         QCOMPARE(Title(), QString("Tavel Builder - Default project"));
     }
 
+    // A save cut short in a project is finished when the project opens, and
+    // the window says so.
+    void aSaveCutShortIsFinishedOnOpenAndTold() {
+        Start();
+        MakeProject("Shop", test::ExampleMenuScript().c_str());
+        QDir(Project("Shop")).mkdir(".tavel-write-Ab12Cd");
+        WriteFile(Project("Shop/.tavel-write-Ab12Cd/journal"), "tavel write journal 1\nreplace 0 1 index.htm\ncommit\n");
+        WriteFile(Project("Shop/.tavel-write-Ab12Cd/0.new.index.htm"), "<p>saved</p>\r\n");
+        W().OpenProjectNamed(Project("Shop"));
+        QCOMPARE(f->services.MessageTexts(), QStringList{"Repaired \"" + Project("Shop") +
+                                                         "\": a write cut short there was finished, so every file it "
+                                                         "wrote is new."});
+        QCOMPARE(ReadFile(Project("Shop/index.htm")), QByteArray("<p>saved</p>\r\n"));
+        QVERIFY(!QDir(Project("Shop/.tavel-write-Ab12Cd")).exists());
+    }
+
     // A project named from outside (the command line, the desktop) opens as
     // Open opens it; File > Recent projects then offers it, newest first, in
     // this run and the next, and drops one that is gone with a line in the

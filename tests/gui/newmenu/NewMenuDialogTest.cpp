@@ -203,6 +203,27 @@ private slots:
         dialog.hide();
     }
 
+    // A colour typed that is not one is refused by name and OK keeps the
+    // dialog; a colour then typed right goes through.
+    void aTypedValueThatIsNoColourIsRefused() {
+        f->services.dialogs.push_back(Choose("Own style...", "BitBtn2"));
+        bool refused = false;
+        f->services.dialogs.push_back([&](QDialog& dialog) {
+            auto& form = static_cast<StyleMasterDialog&>(dialog);
+            form.SetValue(6, "bleu");
+            form.accept();
+            refused = dialog.result() != QDialog::Accepted && Messages().size() == 1 &&
+                      Messages()[0].contains("\"bleu\" is not a colour (Title Normal).");
+            form.SetValue(6, "navy");
+            form.accept();
+            refused = refused && dialog.result() == QDialog::Accepted;
+            return false;  // Cancel: nothing saved
+        });
+        NewMenu();
+        QVERIFY(refused);
+        QCOMPARE(Messages().size(), 1);
+    }
+
     void aFailedStyleSaveReopensTheStyleMasterWithWhatWasTyped() {
         // A file stands where the user styles' folder would go.
         QFile clash(Program() + "Styles/User");

@@ -77,9 +77,15 @@ public:
     }
     bool NeedsSiteMap() const { return !fits_; }
     const std::string& Whole() const { return whole_.text; }
-    std::string For(const MenuItem& item) const {
+    std::string For(const MenuItem& item) {
         if (fits_) return MarkedLinks(whole_, item);
-        return MarkedLinks(MenuLinksLayout(tree_, linkOf_, &item, kSiteMapName), item);
+        // Items of one list share their block, and come one after another
+        // in the order pages are written: it is made once for them all.
+        if (!branch_ || branchParent_ != item.Parent()) {
+            branch_ = MenuLinksLayout(tree_, linkOf_, &item, kSiteMapName);
+            branchParent_ = item.Parent();
+        }
+        return MarkedLinks(*branch_, item);
     }
 
 private:
@@ -87,6 +93,8 @@ private:
     ItemLink linkOf_;
     LinksLayout whole_;
     bool fits_ = true;
+    std::optional<LinksLayout> branch_;
+    const MenuItem* branchParent_ = nullptr;
 };
 
 }  // namespace

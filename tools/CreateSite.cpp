@@ -55,14 +55,13 @@ std::vector<PlannedPage> PlanPages(const MenuTree& tree, bool linkNames, std::ve
 }
 
 // The planned pages already in the folder that this program did not write.
-std::vector<std::string> ForeignPages(const std::string& folder, const std::vector<PlannedPage>& pages) {
+std::vector<std::string> ForeignPages(const std::string& folder, const std::vector<std::string>& names) {
     std::vector<std::string> foreign;
-    for (const PlannedPage& page : pages) {
-        const std::string path = JoinPath(folder, page.name);
+    for (const std::string& name : names) {
+        const std::string path = JoinPath(folder, name);
         if (!FileExists(path)) continue;
-        if (!IsOwnSitePage(ReadFileBytes(path)) &&
-            std::find(foreign.begin(), foreign.end(), page.name) == foreign.end())
-            foreign.push_back(page.name);
+        if (!IsOwnSitePage(ReadFileBytes(path)) && std::find(foreign.begin(), foreign.end(), name) == foreign.end())
+            foreign.push_back(name);
     }
     return foreign;
 }
@@ -120,20 +119,12 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     const std::string language = options.language.empty() ? DefaultPageLanguage(workspace.Texts().page) : options.language;
     if (!IsLanguageTag(language)) {
         report.outcome = SiteReport::Outcome::BadLanguage;
-        report.foreign = {language};
+        report.badLanguage = language;
         return report;
     }
     const std::string folder = workspace.ProjectFolder();
     MenuTree& tree = workspace.Tree();
-    const std::vector<PlannedPage> pages = PlanPages(tree, options.linkNames, report.skipped);
-    report.pagesPlanned = pages.size();
-    // The owner's own pages are asked about before anything is written.
-    report.foreign = ForeignPages(folder, pages);
-    if (!report.foreign.empty() && !(replaceForeign && replaceForeign(report.foreign))) {
-        report.outcome = SiteReport::Outcome::KeptForeignPages;
-        return report;
-    }
-    SaveProjectTexts(workspace, preview, folder);
+    std::vector<PlannedPage> pages = PlanPages(tree, options.linkNames, report.skipped);
 
     // The links carry the names the pages get.
     std::unordered_map<const MenuItem*, std::string> names;
@@ -146,6 +137,27 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
             return named == names.end() ? item.Data().link : named->second;
         });
     }
+    const bool siteMap = links && links->NeedsSiteMap();
+    if (siteMap) {
+        // The site map's name is the site map's: an item linking it gets no page.
+        std::erase_if(pages, [&](const PlannedPage& page) {
+            if (page.name != kSiteMapName) return false;
+            report.skipped.push_back({page.item->Data().caption, page.name});
+            return true;
+        });
+    }
+    report.pagesPlanned = pages.size();
+
+    // The owner's own pages are asked about before anything is written.
+    std::vector<std::string> toWrite;
+    for (const PlannedPage& page : pages) toWrite.push_back(page.name);
+    if (siteMap) toWrite.emplace_back(kSiteMapName);
+    report.foreign = ForeignPages(folder, toWrite);
+    if (!report.foreign.empty() && !(replaceForeign && replaceForeign(report.foreign))) {
+        report.outcome = SiteReport::Outcome::KeptForeignPages;
+        return report;
+    }
+    SaveProjectTexts(workspace, preview, folder);
 
     // Each group of pages goes in place whole or not at all; the last group
     // goes together with the save that records the links digit names give,
@@ -172,7 +184,7 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(pages.size(), pages.size());
 
     // Every link in one page, for a menu too large for every page to carry.
-    if (links && links->NeedsSiteMap() && report.outcome != SiteReport::Outcome::Cancelled) {
+    if (siteMap && report.outcome != SiteReport::Outcome::Cancelled) {
         batch->Add(JoinPath(folder, kSiteMapName),
                    SitePageText({language, PlainHtmlText(options.title.siteName + " Site map"), links->Whole(), "Site map"}));
         report.siteMap = true;
@@ -219,11 +231,12 @@ std::string SiteReportMessage(const SiteReport& report) {
     using Outcome = SiteReport::Outcome;
     if (report.outcome == Outcome::NeedsSavedProject) return "Please, save project at first";
     if (report.outcome == Outcome::BadLanguage)
-        return "\"" + (report.foreign.empty() ? std::string() : report.foreign.front()) +
-               "\" is not a language tag (such as en, de or pt-BR); nothing was written.";
+        return "\"" + report.badLanguage + "\" is not a language tag (such as en, de or pt-BR); nothing was written.";
     if (report.outcome == Outcome::KeptForeignPages) {
         std::string message = "Nothing was written: these pages were not written by Tavel Builder and are kept:";
-        for (const std::string& name : report.foreign) message += "\n" + name;
+        for (size_t i = 0; i < report.foreign.size() && i < kSkippedNamed * 2; ++i) message += "\n" + report.foreign[i];
+        if (report.foreign.size() > kSkippedNamed * 2)
+            message += "\nand " + std::to_string(report.foreign.size() - kSkippedNamed * 2) + " more.";
         return message;
     }
     std::string message;

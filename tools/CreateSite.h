@@ -59,6 +59,7 @@ struct SiteReport {
     std::vector<SkippedItem> skipped;
     // Pages of others the run would have replaced (KeptForeignPages) or did.
     std::vector<std::string> foreign;
+    std::string badLanguage;  // the tag refused (BadLanguage)
     // Links that digit names replaced, one step of the edit history.
     size_t linksReplaced = 0;
     // Whether the menu was too large for every page: sitemap.htm was written.

@@ -266,7 +266,10 @@ TEST_F(CreateSiteTest, PagesOfOthersAreReplacedOnlyWhenTheQuestionSaysYes) {
         // Kept, nothing at all is written, not even the project.
         EXPECT_EQ(fs::exists(Project() + "/temp.js"), c.outcome == SiteReport::Outcome::Created);
     }
-    EXPECT_EQ(SiteReportMessage({SiteReport::Outcome::KeptForeignPages, 0, 0, {}, {"a.htm"}}),
+    SiteReport kept;
+    kept.outcome = SiteReport::Outcome::KeptForeignPages;
+    kept.foreign = {"a.htm"};
+    EXPECT_EQ(SiteReportMessage(kept),
               "Nothing was written: these pages were not written by Tavel Builder and are kept:\na.htm");
     // A hidden name is refused, and said so.
     EXPECT_FALSE(fs::exists(Project() + "/.htaccess"));
@@ -285,11 +288,20 @@ TEST_F(CreateSiteTest, AMenuTooLargeForEveryPageGivesEachItsBranchAndWritesASite
             rows.push_back({1, Plain, "A rather long caption for item " + std::to_string(i), "",
                             "p" + std::to_string(top) + "_" + std::to_string(i) + ".htm"});
     }
+    rows.push_back({0, Plain, "Map", "", "sitemap.htm"});
     test::BuildTree(workspace.Tree(), rows);
     SiteOptions options{{"S"}, true, true, ""};
+    // A site map of the user's own is asked about like any page.
+    fs::create_directories(Project());
+    projects.Write("Shop/sitemap.htm", "<html><body>My map</body></html>");
+    EXPECT_EQ(Create(options).foreign, std::vector<std::string>{"sitemap.htm"});
+    fs::remove(Project() + "/sitemap.htm");
     const SiteReport report = Create(options);
     EXPECT_TRUE(report.siteMap);
     EXPECT_EQ(report.pagesWritten, 1200u);
+    // The site map's name is taken: the item linking it gets no page.
+    ASSERT_EQ(report.skipped.size(), 1u);
+    EXPECT_EQ(report.skipped[0].link, "sitemap.htm");
     const auto block = [](const std::string& page) {
         const size_t from = page.find(menulinks::kBegin);
         return page.substr(from, page.find(menulinks::kEnd) - from);

@@ -22,17 +22,19 @@ bool SameLetters(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string PageTitle(const MenuItem& item, const TitleFormat& format) {
-    if (!format.addTitles) return PlainHtmlText(format.siteName);
-    std::string title = format.siteName;
+    // Each part is made UTF-8 on its own: the captions of a Windows-1252
+    // project beside a site name typed in UTF-8.
+    if (!format.addTitles) return PlainHtmlText(AsUtf8(format.siteName));
+    std::string title = AsUtf8(format.siteName);
     title += ' ';
     if (format.first == "Title") {
         // A top-level item has no parent to name.
-        if (const MenuItem* parent = item.Parent()) title += parent->Data().caption;
+        if (const MenuItem* parent = item.Parent()) title += AsUtf8(parent->Data().caption);
     } else {
-        title += format.first;
+        title += AsUtf8(format.first);
     }
-    title += format.separator;
-    title += format.second == "Item" ? item.Data().caption : format.second;
+    title += AsUtf8(format.separator);
+    title += AsUtf8(format.second == "Item" ? item.Data().caption : format.second);
     return PlainHtmlText(title);
 }
 

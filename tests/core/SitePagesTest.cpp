@@ -21,11 +21,13 @@ TEST(SitePages, TitlesAndHeadingsAreTheCaptionsPlainText) {
         {"Title </title><script>alert('title')</script>", "Title alert('title')"},
         {"Fish & chips <b>\"now\"</b>", "Fish &amp; chips &quot;now&quot;"},
         {"Caf\xC3\xA9", "Caf&#233;"},
+        {"Caf\xE9", "Caf&#233;"},  // Windows-1252
     };
     for (const auto& [caption, text] : cases) {
         MenuTree tree;
         test::BuildTree(tree, {{0, Submenu, "Shop", "", ""}, {1, Plain, caption, "", "x.htm"}});
-        EXPECT_EQ(PageTitle(*tree.ItemAt(1), TitleFormat{"Site"}), "Site Shop :: " + text) << caption;
+        // The site name typed in UTF-8 stays so beside a Windows-1252 caption.
+        EXPECT_EQ(PageTitle(*tree.ItemAt(1), TitleFormat{"S\xC3\xBC"}), "S&#252; Shop :: " + text) << caption;
         EXPECT_EQ(PageHeading(*tree.ItemAt(1)), text) << caption;
     }
     // A caption without text is named by its hint, else its link.

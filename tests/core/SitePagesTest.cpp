@@ -2,13 +2,8 @@
 
 #include "TestSupport.h"
 #include "menu/MenuTree.h"
-#include "tools/MenuLinks.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
 
 namespace tavel {
 namespace {
@@ -69,37 +64,6 @@ TEST(SitePages, ThePagesThisProgramWroteAreKnownByTheirMark) {
         {"", false},
     };
     for (const auto& [page, own] : pages) EXPECT_EQ(IsOwnSitePage(page), own) << page.substr(0, 120);
-    for (const char* name : {".htaccess", ".x.htm", "..", "."}) EXPECT_FALSE(IsPlainPageName(name)) << name;
-    EXPECT_TRUE(IsPlainPageName("a.htm"));
-}
-
-// A validator finds no error in a page, with and without the parts for
-// readers without scripts.
-TEST(SitePages, PagesValidate) {
-    MenuTree tree;
-    test::BuildTree(tree, {{0, Submenu, "Shop", "", ""},
-                           {1, Plain, "<i>One</i> & two", "Hint", "one.htm"},
-                           {1, Separator, "----------", "", ""},
-                           {1, Plain, "Three", "", "three.htm"}});
-    const std::string links = MarkedLinks(MenuLinksLayout(tree, [](const MenuItem& i) { return i.Data().link; }),
-                                          *tree.ItemAt(1));
-    test::TempFolder folder;
-    for (const std::string& page : {SitePageText({"en", "S Shop :: One &amp; two"}),
-                                    SitePageText({"pt-BR", "S", links, "One &amp; two"})}) {
-        folder.Write("page.htm", page);
-        const std::string command = "tidy -errors -q '" + folder.File("page.htm") + "' > '" + folder.File("out.txt") + "' 2>&1";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status));
-        // 0: clean, 1: warnings, 2: errors. This validator does not know
-        // aria-current yet, and warns of the separators' empty items: no other
-        // warning is allowed.
-        EXPECT_LT(WEXITSTATUS(status), 2) << folder.Read("out.txt");
-        std::istringstream lines(folder.Read("out.txt"));
-        for (std::string line; std::getline(lines, line);)
-            EXPECT_TRUE(test::Mentions(line, "proprietary attribute \"aria-current\"") ||
-                        test::Mentions(line, "trimming empty <li>"))
-                << line;
-    }
 }
 
 }  // namespace

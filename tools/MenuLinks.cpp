@@ -74,7 +74,11 @@ void AppendList(std::string& out, const MenuItem* parent, const MenuTree& tree, 
     const size_t count = parent ? parent->ChildCount() : tree.TopCount();
     for (size_t row = 0; row < count; ++row) {
         const MenuItem& item = parent ? *parent->Child(row) : *tree.Top(row);
-        if (IsSeparator(item)) continue;
+        if (IsSeparator(item)) {
+            // A divider, so that a reader without scripts still sees the groups.
+            out += "<li role=\"separator\"></li>";
+            continue;
+        }
         const std::string link = item.HasChildren() ? std::string() : linkOf(item);
         const bool isLink = !link.empty() && !IsArrayName(link);
         // Menu-bar titles are written without their hints.

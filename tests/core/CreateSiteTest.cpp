@@ -207,7 +207,7 @@ TEST_F(CreateSiteTest, PagesCarryTheMenuAsLinksToThePagesAndTitlesInUtf8) {
     EXPECT_TRUE(test::Mentions(page, "<title>S Caf\xC3\xA9 :: \xC3\x9C" "ber</title>"));
     const std::string links = "<body onLoad=\"buildMenu('theMenu')\">" + std::string(menulinks::kBegin) +
                               "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul><li>Caf&#233;<ul><li><a "
-                              "href=\"tavelitem1.htm\" title=\"About\">&#220;ber</a></li></ul></li><li><a "
+                              "href=\"tavelitem1.htm\" title=\"About\">&#220;ber</a></li><li role=\"separator\"></li></ul></li><li><a "
                               "href=\"tavelitem3.htm\">Web</a></li></ul></nav>" +
                               std::string(menulinks::kEnd) + "<div id=\"menuHolder\"></div></body></html>";
     EXPECT_TRUE(test::Mentions(page, links));

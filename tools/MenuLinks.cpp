@@ -88,8 +88,12 @@ void AppendList(std::string& out, const MenuItem* parent, const MenuTree& tree, 
         out += "<li>";
         if (isLink) {
             out += "<a href=\"" + Escaped(link) + "\"" + (hint.empty() ? "" : " title=\"" + hint + "\"") + ">" + text + "</a>";
-        } else {
+        } else if (hint.empty()) {
             out += text;
+        } else {
+            // The hint on the heading's text alone: on the list item it
+            // would show over every subitem without a hint of its own.
+            out += "<span title=\"" + hint + "\">" + text + "</span>";
         }
         if (item.HasChildren()) AppendList(out, &item, tree, linkOf);
         out += "</li>";

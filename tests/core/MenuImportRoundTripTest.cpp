@@ -30,7 +30,7 @@ std::vector<Row> Imported(const std::string& page, std::string* script = nullptr
     return test::RowsOf(workspace.Tree());
 }
 
-TEST(MenuImportRoundTripTest, DISABLED_TheWorkedExampleComesBackAsTheSameScript) {
+TEST(MenuImportRoundTripTest, TheWorkedExampleComesBackAsTheSameScript) {
     std::string script;
     Imported(SitePageOf(test::ExampleRows()), &script);
     EXPECT_EQ(script, test::ExampleScript());

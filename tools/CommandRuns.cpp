@@ -41,20 +41,23 @@ CommandOutcome RunIntegrate(Workspace& workspace, Preview& preview, const Comman
 
 CommandOutcome RunImport(Workspace& workspace, Preview& preview, const CommandRequest& request) {
     // The page is read first: one without a menu leaves the project unopened.
-    const auto navigation = ReadPageNavigation(request.page);
+    auto navigation = ReadPageNavigation(request.page);
     CommandOutcome outcome;
     outcome.warnings = Lines(OpenNamedProject(workspace, preview, request.project).warnings);
     const ImportedMenu menu = navigation->MenuOf(navigation->Preselected());
+    const NavigationCandidate chosen = navigation->Candidates()[navigation->Preselected()];
+    const size_t count = navigation->Candidates().size();
+    // The parse is let go before the tree is built: the two never take
+    // memory at once.
+    navigation.reset();
     ReplaceMenuTree(workspace, menu);
     // The whole menu is replaced, so a script read only in part is written
     // over as the command asked.
     workspace.ForgetPartlyRead();
     SaveProjectTexts(workspace, preview, workspace.ProjectFolder());
-    const NavigationCandidate& chosen = navigation->Candidates()[navigation->Preselected()];
-    const size_t count = navigation->Candidates().size();
-    outcome.output = "Imported " + std::to_string(menu.items.size()) + " menu items from \"" + request.page + "\" (" +
+    outcome.output = "Imported " + std::to_string(menu.Size()) + " menu items from \"" + request.page + "\" (" +
                      chosen.place +
-                     (count > 1 ? ", the largest of " + std::to_string(count) + " navigations" : std::string()) +
+                     (count > 1 ? "; the page has " + std::to_string(count) + " navigations" : std::string()) +
                      ") into \"" + workspace.ProjectFilePath("temp.js") + "\".\n";
     if (menu.folded > 0) outcome.warnings += FoldedItemsMessage(menu.folded) + "\n";
     return outcome;

@@ -281,7 +281,7 @@ ImportedMenu MenuOfNavigation(const GumboNode& navigation) {
         // siblings, so only an item above that level opens a submenu.
         if (!item.subitems.empty() && level < kDeepestLevel && item.data.kind != MenuItemKind::Separator)
             item.data.kind = MenuItemKind::Submenu;
-        menu.items.push_back({level, std::move(item.data)});
+        menu.Add(level, item.data.kind, item.data.caption, item.data.hint, item.data.link);
         for (size_t i = item.subitems.size(); i-- > 0;) pending.push_back({item.subitems[i], at.level + 1});
     }
     return menu;

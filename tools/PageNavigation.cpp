@@ -127,6 +127,28 @@ PageNavigation::PageNavigation(std::string bytes, const std::string& name) {
 
 PageNavigation::~PageNavigation() = default;
 
+void ImportedMenu::Add(int level, MenuItemKind kind, std::string_view caption, std::string_view hint,
+                       std::string_view link) {
+    // A text longer than 4 GB cannot come out of a page held in memory
+    // beside its parse; it is cut all the same rather than wrapped.
+    const auto length = [](std::string_view text) {
+        return static_cast<uint32_t>(std::min<size_t>(text.size(), UINT32_MAX));
+    };
+    Entry entry{texts_.size(), length(caption), length(hint), length(link), static_cast<uint8_t>(level), kind};
+    texts_.append(caption.substr(0, entry.captionLength));
+    texts_.append(hint.substr(0, entry.hintLength));
+    texts_.append(link.substr(0, entry.linkLength));
+    entries_.push_back(entry);
+}
+
+MenuItemData ImportedMenu::Data(size_t index) const {
+    const Entry& entry = entries_[index];
+    const std::string_view texts(texts_);
+    return {entry.kind, std::string(texts.substr(entry.text, entry.captionLength)),
+            std::string(texts.substr(entry.text + entry.captionLength, entry.hintLength)),
+            std::string(texts.substr(entry.text + entry.captionLength + entry.hintLength, entry.linkLength))};
+}
+
 ImportedMenu PageNavigation::MenuOf(size_t candidate) const { return MenuOfNavigation(*candidates_.at(candidate).node); }
 
 std::unique_ptr<PageNavigation> ReadPageNavigation(const std::string& path) {

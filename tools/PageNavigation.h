@@ -4,24 +4,46 @@
 #include "tools/HtmlDocument.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavel {
 
 // A menu read out of a page, item by item in walk order (parents before
-// children), each with its level from 0 (the menu bar) to 2.
+// children), each with its level from 0 (the menu bar) to 2. The texts of
+// all items share one buffer: a menu of a hundred thousand items then
+// costs little beside the page it came from.
 struct ImportedItem {
     int level = 0;
     MenuItemData data;
 };
 
-struct ImportedMenu {
-    std::vector<ImportedItem> items;
+class ImportedMenu {
+public:
+    void Add(int level, MenuItemKind kind, std::string_view caption, std::string_view hint, std::string_view link);
+    size_t Size() const { return entries_.size(); }
+    int Level(size_t index) const { return entries_[index].level; }
+    MenuItemData Data(size_t index) const;
+    ImportedItem At(size_t index) const { return {Level(index), Data(index)}; }
+
     // Items that stood deeper than the third level in the page and were
     // moved up to it.
     size_t folded = 0;
+
+private:
+    struct Entry {
+        size_t text;  // where its caption starts; hint and link follow
+        uint32_t captionLength;
+        uint32_t hintLength;
+        uint32_t linkLength;
+        uint8_t level;
+        MenuItemKind kind;
+    };
+    std::string texts_;
+    std::vector<Entry> entries_;
 };
 
 // One part of a page that may be its navigation.

@@ -16,8 +16,10 @@ using test::Row;
 
 std::vector<Row> RowsOfMenu(const ImportedMenu& menu) {
     std::vector<Row> rows;
-    for (const ImportedItem& item : menu.items)
+    for (size_t i = 0; i < menu.Size(); ++i) {
+        const ImportedItem item = menu.At(i);
         rows.push_back({item.level, item.data.kind, item.data.caption, item.data.hint, item.data.link});
+    }
     return rows;
 }
 
@@ -168,6 +170,8 @@ TEST(MenuImportTest, ImportReplacesTheTreeAsOneUndoableEditAndKeepsTheTexts) {
     workspace.FollowHistory();
     EXPECT_EQ(test::RowsOf(workspace.Tree()), test::ExampleRows());
     EXPECT_FALSE(workspace.Modified());
+    workspace.History().Redo();
+    EXPECT_EQ(test::RowsOf(workspace.Tree()), Shapes()[2].rows);
 }
 
 }  // namespace

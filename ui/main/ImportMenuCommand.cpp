@@ -34,7 +34,7 @@ void ImportMenuCommand::Run() {
     const QString chosen = services_.ChooseFileToOpen(&window_, kPageFilter, folder);
     if (chosen.isEmpty()) return;
     // A page without a menu throws, naming the file, before the tree is touched.
-    const auto navigation = ReadPageNavigation(Bytes(chosen));
+    auto navigation = ReadPageNavigation(Bytes(chosen));
     size_t choice = navigation->Preselected();
     if (navigation->Candidates().size() > 1) {
         chooser_->Show(chosen, navigation->Candidates(), choice);
@@ -42,6 +42,9 @@ void ImportMenuCommand::Run() {
         choice = chooser_->Chosen();
     }
     const ImportedMenu menu = navigation->MenuOf(choice);
+    // The parse is let go before the tree is built: the two never take
+    // memory at once.
+    navigation.reset();
     ReplaceMenuTree(workspace_, menu);
     if (menu.folded > 0) runner_.Message(&window_, Shown(FoldedItemsMessage(menu.folded)), QMessageBox::Information);
 }

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -32,8 +33,11 @@ void BuildSiteMenu(MenuTree& tree, size_t leaves) {
 }
 
 // Create site into a fresh project folder on the local disk, every page
-// replaced atomically as the program writes it.
-void BM_CreateSite(benchmark::State& state, bool linkNames) {
+// replaced atomically as the program writes it; with `writeLinks`, every
+// page also carries its plain links (the top level and its own branch, as
+// the whole menu is too large for each page), and the site map is written.
+// The counter site_MB is the size of the folder the site fills.
+void BM_CreateSite(benchmark::State& state, bool linkNames, bool writeLinks) {
     ScratchFolder folder;
     const std::string& base = folder.path;
     Workspace workspace(base + "/");
@@ -44,17 +48,20 @@ void BM_CreateSite(benchmark::State& state, bool linkNames) {
     SiteOptions options;
     options.title.siteName = "Bench";
     options.linkNames = linkNames;
-    // The time to put pages in place, not to write ever larger ones: with the
-    // plain links each page of a 10,000-item menu would carry all of them.
-    options.writeLinks = false;
+    options.writeLinks = writeLinks;
     for (auto _ : state) {
         SiteReport report = CreateSite(workspace, preview, options);
         if (report.pagesWritten != static_cast<size_t>(state.range(0))) state.SkipWithError("pages missing");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(base + "/site"))
+        if (entry.is_regular_file()) bytes += entry.file_size();
+    state.counters["site_MB"] = static_cast<double>(bytes) / 1e6;
 }
-BENCHMARK_CAPTURE(BM_CreateSite, link_names, true)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(BM_CreateSite, digit_names, false)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_CreateSite, link_names, true, false)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_CreateSite, digit_names, false, false)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_CreateSite, plain_links, true, true)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 #ifdef TAVEL_EXECUTABLE
 // The same site made by "tavel create-site" from a project folder on disk,

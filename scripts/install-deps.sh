@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libgumbo-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-pdf-dev libgl-dev
   xvfb xauth fonts-dejavu-core
-  chromium
+  chromium tidy
   dpkg-dev lintian appstream desktop-file-utils
 )
 # Node.js may come from Debian or from another apt source; either serves.

@@ -80,6 +80,16 @@ std::vector<CommandSpec> MakeCommandSpecs() {
              {"title-second", "TEXT", "The title's last part; \"Item\" stands for the item's own caption "
                                       "(default: " + Quoted(defaults.site.title.second) + ").",
               [](CommandRequest& r, const std::string& v) { r.site.title.second = v; }},
+             {"lang", "CODE", "The pages' language, a tag such as en, de or pt-BR (default: the lang of the "
+                              "project's index.htm, else en).",
+              [](CommandRequest& r, const std::string& v) {
+                  if (!IsLanguageTag(v)) throw CommandLineError("--lang: " + Quoted(v) + " is not a language tag "
+                                                                "(such as en, de or pt-BR).");
+                  r.site.language = v;
+              }},
+             {"force", "", "Replace pages in the project folder that Tavel Builder did not write (without it, "
+                           "such pages stop the run before anything is written, and are named).",
+              [](CommandRequest& r, const std::string&) { r.force = true; }},
              NoPlainLinks("Write the pages without the menu as plain links for readers without scripts.",
                           [](CommandRequest& r, const std::string&) { r.site.writeLinks = false; }),
          }},

@@ -38,6 +38,8 @@ struct CommandRequest {
     // The site's name when one is given; else the project's (DefaultSiteName).
     std::optional<std::string> siteName;
     SiteOptions site;
+    // Replace pages in the project folder that the program did not write.
+    bool force = false;
     IntegrateOptions integrate;
     LinkCheckOptions links;
 };

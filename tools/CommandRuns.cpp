@@ -24,7 +24,13 @@ CommandOutcome RunCreateSite(Workspace& workspace, Preview& preview, const Comma
                                                         "to see what it holds.");
     SiteOptions options = request.site;
     options.title.siteName = request.siteName.value_or(DefaultSiteName(workspace));
-    const SiteReport report = CreateSite(workspace, preview, options, progress);
+    const bool force = request.force;
+    const SiteReport report =
+        CreateSite(workspace, preview, options, progress, [force](const std::vector<std::string>&) { return force; });
+    using Outcome = SiteReport::Outcome;
+    if (report.outcome == Outcome::KeptForeignPages)
+        throw CommandLineError(SiteReportMessage(report) + "\nRun again with --force to replace them.");
+    if (report.outcome == Outcome::BadLanguage) throw CommandLineError(SiteReportMessage(report));
     return {exitstatus::kDone, SiteReportMessage(report) + "\n", {}};
 }
 

@@ -3,11 +3,15 @@
 #include "menu/MenuTree.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "project/EditHistory.h"
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
 #include "tools/MenuLinks.h"
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace tavel {
@@ -50,28 +54,94 @@ std::vector<PlannedPage> PlanPages(const MenuTree& tree, bool linkNames, std::ve
     return pages;
 }
 
+// The planned pages already in the folder that this program did not write.
+std::vector<std::string> ForeignPages(const std::string& folder, const std::vector<PlannedPage>& pages) {
+    std::vector<std::string> foreign;
+    for (const PlannedPage& page : pages) {
+        const std::string path = JoinPath(folder, page.name);
+        if (!FileExists(path)) continue;
+        if (!IsOwnSitePage(ReadFileBytes(path)) &&
+            std::find(foreign.begin(), foreign.end(), page.name) == foreign.end())
+            foreign.push_back(page.name);
+    }
+    return foreign;
+}
+
+// Writes each page's links block: the whole menu when it is small enough,
+// else the top level and the page's own branch, with a link to the site map.
+class PageLinks {
+public:
+    PageLinks(const MenuTree& tree, ItemLink linkOf) : tree_(tree), linkOf_(std::move(linkOf)) {
+        whole_ = MenuLinksLayout(tree_, linkOf_);
+        fits_ = whole_.text.size() <= kLinksBlockLimit;
+    }
+    bool NeedsSiteMap() const { return !fits_; }
+    const std::string& Whole() const { return whole_.text; }
+    std::string For(const MenuItem& item) {
+        if (fits_) return MarkedLinks(whole_, item);
+        // Items of one list share their block, and come one after another
+        // in the order pages are written: it is made once for them all.
+        if (!branch_ || branchParent_ != item.Parent()) {
+            branch_ = MenuLinksLayout(tree_, linkOf_, &item, kSiteMapName);
+            branchParent_ = item.Parent();
+        }
+        return MarkedLinks(*branch_, item);
+    }
+
+private:
+    const MenuTree& tree_;
+    ItemLink linkOf_;
+    LinksLayout whole_;
+    bool fits_ = true;
+    std::optional<LinksLayout> branch_;
+    const MenuItem* branchParent_ = nullptr;
+};
+
 }  // namespace
 
+std::string ReplaceQuestionText(const std::vector<std::string>& names) {
+    std::string text = std::to_string(names.size()) +
+                       (names.size() == 1 ? " page in the project folder was not written by Tavel Builder"
+                                          : " pages in the project folder were not written by Tavel Builder") +
+                       ", and Create site would replace " + (names.size() == 1 ? "it" : "them") + ":";
+    for (size_t i = 0; i < names.size() && i < kSkippedNamed * 2; ++i) text += "\n" + names[i];
+    if (names.size() > kSkippedNamed * 2) text += "\nand " + std::to_string(names.size() - kSkippedNamed * 2) + " more.";
+    text += "\n\nReplace " + std::string(names.size() == 1 ? "it" : "them") + "? No writes nothing.";
+    return text;
+}
+
 SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions& options,
-                      const SiteProgress& progress) {
+                      const SiteProgress& progress, const ReplaceQuestion& replaceForeign) {
     SiteReport report;
     if (workspace.IsDefaultProject()) {
         report.outcome = SiteReport::Outcome::NeedsSavedProject;
         return report;
     }
+    const std::string language = options.language.empty() ? DefaultPageLanguage(workspace.Texts().page) : options.language;
+    if (!IsLanguageTag(language)) {
+        report.outcome = SiteReport::Outcome::BadLanguage;
+        report.foreign = {language};
+        return report;
+    }
     const std::string folder = workspace.ProjectFolder();
-    SaveProjectTexts(workspace, preview, folder);
-
     MenuTree& tree = workspace.Tree();
     const std::vector<PlannedPage> pages = PlanPages(tree, options.linkNames, report.skipped);
     report.pagesPlanned = pages.size();
-    // Every page carries the same links, with the names the pages get.
-    std::string links;
+    // The owner's own pages are asked about before anything is written.
+    report.foreign = ForeignPages(folder, pages);
+    if (!report.foreign.empty() && !(replaceForeign && replaceForeign(report.foreign))) {
+        report.outcome = SiteReport::Outcome::KeptForeignPages;
+        return report;
+    }
+    SaveProjectTexts(workspace, preview, folder);
+
+    // The links carry the names the pages get.
+    std::unordered_map<const MenuItem*, std::string> names;
+    if (!options.linkNames)
+        for (const PlannedPage& page : pages) names.emplace(page.item, page.name);
+    std::optional<PageLinks> links;
     if (options.writeLinks) {
-        std::unordered_map<const MenuItem*, std::string> names;
-        if (!options.linkNames)
-            for (const PlannedPage& page : pages) names.emplace(page.item, page.name);
-        links = MenuLinksBlock(tree, [&](const MenuItem& item) {
+        links.emplace(tree, [&names](const MenuItem& item) {
             const auto named = names.find(&item);
             return named == names.end() ? item.Data().link : named->second;
         });
@@ -88,7 +158,10 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
             break;
         }
         const PlannedPage& page = pages[done];
-        batch->Add(JoinPath(folder, page.name), SitePageText(PageTitle(*page.item, options.title), links));
+        const std::string title = PageTitle(*page.item, options.title);
+        const std::string block = links ? links->For(*page.item) : std::string();
+        const std::string heading = links ? PageHeading(*page.item) : std::string();
+        batch->Add(JoinPath(folder, page.name), SitePageText({language, title, block, heading}));
         if (page.item->Data().link != page.name) linksToGive.emplace_back(page.item, page.name);
         if (batch->Pending() == kPagesPerFlush) {
             batch->Commit();
@@ -98,7 +171,13 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
     }
     if (progress && report.outcome != SiteReport::Outcome::Cancelled) progress(pages.size(), pages.size());
 
-    const size_t lastPages = batch->Pending();
+    // Every link in one page, for a menu too large for every page to carry.
+    if (links && links->NeedsSiteMap() && report.outcome != SiteReport::Outcome::Cancelled) {
+        batch->Add(JoinPath(folder, kSiteMapName),
+                   SitePageText({language, PlainHtmlText(options.title.siteName + " Site map"), links->Whole(), "Site map"}));
+        report.siteMap = true;
+    }
+    const size_t lastPages = batch->Pending() - (report.siteMap ? 1 : 0);
     std::vector<std::pair<MenuItem*, MenuItemData>> linksBefore;
     try {
         for (auto& [item, name] : linksToGive) {
@@ -117,6 +196,20 @@ SiteReport CreateSite(Workspace& workspace, Preview& preview, const SiteOptions&
         throw;
     }
     report.pagesWritten += lastPages;
+    // The new links become one step of the history, after the save that
+    // wrote them: Undo takes them back (and leaves the project modified).
+    if (!linksBefore.empty()) {
+        EditHistory& history = workspace.History();
+        history.Begin(kDigitNamesEditName);
+        for (auto& [item, before] : linksBefore) {
+            MenuItemData after = item->Data();
+            tree.SetData(item, std::move(before));
+            history.SetData(item, std::move(after));
+        }
+        history.Commit();
+        workspace.MarkSaved();
+        report.linksReplaced = linksBefore.size();
+    }
     return report;
 }
 
@@ -125,6 +218,14 @@ std::string DefaultSiteName(const Workspace& workspace) { return workspace.Proje
 std::string SiteReportMessage(const SiteReport& report) {
     using Outcome = SiteReport::Outcome;
     if (report.outcome == Outcome::NeedsSavedProject) return "Please, save project at first";
+    if (report.outcome == Outcome::BadLanguage)
+        return "\"" + (report.foreign.empty() ? std::string() : report.foreign.front()) +
+               "\" is not a language tag (such as en, de or pt-BR); nothing was written.";
+    if (report.outcome == Outcome::KeptForeignPages) {
+        std::string message = "Nothing was written: these pages were not written by Tavel Builder and are kept:";
+        for (const std::string& name : report.foreign) message += "\n" + name;
+        return message;
+    }
     std::string message;
     if (report.outcome == Outcome::Cancelled) {
         message = "Site creation stopped after " + std::to_string(report.pagesWritten) + " of " +
@@ -135,8 +236,8 @@ std::string SiteReportMessage(const SiteReport& report) {
     if (!report.skipped.empty()) {
         message += "\n\n" + std::to_string(report.skipped.size()) +
                    (report.skipped.size() == 1 ? " item got no page: its link is" : " items got no page: their links are") +
-                   " not a plain page name of the project folder (a web address, a path, empty, or one of the "
-                   "project's own files):";
+                   " not a plain page name of the project folder (a web address, a path, empty, a hidden "
+                   "name starting with a dot, or one of the project's own files):";
         for (size_t i = 0; i < report.skipped.size() && i < kSkippedNamed; ++i) {
             const SkippedItem& item = report.skipped[i];
             // A blank caption alone would leave a line the user cannot place.

@@ -4,7 +4,9 @@
 #include "platform/TextEncoding.h"
 #include "tools/SitePages.h"
 
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace tavel {
 namespace {
@@ -69,37 +71,60 @@ bool IsArrayName(std::string_view link) {
     return digits() && link.empty();
 }
 
-void AppendList(std::string& out, const MenuItem* parent, const MenuTree& tree, const ItemLink& linkOf) {
-    out += "<ul>";
-    const size_t count = parent ? parent->ChildCount() : tree.TopCount();
-    for (size_t row = 0; row < count; ++row) {
-        const MenuItem& item = parent ? *parent->Child(row) : *tree.Top(row);
+// Writes the lists of the block, noting where each item stands. A list
+// below the top level is written when `shows` says so.
+class ListWriter {
+public:
+    ListWriter(LinksLayout& layout, const MenuTree& tree, const ItemLink& linkOf,
+               const std::function<bool(const MenuItem&)>& shows)
+        : out_(layout.text), places_(layout.places), tree_(tree), linkOf_(linkOf), shows_(shows) {}
+
+    void Write(const MenuItem* parent, std::string_view extra = {}) {
+        out_ += "<ul>";
+        const size_t count = parent ? parent->ChildCount() : tree_.TopCount();
+        for (size_t row = 0; row < count; ++row) WriteItem(parent, parent ? *parent->Child(row) : *tree_.Top(row), row);
+        out_ += extra;
+        out_ += "</ul>";
+    }
+
+private:
+    void WriteItem(const MenuItem* parent, const MenuItem& item, size_t row) {
         if (IsSeparator(item)) {
             // A divider, so that a reader without scripts still sees the groups.
-            out += "<li role=\"separator\"></li>";
-            continue;
+            out_ += "<li role=\"separator\"></li>";
+            return;
         }
-        const std::string link = item.HasChildren() ? std::string() : linkOf(item);
+        const std::string link = item.HasChildren() ? std::string() : linkOf_(item);
         const bool isLink = !link.empty() && !IsArrayName(link);
         // Menu-bar titles are written without their hints.
         const std::string hint = parent ? PlainHtmlText(item.Data().hint) : std::string();
         std::string text = PlainHtmlText(item.Data().caption);
         if (text.empty()) text = !hint.empty() ? hint : isLink ? Escaped(link) : "Item " + std::to_string(row + 1);
-        out += "<li>";
+        out_ += "<li";
+        LinksLayout::Place& place = places_[&item];
+        place.item = out_.size();
+        out_ += ">";
         if (isLink) {
-            out += "<a href=\"" + Escaped(link) + "\"" + (hint.empty() ? "" : " title=\"" + hint + "\"") + ">" + text + "</a>";
+            out_ += "<a";
+            place.link = out_.size();
+            out_ += " href=\"" + Escaped(link) + "\"" + (hint.empty() ? "" : " title=\"" + hint + "\"") + ">" + text + "</a>";
         } else if (hint.empty()) {
-            out += text;
+            out_ += text;
         } else {
             // The hint on the heading's text alone: on the list item it
             // would show over every subitem without a hint of its own.
-            out += "<span title=\"" + hint + "\">" + text + "</span>";
+            out_ += "<span title=\"" + hint + "\">" + text + "</span>";
         }
-        if (item.HasChildren()) AppendList(out, &item, tree, linkOf);
-        out += "</li>";
+        if (item.HasChildren() && (!shows_ || shows_(item))) Write(&item);
+        out_ += "</li>";
     }
-    out += "</ul>";
-}
+
+    std::string& out_;
+    std::unordered_map<const MenuItem*, LinksLayout::Place>& places_;
+    const MenuTree& tree_;
+    const ItemLink& linkOf_;
+    const std::function<bool(const MenuItem&)>& shows_;
+};
 
 }  // namespace
 
@@ -130,15 +155,51 @@ std::string PlainHtmlText(std::string_view html) {
     return out;
 }
 
-std::string MenuLinksBlock(const MenuTree& tree, const ItemLink& linkOf) {
-    std::string block(menulinks::kBegin);
+LinksLayout MenuLinksLayout(const MenuTree& tree, const ItemLink& linkOf, const MenuItem* branchOf,
+                            std::string_view siteMap) {
+    LinksLayout layout;
+    layout.text = menulinks::kBegin;
     // Lines far enough apart that each link is a target of its own, also
     // where no style sheet reaches the list.
-    block += "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\">";
-    AppendList(block, nullptr, tree, linkOf);
-    block += "</nav>";
-    block += menulinks::kEnd;
-    return block;
+    layout.text += "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\">";
+    std::function<bool(const MenuItem&)> shows;
+    if (branchOf != nullptr) {
+        shows = [branchOf](const MenuItem& item) {
+            for (const MenuItem* up = branchOf->Parent(); up != nullptr; up = up->Parent())
+                if (up == &item) return true;
+            return false;
+        };
+    }
+    const std::string extra =
+        siteMap.empty() ? std::string() : "<li><a href=\"" + Escaped(siteMap) + "\">Site map</a></li>";
+    ListWriter(layout, tree, linkOf, shows).Write(nullptr, extra);
+    layout.text += "</nav>";
+    layout.text += menulinks::kEnd;
+    return layout;
+}
+
+std::string MenuLinksBlock(const MenuTree& tree, const ItemLink& linkOf) { return MenuLinksLayout(tree, linkOf).text; }
+
+std::string MarkedLinks(const LinksLayout& layout, const MenuItem& current) {
+    // Insertions in the order of the text: the openers above, then the item.
+    std::vector<std::pair<size_t, std::string_view>> marks;
+    for (const MenuItem* up = current.Parent(); up != nullptr; up = up->Parent())
+        if (const auto place = layout.places.find(up); place != layout.places.end())
+            marks.emplace_back(place->second.item, " class=\"tvm-here\"");
+    if (const auto place = layout.places.find(&current); place != layout.places.end() &&
+                                                         place->second.link != std::string::npos)
+        marks.emplace_back(place->second.link, " aria-current=\"page\"");
+    std::sort(marks.begin(), marks.end());
+    std::string text;
+    text.reserve(layout.text.size() + 64);
+    size_t from = 0;
+    for (const auto& [at, mark] : marks) {
+        text.append(layout.text, from, at - from);
+        text += mark;
+        from = at;
+    }
+    text.append(layout.text, from);
+    return text;
 }
 
 }  // namespace tavel

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tavel {
 
@@ -30,6 +31,28 @@ using ItemLink = std::function<std::string(const MenuItem&)>;
 // beyond ASCII written as a character reference. A caption without text is
 // named by its hint or link.
 std::string MenuLinksBlock(const MenuTree& tree, const ItemLink& linkOf);
+
+// The block with where each item stands in it, so that every page can
+// mark its own item without the block being written again.
+struct LinksLayout {
+    struct Place {
+        size_t item = std::string::npos;  // just past the item's "<li"
+        size_t link = std::string::npos;  // just past its "<a", when it is a link
+    };
+    std::string text;
+    std::unordered_map<const MenuItem*, Place> places;
+};
+
+// The block as MenuLinksBlock writes it; with `branchOf`, only the top level
+// and the lists on the way down to that item (for a menu too large for
+// every page to carry whole); with `siteMap`, a last top-level link to that
+// page, "Site map".
+LinksLayout MenuLinksLayout(const MenuTree& tree, const ItemLink& linkOf, const MenuItem* branchOf = nullptr,
+                            std::string_view siteMap = {});
+
+// The block for the page of `current`: its link carries aria-current="page"
+// and the items above it (the openers of its branch) class "tvm-here".
+std::string MarkedLinks(const LinksLayout& layout, const MenuItem& current);
 
 // The text of an HTML fragment written again as HTML text in ASCII: tags
 // dropped, character references kept, other markup characters escaped,

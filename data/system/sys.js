@@ -39,7 +39,7 @@ var gaps1 = "", gaps2 = "", tavelCount = 0, tavelRecoded, tavelScratch = documen
 for (const [name, value] of tavelValues(tavelGaps)) if (/gaps[12]\s*$/.test(name)) window["gaps" + name.trim().slice(-1)] = value;
 // Until the menu is drawn the holder keeps the bar's height, as do the plain links on a page without
 // holder. The menu's rules come first, so that the page's own have the last word.
-var tavelBar = tavelV.th + 2 * tavelV.b + "px", tavelReserve = "#menuHolder:empty{min-height:" + tavelBar + "}";
+var tavelBar = tavelV.th + 2 * tavelV.b + "px", tavelReserve = "#menuHolder:empty{min-height:" + tavelBar + "}.tvm-skip:not(:focus){position:absolute;clip-path:inset(50%)}";
 var tavelSheet = document.createElement("style");
 tavelSheet.textContent = tavelReserve + `.tvm-links{height:${tavelBar};overflow:hidden;visibility:hidden}:has(#menuHolder)>.tvm-links{display:none}`;
 document.head.prepend(tavelSheet);
@@ -67,8 +67,8 @@ function tavelModel(name, level) {
   return (Array.isArray(list) ? list : []).filter(Array.isArray).map((e) => {
     const f = (level ? [e[1], e[2], e[3]] : [e[0], "", e[1]]).map(tavelText);
     const sep = level == 1 ? tavelText(e[0]) == "S" : level == 2 && f[0] == "----------";
-    const kids = sep || level == 2 ? [] : tavelModel(f[2], level + 1);
-    return {sep, caption: f[0], hint: f[1], kids, link: !kids.length && /^myMenu\d+(_\d+)?$/.test(f[2]) ? null : f[2]};
+    const kids = sep || level == 2 ? [] : tavelModel(f[2], level + 1), link = !kids.length && /^myMenu\d+(_\d+)?$/.test(f[2]) ? null : f[2];
+    return {sep, caption: f[0], hint: f[1], kids, link, here: kids.length ? kids.some((k) => k.here) : !sep && tavelHere(link)};
   });
 }
 
@@ -85,17 +85,17 @@ function tavelCss(id) {
     "$N ul.tvm-scroll{overflow-y:auto}$N li li>ul{top:$nbpx;inset-inline-start:100%}" +
     "$N li.tvm-open{z-index:1}$N li.tvm-open>ul{display:block}$N li li>a{padding:$m2px $mpx;line-height:$chpx;background-color:$i}" +
     "$N li li>a:hover,$N li li>a:focus,$N li li.tvm-open>a{background-color:$il}" +
-    "$N .tvm-sub>a{padding-inline-end:calc($mpx + 1.2em)}" +
-    "$N .tvm-arr{position:absolute;top:$m2px;inset-inline-end:$m2px;line-height:$chpx}" +
+    "$N .tvm-sub>a{padding-inline-end:calc($mpx + 1.2em)}$N>ul>.tvm-top>a{padding-inline-end:calc($twpx + 1em)}" +
+    "$N .tvm-arr{position:absolute;top:calc($m2px + $chpx/2 - .5em);inset-inline-end:$m2px;width:1em;line-height:1em;text-align:center}$N .tvm-top>a>.tvm-arr{top:calc($thpx/2 - .5em);transform:rotate(90deg)}" +
+    "$N [aria-current=page],$N .tvm-here>a{box-shadow:inset 0 -3px currentColor}" +
     "$N .tvm-arr:after{content:'\\25B8'}$N:dir(rtl) .tvm-arr:after{content:'\\25C2'}" +
     "$N .tvm-sep{margin:3px $mpx;border-top:1px solid $l;border-bottom:1px solid $u}" +
     "$N>.tvm-burger{display:none;font:inherit;line-height:$thpx;padding:0 12px;color:#fff;background:$tn;$bevel}" +
-    "@media (prefers-reduced-motion:no-preference){$N li.tvm-open>ul{animation:tvm-in .12s ease-out}" +
-    "@keyframes tvm-in{from{opacity:0}}}" +
+    "@media (prefers-reduced-motion:no-preference){$N li.tvm-open>ul{animation:tvm-in .12s ease-out}@keyframes tvm-in{from{opacity:0}}}" +
     "@media (max-width:599px){$N>.tvm-burger{display:block}$N>.tvm-bar{display:none;flex-direction:column}" +
     "$N.tvm-shown>.tvm-bar{display:flex}$N li>ul{position:static;box-shadow:none;border-width:0;max-height:none;min-width:0!important}" +
     "$N li li>a{padding-inline-start:$m4px}$N li li li>a{padding-inline-start:$m8px}$N a{white-space:normal}" +
-    "$N .tvm-open>a>.tvm-arr{transform:rotate(90deg)}}"
+    "$N .tvm-top>a>.tvm-arr{transform:none}$N .tvm-open>a>.tvm-arr{transform:rotate(90deg)}}"
   ).replace(/\$(\w+?)(px|\b)/g, (_, k, px) => (k in v ? v[k] : V[k]) + px);
 }
 
@@ -117,8 +117,8 @@ function tavelDeco() {
   return {len: tavelPlain(d.join("")).length, html: d.map((h) => h && `<span aria-hidden="true">${tavelCaption(h)}</span>`)};
 }
 
-// A list is written as one piece of HTML and parsed at once. Submenus stay empty until first
-// opened, or until the page is idle: a large menu then costs its page little more than its bar.
+// A list is written as one piece of HTML. Submenus stay empty until first opened, or until the
+// page is idle: a large menu costs its page little more than its bar.
 function tavelItems(items, id, level, lists, deco) {
   let widest = 0;
   const html = items.map((item, i) => {
@@ -130,10 +130,10 @@ function tavelItems(items, id, level, lists, deco) {
     const name = text || /\balt\s*=\s*["']?[^\s"'>]/i.test(caption) || link == null ? "" : hint || !sub && link || "Item " + (i + 1);
     const a = `<a class="${level ? "menu" : "menuTitle"}"` + (wrap ? ' style="white-space:normal"' : "") + (hint ? ` title="${tavelAttr(hint)}"` : "") +
       (name ? ` aria-label="${tavelAttr(name)}"` : ""), body = deco.html[0] + caption + deco.html[1] + "</a>";
-    if (!sub) return "<li>" + a + (link == null ? "" : ` href="${tavelAttr(link || "#")}"`) + ">" + body + "</li>";
+    if (!sub) return "<li>" + a + (link == null ? "" : ` href="${tavelAttr(link || "#")}"`) + (item.here ? ' aria-current="page">' : ">") + body + "</li>";
     lists[sub] = {items: item.kids, level: level + 1};
-    return `<li class="${level ? "tvm-sub" : "tvm-top"}">${a} role="button" tabindex="0" aria-expanded="false" aria-controls="${sub}">` +
-      (level ? '<span class="tvm-arr" aria-hidden="true"></span>' : "") + body + `<ul id="${sub}"></ul></li>`;
+    return `<li class="${level ? "tvm-sub" : "tvm-top"}${item.here ? " tvm-here" : ""}">${a} role="button" tabindex="0" aria-expanded="false" aria-controls="${sub}">` +
+      '<span class="tvm-arr" aria-hidden="true"></span>' + body + `<ul id="${sub}"></ul></li>`;
   }).join("");
   return {html, width: widest * tavelV.cw + 2 * tavelV.m};
 }
@@ -148,9 +148,9 @@ function tavelFill(nav, ul) {
 }
 
 // Draws the menu of the array `name` into #menuHolder, or in place of the plain links, or atop the
-// page; a menu without items draws nothing and leaves the links. The page's own call keeps an early
-// menu. A Windows-1252 temp.js read as UTF-8 has U+FFFD in it: it is read again (past the cache)
-// in that code page.
+// page; an empty menu leaves the links. The page's own call keeps an early menu.
+// A Windows-1252 temp.js read as UTF-8 has U+FFFD in it:
+// it is read again in that code page.
 function buildMenu(name) {
   const holder = document.getElementById("menuHolder") || document.body, old = holder.querySelector("nav.tvm");
   if (old && old.tvmEarly == name) return old.tvmEarly = "", old;
@@ -181,8 +181,8 @@ function tavelEarly(name) {
   if (nav) nav.tvmEarly = name;
 }
 // An opened list goes below its title or beside its row, to the far side when the near one lacks
-// room, never past an edge of the window; taller than the window, it scrolls. The fly-outs of a
-// scrolling list are placed by the window.
+// room, within the window; taller than it, it scrolls.
+// A scrolling list's fly-outs are placed by the window.
 function tavelPlace(li, ul, r, narrow) {
   const s = ul.style, fly = !li.parentNode.classList.contains("tvm-bar");
   ul.classList.remove("tvm-scroll");
@@ -209,9 +209,12 @@ function tavelPlace(li, ul, r, narrow) {
 
 // Line 211, the caption decoration: the page design dialog puts the first line of gaps.ini here.
 function tavelDecorate(caption) { return gaps1 + caption + gaps2; }
+// A link to the page shown (resolved, the fragment aside).
+function tavelHere(link) {
+  try { return /^[^#]/.test(link) && new URL(link, location).href.split("#")[0] == location.href.split("#")[0]; } catch (e) {}
+}
 
-// Disclosure navigation: lists open on click, tap, Enter, Space or a hover pause; arrows, Home, End
-// and first letters move within open lists.
+// Disclosure navigation: click, tap, Enter, Space or hover open; arrows, Home, End, letters move.
 function tavelBehave(nav, burger) {
   let timer, row, aimed, last;
   const narrow = matchMedia("(max-width:599px)"), signal = nav.tvmStop.signal;
@@ -263,8 +266,7 @@ function tavelBehave(nav, burger) {
     if (!shown) closeAll();
   });
 
-  // The row under the pointer gets its turn after a pause, unless the pointer heads for the open list
-  // of another row: that list stays until the pointer pauses or turns away.
+  // The row under the pointer opens after a pause; an open list the pointer heads for stays a while.
   function turn(li) {
     if (list(li)) return open(li, "hover");
     for (const x of li.parentNode.children) if (x.dataset.how == "hover") close(x);
@@ -291,7 +293,7 @@ function tavelBehave(nav, burger) {
       return lo <= hi;
     });
   }
-  // Lists opened by hover close when the pointer leaves the menu, unless they hold the focus.
+  // Hover-opened lists close when the pointer leaves, unless they hold the focus.
   on(nav, "pointerleave", (e) => {
     if (e.pointerType != "mouse" || narrow.matches) return;
     row = last = null;
@@ -305,7 +307,7 @@ function tavelBehave(nav, burger) {
     if (to) each("li.tvm-open", (li) => li.contains(e.target) && !li.contains(to) && close(li, 1));
     else if (narrow.matches && !e.target.getClientRects().length) burger.focus();
   });
-  // A fly-out follows its row as the page or its list scrolls, and closes when the row is hidden.
+  // A fly-out follows its row on scroll, and closes when the row is hidden.
   on(document, "scroll", () => each("li li.tvm-open", (li) => {
     const r = li.getBoundingClientRect(), c = li.parentNode.getBoundingClientRect(), y = (r.top + r.bottom) / 2;
     if (y < Math.max(c.top, 0) || y > Math.min(c.bottom, innerHeight)) close(li);
@@ -346,7 +348,7 @@ function tavelBehave(nav, burger) {
   });
 }
 
-// Draws the menu once its holder and data are there, before the page's images load.
+// Draws the menu as soon as its holder and data are there.
 (() => {
   let done;
   const watch = new MutationObserver(early);

@@ -81,13 +81,12 @@ export async function eventually(page, read, expected, message) {
   assert.deepEqual(await page.evaluate(read), expected, message);
 }
 
-// The fixed text of a site page for a title, as the site tools write it; with `charset` it
-// carries the one addition a site page may have, a UTF-8 declaration after
-// <head>.
-export function sitePage(title, { charset = false } = {}) {
-  return '<link rel=stylesheet href="stt.css" type="text/css"><!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN"><html><head>' +
-    (charset ? '<meta charset="utf-8">' : "") + "<title>" + title +
-    '</title><script language="javascript" src="sys.js"></script><script language="javascript" src="temp.js"></script></head>' +
+// The text of a site page for a title, as Create site writes it without the
+// menu's plain links.
+export function sitePage(title) {
+  return '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><meta name="viewport" content="width=device-width, initial-scale=1">' +
+    '<meta name="generator" content="Tavel Builder"><title>' + title + '</title><link rel="stylesheet" href="stt.css" type="text/css">' +
+    '<script src="sys.js"></script><script src="temp.js"></script></head>' +
     "<body onLoad=\"buildMenu('theMenu')\"><div id=\"menuHolder\"></div></body></html>";
 }
 

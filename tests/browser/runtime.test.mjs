@@ -317,7 +317,7 @@ test("gaps and margin text stay out of names and type-ahead", async () => {
 test("UTF-8 captions, and quotes and backslashes as the writer escapes them, read right on both pages", async () => {
   const script = menuScript([["Caf\u00e9", "cafe.htm"], ["C:\\new", "c.htm"], ['Say "hi"', [["L", 'Ma\u00f1ana \u2013 \u65e5\u672c "b" \\ c', 'Gr\u00fc\u00dfe \\ "x"', "dir\\x.htm"]]]]);
   assert.ok(script.includes('theMenu[1] = new Array("C:\\\\new", "c.htm");'));
-  const site = sitePage("Caf\u00e9 :: Say", { charset: true });
+  const site = sitePage("Caf\u00e9 :: Say");
   const p = project({ files: { "temp.js": Buffer.from(script, "utf8"), "site.htm": Buffer.from(site, "utf8") } });
   for (const file of ["index.htm", "site.htm"]) {
     const { page, errors, context } = await open(browser, p.url(file));
@@ -328,7 +328,7 @@ test("UTF-8 captions, and quotes and backslashes as the writer escapes them, rea
     assert.equal(await item.textContent(), 'Ma\u00f1ana \u2013 \u65e5\u672c "b" \\ c');
     assert.equal(await item.getAttribute("title"), 'Gr\u00fc\u00dfe \\ "x"');
     assert.equal(await item.getAttribute("href"), "dir\\x.htm");
-    if (file == "site.htm") assert.deepEqual([await page.evaluate(() => document.compatMode), await page.title()], ["BackCompat", "Caf\u00e9 :: Say"]);
+    if (file == "site.htm") assert.deepEqual([await page.evaluate(() => document.compatMode), await page.title()], ["CSS1Compat", "Caf\u00e9 :: Say"]);
     assert.deepEqual(errors, []);
     await context.close();
   }
@@ -340,7 +340,7 @@ test("a Windows-1252 menu data script reads right in a UTF-8 page, a site page a
   const cp1252 = Buffer.from([...script].map((c) => ({ "\u20ac": 0x80, "\u2013": 0x96 })[c] || c.charCodeAt(0)));
   const plain = "<html><head><title>Plain</title><script src=\"sys.js\"></script><script src=\"temp.js\"></script></head>" +
     "<body onLoad=\"buildMenu('theMenu')\"><p>Plain</p></body></html>";
-  const p = project({ files: { "temp.js": cp1252, "site.htm": sitePage("Caf\u00e9 :: \u00dcber", { charset: true }), "plain.htm": plain } });
+  const p = project({ files: { "temp.js": cp1252, "site.htm": sitePage("Caf\u00e9 :: \u00dcber"), "plain.htm": plain } });
   for (const file of ["index.htm", "site.htm", "plain.htm"]) {
     const { page, errors, context } = await open(browser, p.url(file));
     await page.waitForFunction(() => document.readyState == "complete");

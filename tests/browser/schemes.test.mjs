@@ -7,7 +7,7 @@ import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import path from "node:path";
-import { fileLines, launch, open, project, serve, templateFolder } from "./harness.mjs";
+import { axePath, fileLines, launch, open, project, serve, sitePage, templateFolder } from "./harness.mjs";
 import { shippedStyles, styleSlotLines, styledProject } from "./styles.mjs";
 
 const colourFolder = path.resolve(templateFolder, "../Styles/Color");
@@ -105,6 +105,32 @@ test("every scheme and provided style draws the menu with its own rules, and eve
     }
     assert.deepEqual(errors, [], name);
     await context.close();
+    server.close();
+  }
+});
+
+test("with every scheme and provided style a site page marks its own item by more than colour, and axe finds nothing, wide and narrow", async () => {
+  const made = [...schemes.map((s) => [s, () => applied(s).dir]), ...shippedStyles.map((s) => [s, () => styledProject(s).dir])];
+  const editor = sitePage("Shop Software :: Editor").replace("</body>", "<main><h1>Editor</h1></main></body>");
+  for (const [name, make] of made) {
+    const dir = make();
+    fs.writeFileSync(path.join(dir, "editor.htm"), editor);
+    const server = await serve(dir);
+    for (const width of [1280, 400]) {
+      const { page, errors, context } = await open(browser, server.url + "editor.htm", { viewport: { width, height: 700 } });
+      await page.clock.resume();
+      if (width < 600) await page.locator("nav.tvm > .tvm-burger").click();
+      await page.locator("nav.tvm a", { hasText: "Products" }).click();
+      await page.locator("nav.tvm a", { hasText: "Software" }).click();
+      const marks = await page.evaluate(() => [...document.querySelectorAll("nav.tvm [aria-current], nav.tvm .tvm-here > a")]
+        .map((a) => [a.textContent.replace(/\W/g, ""), getComputedStyle(a).boxShadow.includes("inset") && a.getClientRects().length > 0]));
+      assert.deepEqual(marks, [["Products", true], ["Software", true], ["Editor", true]], `${name} at ${width} px`);
+      await page.addScriptTag({ path: axePath });
+      const { violations } = await page.evaluate(() => axe.run(document));
+      assert.deepEqual(violations.map((v) => v.id), [], `${name} at ${width} px`);
+      assert.deepEqual(errors, [], name);
+      await context.close();
+    }
     server.close();
   }
 });

@@ -3,12 +3,12 @@
 // that ctest names in TAVEL_SITE_FIXTURE.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { axePath, launch, open, project, serve, templateFolder } from "./harness.mjs";
+import { axePath, eventually, launch, open, project, serve, templateFolder } from "./harness.mjs";
 
 const tool = process.env.TAVEL_SITE_FIXTURE;
 const skip = tool ? false : "run through ctest, which builds and names the site fixture tool";
@@ -76,7 +76,7 @@ test("sites with named and digit pages: every page shows one menu, and its links
   // A top-level item has no parent for the first part; the browser folds
   // the two spaces that leaves.
   assert.equal(await page.title(), "Shop :: Home");
-  assert.match(fs.readFileSync(path.join(digits.folder, "tavelitem0.htm"), "utf8"), /<title>Shop  :: Home<\/title>/);
+  assert.match(fs.readFileSync(path.join(digits.folder, "tavelitem0.htm"), "utf8"), /<title>Shop :: Home<\/title>/);
   assert.deepEqual(errors, []);
   await context.close();
 });
@@ -134,10 +134,12 @@ const plainLinks = () => [...document.querySelectorAll("nav.tvm-links a")].filte
 async function axeAt(page, width) {
   await page.setViewportSize({ width, height: 800 });
   await page.addScriptTag({ path: axePath });
-  // A site page is the menu alone: it has no language, main part or heading of its own.
-  const own = ["html-has-lang", "landmark-one-main", "page-has-heading-one"];
   const { violations } = await page.evaluate(() => axe.run(document, { rules: { "target-size": { enabled: true } } }));
-  return violations.filter((v) => !(page.url().endsWith("editor.htm") && own.includes(v.id))).map((v) => `${width} px ${v.id}`);
+  // The plain links' separators are list items with the role ARIA in HTML allows them, which
+  // tells a screen reader where the groups part; axe wants list items alone in a list. Only that
+  // complaint, and only about the plain links, is let pass.
+  const separators = (v) => v.id == "list" && v.nodes.every((n) => n.any.concat(n.all, n.none).some((c) => /role=separator/.test(c.message)));
+  return violations.filter((v) => !separators(v)).map((v) => `${width} px ${v.id}`);
 }
 
 test("site and integrated pages carry the menu as links: all of them without scripts, each once with them, none for axe", { skip }, async () => {
@@ -160,7 +162,7 @@ test("site and integrated pages carry the menu as links: all of them without scr
     const { page, errors, context } = await open(browser, server.url + file);
     await page.waitForFunction(() => document.readyState == "complete" && !Object.keys(document.querySelector("nav.tvm").tvmLists).length);
     const hrefs = await page.evaluate(() => [document.querySelectorAll("nav.tvm-links").length,
-      [...document.querySelectorAll("a[href]")].map((a) => a.getAttribute("href")).sort()]);
+      [...document.querySelectorAll("a[href]:not([href^='#'])")].map((a) => a.getAttribute("href")).sort()]);
     assert.deepEqual(hrefs, [0, templateLinks.map(([href]) => href).sort()], `${file} with scripts: each link once`);
     assert.deepEqual(errors, [], file);
     await page.clock.resume();
@@ -218,4 +220,71 @@ test("a Windows-1252 project's site pages show its captions right in the title, 
     for (const caption of wanted) assert.ok(text[1].includes(caption) && !text[1].includes("\ufffd"), `${caption} in ${text[1]}`);
     await context.close();
   }
+});
+
+// What the validator may still say of a site page: it does not know aria-current yet, and the
+// separators of the plain links are empty items.
+function tidyComplaints(file) {
+  const run = spawnSync("tidy", ["-errors", "-q", file], { encoding: "utf8" });
+  const lines = (run.stdout + run.stderr).split("\n").filter((l) => l && !/proprietary attribute "aria-current"|trimming empty <li>/.test(l));
+  return [run.status < 2, lines];
+}
+
+test("every site page is a standards-mode page with its language, a heading, a skip link and its own link marked", { skip }, async () => {
+  const site = createSite("digit", "reader");
+  for (const file of site.pages) {
+    assert.deepEqual(tidyComplaints(path.join(site.folder, file)), [true, []], file);
+    const marked = () => [document.compatMode, document.documentElement.lang, document.title.endsWith(document.querySelector("main h1").textContent),
+      document.querySelector("a[href='#tvm-main']") != null, [...document.querySelectorAll("[aria-current]")].map((a) => [a.getAttribute("href"), a.getAttribute("aria-current")])];
+    const wanted = ["CSS1Compat", "en", true, true, [[file, "page"]]];
+    // Without scripts the plain links mark it, with them the drop-down (every list filled).
+    const off = await browser.newContext({ javaScriptEnabled: false });
+    const plain = await off.newPage();
+    await plain.goto(site.url(file));
+    assert.deepEqual(await plain.evaluate(marked), wanted, `${file} without scripts`);
+    await off.close();
+    const { page, errors, context } = await open(browser, site.url(file));
+    await page.waitForFunction(() => !Object.keys(document.querySelector("nav.tvm").tvmLists).length);
+    assert.deepEqual(await page.evaluate(marked), wanted, file);
+    // The openers above it are marked as well, and the mark is no colour alone.
+    assert.deepEqual(await page.evaluate((f) => {
+      const a = document.querySelector(`nav.tvm a[href='${f}']`), openers = [];
+      for (let li = a.closest("li").parentElement.closest("li"); li; li = li.parentElement.closest("li")) openers.push(li.classList.contains("tvm-here"));
+      return [getComputedStyle(a).boxShadow.includes("inset"), openers.every(Boolean), document.querySelectorAll("nav.tvm .tvm-here").length == openers.length];
+    }, file), [true, true, true], file);
+    assert.deepEqual(errors, [], file);
+    await context.close();
+  }
+});
+
+test("on a phone a site page shows the Menu button, and three open levels fit its width", { skip }, async () => {
+  const site = createSite("link", "phone");
+  const phone = { viewport: { width: 375, height: 740 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
+  const { page, errors, context } = await open(browser, site.url("editor.htm"), phone);
+  assert.equal(await page.locator("nav.tvm > .tvm-burger").isVisible(), true);
+  await page.locator("nav.tvm > .tvm-burger").tap();
+  await page.locator("nav.tvm a", { hasText: "Products" }).tap();
+  await page.locator("nav.tvm a", { hasText: "Software" }).tap();
+  await eventually(page, () => [document.querySelector("nav.tvm a[href='editor.htm']").getClientRects().length > 0,
+    document.documentElement.scrollWidth <= 375, innerWidth], [true, true, 375], "third level open");
+  // Every opener carries the same marker, the top level's too.
+  assert.equal(await page.evaluate(() => [...document.querySelectorAll("nav.tvm a[aria-controls]")].every((a) => a.querySelector(":scope>.tvm-arr"))), true);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test("captions with markup and scripts give plain-text titles and headings, and run nothing", { skip }, async () => {
+  const script = path.join(work, "hostile.js");
+  fs.writeFileSync(script, fs.readFileSync(path.join(templateFolder, "temp.js"), "latin1")
+    .replace('"Software"', '"<i>Italic</i> top"').replace('"Editor"', '"Title </title><script>alert(\'title\')</script>"'), "latin1");
+  const site = createSite("link", "hostile", script);
+  const dialogs = [];
+  const { page, errors, context } = await open(browser, site.url("editor.htm"));
+  page.on("dialog", (d) => { dialogs.push(d.message()); d.dismiss(); });
+  await page.reload();
+  await page.waitForSelector("nav.tvm");
+  assert.deepEqual(await page.evaluate(() => [document.title, document.querySelector("main h1").textContent, document.querySelectorAll("title *, h1 *, script:not([src])").length]),
+    ["Shop Italic top :: Title alert('title')", "Title alert('title')", 0]);
+  assert.deepEqual([dialogs, errors], [[], []]);
+  await context.close();
 });

@@ -138,9 +138,11 @@ private slots:
         changed.title = {"My Shop", true, "", " | ", "X"};
         changed.linkNames = false;
         changed.writeLinks = false;
+        changed.language = "pt-BR";
         QTest::newRow("create-site, every option")
             << QStringList{"create-site", "--site-name", "My Shop", "--digit-names", "--title-first", "",
-                           "--title-separator", " | ", "--title-second", "X", "--no-plain-links"}
+                           "--title-separator", " | ", "--title-second", "X", "--no-plain-links", "--lang", "pt-BR",
+                           "--force"}
             << site(changed);
         SiteOptions untitled;
         untitled.title.siteName = "S";
@@ -247,22 +249,28 @@ private slots:
         QTest::addColumn<QStringList>("arguments");  // "P" the project, "R" the folder it is in
         QTest::addColumn<QString>("named");
         QTest::addColumn<bool>("readOnly");          // the project folder cannot be written
-        QTest::newRow("no such project") << QStringList{"create-site", "R/none"} << "R/none" << false;
-        QTest::newRow("a file for the project") << QStringList{"check-links", "P/temp.js"} << "P/temp.js" << false;
-        QTest::newRow("unwritable folder") << QStringList{"create-site", "P"} << "P/" << true;
-        QTest::newRow("unknown option") << QStringList{"create-site", "P", "--bogus"} << "bogus" << false;
-        QTest::newRow("no such page") << QStringList{"integrate", "P", "R/none.htm"} << "R/none.htm" << false;
-        QTest::newRow("a page refused") << QStringList{"integrate", "P", "P/stt.css"} << "P/stt.css" << false;
-        QTest::newRow("a bad value") << QStringList{"check-links", "P", "--format", "xml"} << "\"xml\"" << false;
-        QTest::newRow("no command") << QStringList{"--bogus"} << "bogus" << false;
+        QTest::addColumn<QString>("ownPage");        // a page of the user's own in the project folder
+        QTest::newRow("no such project") << QStringList{"create-site", "R/none"} << "R/none" << false << QString();
+        QTest::newRow("a file for the project") << QStringList{"check-links", "P/temp.js"} << "P/temp.js" << false << QString();
+        QTest::newRow("unwritable folder") << QStringList{"create-site", "P"} << "P/" << true << QString();
+        QTest::newRow("unknown option") << QStringList{"create-site", "P", "--bogus"} << "bogus" << false << QString();
+        QTest::newRow("no such page") << QStringList{"integrate", "P", "R/none.htm"} << "R/none.htm" << false << QString();
+        QTest::newRow("a page refused") << QStringList{"integrate", "P", "P/stt.css"} << "P/stt.css" << false << QString();
+        QTest::newRow("a bad value") << QStringList{"check-links", "P", "--format", "xml"} << "\"xml\"" << false << QString();
+        QTest::newRow("no command") << QStringList{"--bogus"} << "bogus" << false << QString();
+        QTest::newRow("a bad language") << QStringList{"create-site", "P", "--lang", "en_GB"} << "\"en_GB\"" << false
+                                        << QString();
+        QTest::newRow("a page of the user's") << QStringList{"create-site", "P"} << "editor.htm" << false << "editor.htm";
     }
 
     void badInputIsRefusedByNameAndChangesNothing() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, named);
         QFETCH(bool, readOnly);
+        QFETCH(QString, ownPage);
         QTemporaryDir root;
         const QString project = CopyExample(root.path());
+        if (!ownPage.isEmpty()) WriteFile(project + "/" + ownPage, "<html><body>Mine</body></html>");
         QStringList prefix;
         if (readOnly) {
             QVERIFY(QFile::setPermissions(project, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
@@ -287,6 +295,10 @@ private slots:
         QCOMPARE(ran.out, QString());
         QCOMPARE(ran.status, 2);
         QVERIFY(Snapshot(root.path()) == before);
+        if (ownPage.isEmpty()) return;
+        // Forced, the page is replaced.
+        QCOMPARE(Run(arguments + QStringList{"--force"}).status, 0);
+        QVERIFY(Snapshot(root.path()) != before);
     }
 
     // The help, the manual page and the completion offer every command and

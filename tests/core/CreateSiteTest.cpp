@@ -67,8 +67,10 @@ TEST_F(CreateSiteTest, DigitNamesFollowAbsoluteIndicesAndBecomeTheLinks) {
                                        {1, Separator, "----------", "", ""},
                                        {0, Plain, "B", "", "b.htm"}});
     workspace.MarkModified();
-    for (int run = 0; run < 2; ++run) {
-        EXPECT_EQ(SiteReportMessage(Create(Digits())), "Site succesfully created!");
+    for (size_t run = 0; run < 2; ++run) {
+        const SiteReport report = Create(Digits());
+        EXPECT_EQ(SiteReportMessage(report), "Site succesfully created!");
+        EXPECT_EQ(report.linksReplaced, run == 0 ? 2u : 0u);
         EXPECT_EQ(FilesIn(Project()), WithProjectFiles({"tavelitem1.htm", "tavelitem3.htm"}));
     }
     // The separator gets no page and keeps its empty link.
@@ -80,11 +82,19 @@ TEST_F(CreateSiteTest, DigitNamesFollowAbsoluteIndicesAndBecomeTheLinks) {
     EXPECT_NE(Page("temp.js").find("\"tavelitem3.htm\""), std::string::npos);
     EXPECT_FALSE(workspace.Modified());
     EXPECT_EQ(Page("tavelitem1.htm"),
-              "<link rel=stylesheet href=\"stt.css\" type=\"text/css\"><!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
-              "Transitional//EN\"><html><head><meta charset=\"utf-8\"><title>S A :: A1</title><script "
-              "language=\"javascript\" src=\"sys.js\"></script><script language=\"javascript\" "
-              "src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\"><div "
-              "id=\"menuHolder\"></div></body></html>");
+              "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
+              "content=\"width=device-width, initial-scale=1\"><meta name=\"generator\" content=\"Tavel Builder\">"
+              "<title>S A :: A1</title><link rel=\"stylesheet\" href=\"stt.css\" type=\"text/css\"><script "
+              "src=\"sys.js\"></script><script src=\"temp.js\"></script></head><body onLoad=\"buildMenu('theMenu')\">"
+              "<div id=\"menuHolder\"></div></body></html>");
+    // The links the first run gave are one step of the history, which the
+    // second run (giving none) left alone.
+    EXPECT_EQ(workspace.History().UndoName(), kDigitNamesEditName);
+    workspace.History().Undo();
+    workspace.FollowHistory();
+    EXPECT_EQ(workspace.Tree().ItemAt(1)->Data().link, "");
+    EXPECT_EQ(workspace.Tree().ItemAt(3)->Data().link, "b.htm");
+    EXPECT_TRUE(workspace.Modified());
     // The template folder is never touched by a saved project.
     EXPECT_EQ(program.Read("system/temp.js"), "template temp.js\r\n");
 }
@@ -100,9 +110,10 @@ TEST_F(CreateSiteTest, TitlesFollowTheFormatFields) {
         std::string top, third;  // titles of tavelitem0.htm and tavelitem3.htm
     };
     const Case cases[] = {
-        {true, "Title", " :: ", "Item", "S  :: Top", "S Q :: C"},
+        {true, "Title", " :: ", "Item", "S :: Top", "S Q :: C"},
         {true, "title", " :: ", "Item", "S title :: Top", "S title :: C"},
-        {true, "", " :: ", "", "S  :: ", "S  :: "},
+        {true, "", " :: ", "", "S ::", "S ::"},
+        {true, "<b>A&B</b>", " <i>", "x</i> \"y\"", "S A&amp;B x &quot;y&quot;", "S A&amp;B x &quot;y&quot;"},
         {false, "Title", " :: ", "Item", "S", "S"},
     };
     for (const Case& c : cases) {
@@ -134,7 +145,7 @@ TEST_F(CreateSiteTest, LinkNamesWriteOnlyPlainPagesOfTheProjectFolder) {
                                        {1, Plain, "----------", "", ""},
                                        {1, Plain, "Second", "", "page.htm"},
                                        {1, Plain, "Other", "", "other page.html"}});
-    const SiteReport report = Create(SiteOptions{{"S"}, true});
+    const SiteReport report = Create(SiteOptions{{"S"}, true, true, ""});
     EXPECT_EQ(report.outcome, SiteReport::Outcome::Created);
     EXPECT_EQ(report.pagesWritten, 3u);
     EXPECT_EQ(FilesIn(projects.path()), std::set<std::string>({"Shop", "Shop/temp.js", "Shop/index.htm",
@@ -194,7 +205,7 @@ TEST_F(CreateSiteTest, CancellingKeepsThePagesWrittenAndSavesTheirLinks) {
     EXPECT_NE(Page("temp.js").find("\"c.htm\""), std::string::npos);
 }
 
-TEST_F(CreateSiteTest, PagesCarryTheMenuAsLinksToThePagesAndTitlesInUtf8) {
+TEST_F(CreateSiteTest, PagesCarryTheMenuAsLinksWithTheirOwnMarkedAndAHeading) {
     // A Windows-1252 project: its captions are the code page's bytes.
     test::BuildTree(workspace.Tree(), {{0, Submenu, "Caf\xE9", "", ""},
                                        {1, Plain, "\xDC" "ber", "About", "old.htm"},
@@ -204,14 +215,104 @@ TEST_F(CreateSiteTest, PagesCarryTheMenuAsLinksToThePagesAndTitlesInUtf8) {
     options.writeLinks = true;
     for (int run = 0; run < 2; ++run) Create(options);
     const std::string page = Page("tavelitem1.htm");
-    EXPECT_TRUE(test::Mentions(page, "<title>S Caf\xC3\xA9 :: \xC3\x9C" "ber</title>"));
-    const std::string links = "<body onLoad=\"buildMenu('theMenu')\">" + std::string(menulinks::kBegin) +
-                              "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul><li>Caf&#233;<ul><li><a "
-                              "href=\"tavelitem1.htm\" title=\"About\">&#220;ber</a></li><li role=\"separator\"></li></ul></li><li><a "
-                              "href=\"tavelitem3.htm\">Web</a></li></ul></nav>" +
-                              std::string(menulinks::kEnd) + "<div id=\"menuHolder\"></div></body></html>";
-    EXPECT_TRUE(test::Mentions(page, links));
-    EXPECT_EQ(Page("tavelitem3.htm").substr(Page("tavelitem3.htm").find("<body")), links);
+    EXPECT_TRUE(test::Mentions(page, "<title>S Caf&#233; :: &#220;ber</title>"));
+    const auto body = [](const std::string& own, const std::string& branch, const std::string& web,
+                         const std::string& heading) {
+        return "<body onLoad=\"buildMenu('theMenu')\"><a class=\"tvm-skip\" href=\"#tvm-main\">Skip to content</a>" +
+               std::string(menulinks::kBegin) +
+               "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul><li" + branch +
+               ">Caf&#233;<ul><li><a" + own + " href=\"tavelitem1.htm\" title=\"About\">&#220;ber</a></li><li "
+               "role=\"separator\"></li></ul></li><li><a" + web + " href=\"tavelitem3.htm\">Web</a></li></ul></nav>" +
+               std::string(menulinks::kEnd) + "<div id=\"menuHolder\"></div><main id=\"tvm-main\"><h1>" + heading +
+               "</h1></main></body></html>";
+    };
+    const std::string current = " aria-current=\"page\"";
+    EXPECT_EQ(page.substr(page.find("<body")), body(current, " class=\"tvm-here\"", "", "&#220;ber"));
+    const std::string web = Page("tavelitem3.htm");
+    EXPECT_EQ(web.substr(web.find("<body")), body("", "", current, "Web"));
+}
+
+TEST_F(CreateSiteTest, PagesOfOthersAreReplacedOnlyWhenTheQuestionSaysYes) {
+    test::BuildTree(workspace.Tree(), {{0, Plain, "A", "", "a.htm"},
+                                       {0, Plain, "B", "", "b.htm"},
+                                       {0, Plain, "Hidden", "", ".htaccess"}});
+    fs::create_directories(Project());
+    projects.Write("Shop/a.htm", "<html><body>My own page</body></html>");
+    projects.Write("Shop/b.htm", SitePageText({"en", "Older run"}));
+    struct Case {
+        bool question, answer;
+        SiteReport::Outcome outcome;
+        std::string pageA;  // what a.htm holds after the run
+    };
+    const Case cases[] = {
+        {false, false, SiteReport::Outcome::KeptForeignPages, "My own page"},
+        {true, false, SiteReport::Outcome::KeptForeignPages, "My own page"},
+        {true, true, SiteReport::Outcome::Created, "Tavel Builder"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<std::string>> asked;
+        const SiteReport report =
+            CreateSite(workspace, preview, SiteOptions{{"S"}, true, false, ""}, {},
+                       c.question ? ReplaceQuestion([&](const std::vector<std::string>& names) {
+                           asked.push_back(names);
+                           return c.answer;
+                       })
+                                  : ReplaceQuestion());
+        EXPECT_EQ(report.outcome, c.outcome);
+        // One question, naming only the page the program did not write.
+        EXPECT_EQ(asked, c.question ? std::vector<std::vector<std::string>>{{"a.htm"}}
+                                    : std::vector<std::vector<std::string>>{});
+        EXPECT_TRUE(test::Mentions(Page("a.htm"), c.pageA));
+        // Kept, nothing at all is written, not even the project.
+        EXPECT_EQ(fs::exists(Project() + "/temp.js"), c.outcome == SiteReport::Outcome::Created);
+    }
+    EXPECT_EQ(SiteReportMessage({SiteReport::Outcome::KeptForeignPages, 0, 0, {}, {"a.htm"}}),
+              "Nothing was written: these pages were not written by Tavel Builder and are kept:\na.htm");
+    // A hidden name is refused, and said so.
+    EXPECT_FALSE(fs::exists(Project() + "/.htaccess"));
+    const SiteReport again = Create(SiteOptions{{"S"}, true, false, ""});
+    ASSERT_EQ(again.skipped.size(), 1u);
+    EXPECT_TRUE(test::Mentions(SiteReportMessage(again), "a hidden name starting with a dot"));
+}
+
+TEST_F(CreateSiteTest, AMenuTooLargeForEveryPageGivesEachItsBranchAndWritesASiteMap) {
+    // Three submenus of 400 items with long captions: the whole menu is
+    // well over the limit of a page's block, one submenu well under it.
+    std::vector<test::Row> rows;
+    for (int top = 0; top < 3; ++top) {
+        rows.push_back({0, Submenu, "Top " + std::to_string(top), "", ""});
+        for (int i = 0; i < 400; ++i)
+            rows.push_back({1, Plain, "A rather long caption for item " + std::to_string(i), "",
+                            "p" + std::to_string(top) + "_" + std::to_string(i) + ".htm"});
+    }
+    test::BuildTree(workspace.Tree(), rows);
+    SiteOptions options{{"S"}, true, true, ""};
+    const SiteReport report = Create(options);
+    EXPECT_TRUE(report.siteMap);
+    EXPECT_EQ(report.pagesWritten, 1200u);
+    const auto block = [](const std::string& page) {
+        const size_t from = page.find(menulinks::kBegin);
+        return page.substr(from, page.find(menulinks::kEnd) - from);
+    };
+    const std::string page = Page("p1_7.htm");
+    EXPECT_LE(block(page).size(), kLinksBlockLimit);
+    // Its own branch and the top level, not the other branches; the site map.
+    EXPECT_TRUE(test::Mentions(page, "<a aria-current=\"page\" href=\"p1_7.htm\">"));
+    EXPECT_TRUE(test::Mentions(page, "href=\"p1_399.htm\""));
+    EXPECT_TRUE(test::Mentions(page, "Top 2"));
+    EXPECT_FALSE(test::Mentions(page, "href=\"p2_0.htm\""));
+    EXPECT_TRUE(test::Mentions(page, "<a href=\"sitemap.htm\">Site map</a>"));
+    const std::string map = Page("sitemap.htm");
+    EXPECT_GT(block(map).size(), kLinksBlockLimit);
+    for (const char* link : {"p0_0.htm", "p1_7.htm", "p2_399.htm"}) EXPECT_TRUE(test::Mentions(map, link)) << link;
+
+    // The same menu a third the size fits every page: no site map.
+    rows.resize(401);
+    workspace.Tree().Clear();
+    test::BuildTree(workspace.Tree(), rows);
+    fs::remove(Project() + "/sitemap.htm");
+    EXPECT_FALSE(Create(options).siteMap);
+    EXPECT_FALSE(fs::exists(Project() + "/sitemap.htm"));
 }
 
 TEST_F(CreateSiteTest, AFailedPageEndsTheRunWithTheProjectAsTheFirstSaveLeftIt) {

@@ -143,7 +143,8 @@ Check CheckFolder(const std::string& work, const std::string& project, const Men
         int writtenBy = 0;
         for (int run = last; run >= 1 && writtenBy == 0; --run) {
             format.siteName = SiteName(run);
-            if (bytes == SitePageText(PageTitle(*page->second, format))) writtenBy = run;
+            const std::string title = PageTitle(*page->second, format);
+            if (bytes == SitePageText({"en", title})) writtenBy = run;
         }
         if (writtenBy == 0) check.faults.push_back(name + " is not whole");
         (writtenBy == last ? check.newest : check.older) += 1;

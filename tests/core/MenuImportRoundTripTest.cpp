@@ -18,7 +18,8 @@ using test::Row;
 std::string SitePageOf(const std::vector<Row>& rows) {
     MenuTree tree;
     test::BuildTree(tree, rows);
-    return SitePageText("Home", MenuLinksBlock(tree, [](const MenuItem& item) { return item.Data().link; }));
+    const std::string links = MenuLinksBlock(tree, [](const MenuItem& item) { return item.Data().link; });
+    return SitePageText({"en", "Home", links, "Home"});
 }
 
 // The tree imported from the page, as the window's import leaves it.

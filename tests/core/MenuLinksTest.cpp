@@ -58,5 +58,40 @@ TEST(MenuLinks, TheBlockNestsTheMenuAsLinksAndHeadings) {
                               "</ul></li></ul></nav>" + kEnd);
 }
 
+TEST(MenuLinks, APageMarksItsOwnLinkAndTheOpenersAboveIt) {
+    MenuTree tree;
+    test::BuildTree(tree, {{0, Submenu, "A", "", ""},
+                           {1, Submenu, "B", "", ""},
+                           {2, Plain, "C", "", "c.htm"},
+                           {1, Plain, "D", "", "d.htm"},
+                           {0, Plain, "E", "", "e.htm"},
+                           {0, Plain, "F", "", ""}});
+    const LinksLayout layout = MenuLinksLayout(tree, [](const MenuItem& item) { return item.Data().link; });
+    const std::string here = " class=\"tvm-here\"", current = " aria-current=\"page\"";
+    struct Case {
+        size_t item;
+        std::string a, b, c, d, e;  // what each item's <li or <a gains
+    };
+    const Case cases[] = {
+        {2, here, here, current, "", ""},
+        {3, here, "", "", current, ""},
+        {4, "", "", "", "", current},
+        {5, "", "", "", "", ""},  // no link: nothing to mark but nothing above either
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MarkedLinks(layout, *tree.ItemAt(c.item)),
+                  kBegin + "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul><li" + c.a +
+                      ">A<ul><li" + c.b + ">B<ul><li><a" + c.c + " href=\"c.htm\">C</a></li></ul></li><li><a" + c.d +
+                      " href=\"d.htm\">D</a></li></ul></li><li><a" + c.e + " href=\"e.htm\">E</a></li><li>F</li></ul></nav>" +
+                      kEnd)
+            << c.item;
+    }
+    // Only the top level and the lists on the way down, and the site map.
+    const std::string branch =
+        MenuLinksLayout(tree, [](const MenuItem& item) { return item.Data().link; }, tree.ItemAt(3), "sitemap.htm").text;
+    EXPECT_TRUE(test::Mentions(branch, "<li>B</li><li><a href=\"d.htm\">D</a></li></ul></li>"));
+    EXPECT_TRUE(test::Mentions(branch, "<li>F</li><li><a href=\"sitemap.htm\">Site map</a></li></ul>"));
+}
+
 }  // namespace
 }  // namespace tavel

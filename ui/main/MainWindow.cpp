@@ -242,6 +242,8 @@ void MainWindow::ToolMessage(QWidget* over, const std::string& text) {
     runner_->Message(over, Shown(text), QMessageBox::NoIcon);
 }
 
+void MainWindow::ToolStatus(const std::string& text) { statusBar()->showMessage(Shown(text)); }
+
 Preview& MainWindow::PreviewPane() { return browser_->Preview(); }
 
 void MainWindow::PrintTreeReport() {

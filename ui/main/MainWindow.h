@@ -97,6 +97,7 @@ private:
     Preview& PreviewPane() override;
     void RunToolCommand(QWidget* over, const std::function<void()>& command) override;
     void ToolMessage(QWidget* over, const std::string& text) override;
+    void ToolStatus(const std::string& text) override;
 
     Workspace workspace_;
     UiServices& services_;

@@ -23,6 +23,8 @@ public:
     virtual void RunToolCommand(QWidget* over, const std::function<void()>& command) = 0;
     // A plain message over `over`.
     virtual void ToolMessage(QWidget* over, const std::string& text) = 0;
+    // A line in the main window's status bar.
+    virtual void ToolStatus(const std::string& text) = 0;
 
 protected:
     ~ToolsHost() = default;

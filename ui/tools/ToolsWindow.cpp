@@ -1,5 +1,6 @@
 #include "ui/tools/ToolsWindow.h"
 
+#include "project/ApplicationTitle.h"
 #include "project/Workspace.h"
 #include "tools/CreateSite.h"
 #include "tools/PageIntegration.h"
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
@@ -145,6 +147,16 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
                             "and browsers that run no scripts; the menu replaces it where scripts run.");
     layout->addWidget(writeLinks_);
 
+    auto* languageRow = new QHBoxLayout;
+    auto* languageLabel = new QLabel("Page language");
+    language_ = new QLineEdit;
+    language_->setToolTip("The language the site's pages are in, as a tag such as en, de or pt-BR; it starts as "
+                          "the project page's own");
+    languageLabel->setBuddy(language_);
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(language_, 1);
+    layout->addLayout(languageRow);
+
     layout->addStretch(1);
     auto* buttonRow = new QHBoxLayout;
     QPushButton* create = Button("Create", &ToolsWindow::CreateSite);
@@ -185,6 +197,8 @@ ToolsWindow::ToolsWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
         {separator_, "Edit4"},
         {secondPart_, "Edit5"},
         {writeLinks_, "CheckBox4"},
+        {languageLabel, "Label5"},
+        {language_, "Edit6"},
         {create, "Button3"},
         {cancel, "BitBtn1"},
         {pageDialog_, "SaveDialog1"},
@@ -214,7 +228,9 @@ void ToolsWindow::showEvent(QShowEvent* event) {
 
 void ToolsWindow::FollowProject() {
     // Until the user names the site, it is named after the open project.
-    if (host_ != nullptr && !siteName_->isModified()) siteName_->setText(Shown(DefaultSiteName(host_->Work())));
+    if (host_ == nullptr) return;
+    if (!siteName_->isModified()) siteName_->setText(Shown(DefaultSiteName(host_->Work())));
+    if (!language_->isModified()) language_->setText(Shown(DefaultPageLanguage(host_->Work().Texts().page)));
 }
 
 void ToolsWindow::reject() { Cancel(); }
@@ -263,9 +279,14 @@ void ToolsWindow::CreateSite() {
                      Bytes(separator_->text()), Bytes(secondPart_->text())};
     options.linkNames = linkNames_->isChecked();
     options.writeLinks = writeLinks_->isChecked();
+    options.language = Bytes(language_->text().trimmed());
 
     const KeyboardComesBack back(*this);
     std::optional<SiteReport> report;
+    const ReplaceQuestion replaceForeign = [this](const std::vector<std::string>& names) {
+        return host_->Services().Ask(this, kApplicationTitle, Shown(ReplaceQuestionText(names)), QMessageBox::Warning,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
     host_->RunToolCommand(this, [&] {
         SiteProgressDialog progress(this);
         QElapsedTimer clock;
@@ -282,13 +303,15 @@ void ToolsWindow::CreateSite() {
                                                                      : QEventLoop::ExcludeUserInputEvents);
             }
             return !progress.wasCanceled();
-        });
+        }, replaceForeign);
     });
-    // A failed run leaves the tree as it was. A finished one may have given
-    // items digit names behind the undo history's back: an undo must not
-    // put the old links back under pages that now carry the new names.
+    // A failed run leaves the tree as it was. The links digit names gave
+    // are one step that Undo takes back.
     if (!report) return;
-    if (!options.linkNames) host_->Work().ClearHistory();
+    if (report->linksReplaced > 0)
+        host_->ToolStatus(std::to_string(report->linksReplaced) +
+                          (report->linksReplaced == 1 ? " link was" : " links were") +
+                          " replaced by page names; Undo takes them back.");
     host_->ToolMessage(this, SiteReportMessage(*report));
     if (report->outcome == SiteReport::Outcome::Created) hide();
 }

@@ -26,7 +26,8 @@ public:
     // The window works on the main window's project; handed over once both
     // exist.
     void SetHost(ToolsHost* host) { host_ = host; }
-    // The site name follows the open project until the user edits it.
+    // The site name and the page language follow the open project until
+    // the user edits them.
     void FollowProject();
 
     // The handlers of its buttons.
@@ -55,6 +56,7 @@ private:
     QLineEdit* separator_ = nullptr;
     QLineEdit* secondPart_ = nullptr;
     QCheckBox* writeLinks_ = nullptr;
+    QLineEdit* language_ = nullptr;
     QFileDialog* pageDialog_ = nullptr;
 };
 

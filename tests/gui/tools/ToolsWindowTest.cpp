@@ -2,6 +2,7 @@
 // its buttons on the main window's project.
 #include "project/TreeCommands.h"
 #include "project/Workspace.h"
+#include "tools/CreateSite.h"
 #include "tools/MenuStyleSheet.h"
 #include "support/GuiFixture.h"
 #include "ui/common/LocalText.h"
@@ -14,7 +15,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QWindow>
 
 using namespace tavel;
@@ -206,25 +209,42 @@ private slots:
         QCOMPARE(ReadFile(projects.path() + "/stt.css"), QByteArray::fromStdString(sheet));
     }
 
-    // Digit names drop the undo steps only once they are given: a failed run
-    // gives none.
-    void aFailedCreateKeepsTheUndoSteps() {
+    // A failed run keeps the undo steps; a finished one adds its links as one
+    // more, says how many in the status bar, and writes the language of
+    // "Page language". A page the program did not write is asked about first.
+    void digitNamesAreOneUndoStepAndOwnersPagesAreAskedAbout() {
         const QString folder = projects.path() + "/Failing";
         Workspace& work = f->mainWindow->Work();
         work.SetProject(folder.toStdString(), "Failing");
         TreeCommands(work).AddSeparator();
+        const std::string undoBefore = work.History().UndoName();
         QDir().mkpath(folder + "/tavelitem9.htm");
         ShowTools();
+        QCOMPARE(Control<QLineEdit>("Edit6")->text(), QString("en"));
         Control<QCheckBox>("CheckBox2")->click();  // digit names
         Click("Button3");
         QCOMPARE(Messages().size(), 1);
         QVERIFY(Messages()[0].contains(folder + "/tavelitem9.htm"));
-        QVERIFY(work.History().CanUndo());
+        QCOMPARE(work.History().UndoName(), undoBefore);
         QVERIFY(Tools().isVisible());
 
         QDir(folder).rmdir("tavelitem9.htm");
+        WriteFile(folder + "/tavelitem9.htm", "<html><body>Mine</body></html>");
+        Control<QLineEdit>("Edit6")->clear();
+        QTest::keyClicks(Control<QLineEdit>("Edit6"), "de");
+        f->services.answers.push_back(QMessageBox::No);
         Click("Button3");
-        QVERIFY(!work.History().CanUndo());
+        QCOMPARE(f->services.questions.size(), size_t(1));
+        QVERIFY(f->services.questions[0].text.contains("tavelitem9.htm"));
+        QCOMPARE(ReadFile(folder + "/tavelitem9.htm"), QByteArray("<html><body>Mine</body></html>"));
+        f->services.answers.push_back(QMessageBox::Yes);
+        Click("Button3");
+        QVERIFY(ReadFile(folder + "/tavelitem9.htm").startsWith("<!DOCTYPE html><html lang=\"de\">"));
+        QCOMPARE(work.History().UndoName(), std::string(kDigitNamesEditName));
+        QVERIFY(f->mainWindow->statusBar()->currentMessage().contains(" links were replaced by page names"));
+        test::Child<QAction>(*f->mainWindow, "Undo")->trigger();
+        QCOMPARE(work.History().UndoName(), undoBefore);
+        QVERIFY(work.Modified());
     }
 };
 

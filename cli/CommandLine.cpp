@@ -100,6 +100,9 @@ int RunCommand(const CommandSpec& spec, const CommandRequest& request) {
         case CommandId::Integrate:
             outcome = RunIntegrate(workspace, preview, request);
             break;
+        case CommandId::Import:
+            outcome = RunImport(workspace, preview, request);
+            break;
         case CommandId::CheckLinks:
             return RunCheckLinks(workspace, preview, request);
     }

@@ -42,6 +42,9 @@ set(TAVEL_CORE_SOURCES
   tools/HtmlNesting.cpp
   tools/HtmlDocument.cpp
   tools/PageEncoding.cpp
+  tools/NavigationMenu.cpp
+  tools/PageNavigation.cpp
+  tools/MenuImport.cpp
   tools/SitePages.cpp
   tools/MenuLinks.cpp
   tools/CreateSite.cpp

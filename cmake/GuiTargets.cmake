@@ -19,6 +19,7 @@ add_library(tavel_ui STATIC
   ui/common/StartupTiming.cpp
   ui/common/TavelApplication.cpp
   ui/common/UiServices.cpp
+  ui/importpage/NavigationChooser.cpp
   ui/item/ItemDialog.cpp
   ui/linkcheck/LinkCheckModel.cpp
   ui/linkcheck/LinkCheckWindow.cpp
@@ -26,6 +27,7 @@ add_library(tavel_ui STATIC
   ui/main/BrowserTab.cpp
   ui/main/CommandActions.cpp
   ui/main/CommandRunner.cpp
+  ui/main/ImportMenuCommand.cpp
   ui/main/MainWindow.cpp
   ui/main/MenuTreeEditor.cpp
   ui/main/MenuTreeModel.cpp

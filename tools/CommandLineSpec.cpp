@@ -123,6 +123,15 @@ std::vector<CommandSpec> MakeCommandSpecs() {
              {"offline", "", "Check only the links to files; web addresses are not asked.",
               [](CommandRequest& r, const std::string&) { r.links.offline = true; }},
          }},
+        {CommandId::Import,
+         "import",
+         "Make the project's menu from the navigation of a web page (its <nav>, else its largest list of "
+         "links; where it has several, the one with the most links) and save the project, as Import menu "
+         "from page in the window does.",
+         {{"PAGE", "The page whose navigation becomes the menu.",
+           [](CommandRequest& r, const std::string& v) { r.page = v; }},
+          project},
+         {}},
     };
 }
 

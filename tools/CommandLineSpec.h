@@ -62,7 +62,7 @@ struct ArgumentSpec {
     RequestSetter set;
 };
 
-enum class CommandId { CreateSite, Integrate, CheckLinks };
+enum class CommandId { CreateSite, Integrate, CheckLinks, Import };
 
 struct CommandSpec {
     CommandId id;

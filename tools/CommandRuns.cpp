@@ -3,6 +3,7 @@
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
 #include "tools/ExitStatus.h"
+#include "tools/MenuImport.h"
 
 namespace tavel {
 namespace {
@@ -41,6 +42,30 @@ CommandOutcome RunIntegrate(Workspace& workspace, Preview& preview, const Comman
     using Outcome = IntegrateReport::Outcome;
     if (report.outcome == Outcome::Refused || report.outcome == Outcome::NoPage) throw CommandLineError(message);
     (report.foreignCharset.empty() ? outcome.output : outcome.warnings) += message + "\n";
+    return outcome;
+}
+
+CommandOutcome RunImport(Workspace& workspace, Preview& preview, const CommandRequest& request) {
+    // The page is read first: one without a menu leaves the project unopened.
+    auto navigation = ReadPageNavigation(request.page);
+    CommandOutcome outcome;
+    outcome.warnings = Lines(OpenNamedProject(workspace, preview, request.project).warnings);
+    const ImportedMenu menu = navigation->MenuOf(navigation->Preselected());
+    const NavigationCandidate chosen = navigation->Candidates()[navigation->Preselected()];
+    const size_t count = navigation->Candidates().size();
+    // The parse is let go before the tree is built: the two never take
+    // memory at once.
+    navigation.reset();
+    ReplaceMenuTree(workspace, menu);
+    // The whole menu is replaced, so a script read only in part is written
+    // over as the command asked.
+    workspace.ForgetPartlyRead();
+    SaveProjectTexts(workspace, preview, workspace.ProjectFolder());
+    outcome.output = "Imported " + std::to_string(menu.Size()) + " menu items from \"" + request.page + "\" (" +
+                     chosen.place +
+                     (count > 1 ? "; the page has " + std::to_string(count) + " navigations" : std::string()) +
+                     ") into \"" + workspace.ProjectFilePath("temp.js") + "\".\n";
+    if (menu.folded > 0) outcome.warnings += FoldedItemsMessage(menu.folded) + "\n";
     return outcome;
 }
 

@@ -33,6 +33,11 @@ CommandOutcome RunCreateSite(Workspace& workspace, Preview& preview, const Comma
 
 CommandOutcome RunIntegrate(Workspace& workspace, Preview& preview, const CommandRequest& request);
 
+// Import: the menu tree replaced by the page's navigation (the one with
+// the most links where it has several), and the project saved, all four
+// files or none. A page without a menu is refused before anything changes.
+CommandOutcome RunImport(Workspace& workspace, Preview& preview, const CommandRequest& request);
+
 // The first half of check-links: the project opened and its links planned,
 // the files checked; with `offline` the web addresses are settled as not
 // checked. What opening the project had to say goes into `warnings`.

@@ -108,8 +108,12 @@ private:
             out_ += "<a";
             place.link = out_.size();
             out_ += " href=\"" + Escaped(link) + "\"" + (hint.empty() ? "" : " title=\"" + hint + "\"") + ">" + text + "</a>";
-        } else {
+        } else if (hint.empty()) {
             out_ += text;
+        } else {
+            // The hint on the heading's text alone: on the list item it
+            // would show over every subitem without a hint of its own.
+            out_ += "<span title=\"" + hint + "\">" + text + "</span>";
         }
         if (item.HasChildren() && (!shows_ || shows_(item))) Write(&item);
         out_ += "</li>";

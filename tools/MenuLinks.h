@@ -26,7 +26,7 @@ using ItemLink = std::function<std::string(const MenuItem&)>;
 // The block for the tree, in ASCII so that it reads right in a page of any
 // encoding: an item with a link is a link (below the bar, its hint the link's title), an
 // item with subitems or without a link is the plain-text heading of its
-// list, and a separator is an empty divider (`<li role="separator">`). Captions and hints are the author's
+// list (below the bar, its hint the title of a span round it), and a separator is an empty divider (`<li role="separator">`). Captions and hints are the author's
 // HTML: their tags are dropped, their text escaped, and every character
 // beyond ASCII written as a character reference. A caption without text is
 // named by its hint or link.

@@ -12,6 +12,7 @@
 #include "support/LocalHttpServer.h"
 #include "tools/CommandLineSpec.h"
 #include "tools/CreateSite.h"
+#include "tools/MenuImport.h"
 #include "tools/PageIntegration.h"
 
 #include <QDirIterator>
@@ -66,7 +67,9 @@ QString CopyExample(const QString& root) {
         const QString source = it.next();
         if (!QFile::copy(source, project + "/" + it.fileName())) qFatal("cannot copy %s", qPrintable(source));
     }
-    WriteFile(root + "/page.htm", "<!DOCTYPE html>\r\n<html><head><title>Mine</title></head>\r\n<body><p>Hi</p></body></html>\r\n");
+    WriteFile(root + "/page.htm", "<!DOCTYPE html>\r\n<html><head><title>Mine</title></head>\r\n<body><nav><ul>"
+                                  "<li><a href=\"a.htm\">A</a><ul><li><a href=\"b.htm\" title=\"Bee\">B</a></li></ul></li>"
+                                  "</ul></nav><p>Hi</p></body></html>\r\n");
     return project;
 }
 
@@ -119,7 +122,8 @@ private slots:
     // The command line against the core call the window makes, each on a
     // copy of its own in a folder of the same name (the site is named after it).
     void eachCommandWritesWhatTheWindowsCommandWrites_data() {
-        QTest::addColumn<QStringList>("arguments");  // after the project; "PAGE" stands for the page
+        // After the project, or "PROJECT" where it stands; "PAGE" stands for the page.
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CoreCall>("core");
         using Core = CoreCall;
         const auto site = [](SiteOptions options) {
@@ -154,6 +158,13 @@ private slots:
             << Core([](Workspace& work, const std::string& page) {
                    IntegrateMenu(work, page, {.writeLinks = false, .keepPageLook = false});
                });
+        QTest::newRow("import") << QStringList{"import", "PAGE", "PROJECT"}
+                                << Core([](Workspace& work, const std::string& page) {
+                                       NoPreview preview;
+                                       const auto navigation = ReadPageNavigation(page);
+                                       ReplaceMenuTree(work, navigation->MenuOf(navigation->Preselected()));
+                                       SaveProjectTexts(work, preview, work.ProjectFolder());
+                                   });
     }
 
     void eachCommandWritesWhatTheWindowsCommandWrites() {
@@ -163,7 +174,8 @@ private slots:
         QTemporaryDir byCore;
         const QString project = CopyExample(byCommandLine.path());
         const QMap<QString, QByteArray> before = Snapshot(byCommandLine.path());
-        arguments.insert(1, project);
+        if (!arguments.contains("PROJECT")) arguments.insert(1, project);
+        arguments.replaceInStrings(QRegularExpression("^PROJECT$"), project);
         arguments.replaceInStrings(QRegularExpression("^PAGE$"), byCommandLine.path() + "/page.htm");
         const Ran ran = Run(arguments);
         QCOMPARE(ran.err, QString());

@@ -45,7 +45,7 @@ TEST(MenuLinks, TheBlockNestsTheMenuAsLinksAndHeadings) {
     EXPECT_EQ(block, kBegin + "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul>"
                               "<li><a href=\"index.htm\">Home</a></li>"
                               "<li>Products<ul>"
-                              "<li>Software<ul>"
+                              "<li><span title=\"Programs\">Software</span><ul>"
                               "<li><a href=\"edit.htm?a=1&amp;b=2\" title=\"Write &quot;texts&quot;\">Editor</a></li>"
                               "<li role=\"separator\"></li>"
                               "<li><a href=\"view.htm\" title=\"Look at pictures\">Look at pictures</a></li>"

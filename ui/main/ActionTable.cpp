@@ -12,6 +12,8 @@ constexpr ActionSpec kActions[] = {
     {C::Open, "Action4", "&Open", "Open an existing file", "Ctrl+O", "open"},
     // A submenu of the projects worked on lately.
     {C::RecentProjects, "RecentProjects", "Recen&t projects", "Open one of the projects opened or saved lately", "", "recent-projects"},
+    // A menu read out of an existing page's navigation.
+    {C::ImportMenu, "ImportMenu", "&Import menu from page...", "Make the menu from the navigation of a web page", "", "open"},
     {C::Print, "Action5", "&Print", "Print tree report", "Ctrl+P", "print"},
     {C::Exit, "Action6", "E&xit", "Quit", "F10", "exit"},
     // Installed, the default project is the user's copy; this puts the shipped one back.
@@ -40,7 +42,7 @@ constexpr ActionSpec kActions[] = {
 };
 
 constexpr LayoutEntry kFileMenu[] = {
-    C::NewMenu, C::Save, C::SaveAs, C::Open, C::RecentProjects, C::Print, kLine,
+    C::NewMenu, C::Save, C::SaveAs, C::Open, C::RecentProjects, C::ImportMenu, C::Print, kLine,
     C::RestoreDefaultProject, kLine,
     C::Exit,
 };

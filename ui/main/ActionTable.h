@@ -10,7 +10,7 @@ namespace tavel {
 // in this order and reaches each one through its command; the part of the
 // window that runs a command connects it (CommandActions).
 enum class Command {
-    NewMenu, Save, SaveAs, Open, RecentProjects, Print, RestoreDefaultProject, Exit,
+    NewMenu, Save, SaveAs, Open, RecentProjects, ImportMenu, Print, RestoreDefaultProject, Exit,
     AddItem, AddSubitem, EditItem, Delete, Separator, Undo, Redo, MoveUp, MoveDown, Indent, Outdent,
     GenerateCode, SeeCode, PageDesign, Tools, CheckLinks, Help, About,  // About stays last: it gives the count
 };

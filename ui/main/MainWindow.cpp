@@ -22,6 +22,7 @@
 #include "ui/main/CommandRunner.h"
 #include "ui/main/MenuTreeEditor.h"
 #include "ui/main/MenuTreeView.h"
+#include "ui/main/ImportMenuCommand.h"
 #include "ui/main/NewMenuCommand.h"
 #include "ui/main/ProjectFileCommands.h"
 #include "ui/main/ProjectTextTabs.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(const DataFolders& folders, UiServices& services, QWidget
                                                    *texts_, *this);
     newMenu_ = std::make_unique<NewMenuCommand>(workspace_, browser_->Preview(), services_, *runner_, *actions_,
                                                 *texts_, *files_, *this);
+    importMenu_ = std::make_unique<ImportMenuCommand>(workspace_, services_, *runner_, *actions_, *files_, *this);
     recent_ = new RecentProjectsMenu(
         *actions_->Of(Command::RecentProjects), *this, [this](const std::string& folder) { files_->OpenNamed(folder); },
         [this](const QString& line) { statusBar()->showMessage(line); });

@@ -25,6 +25,7 @@ class CommandRunner;
 class ItemDialog;
 class LinkCheckWindow;
 class MenuTreeEditor;
+class ImportMenuCommand;
 class NewMenuCommand;
 class NewMenuDialog;
 class PageDesignDialog;
@@ -113,6 +114,7 @@ private:
     ProjectTextTabs* texts_ = nullptr;
     std::unique_ptr<ProjectFileCommands> files_;
     std::unique_ptr<NewMenuCommand> newMenu_;
+    std::unique_ptr<ImportMenuCommand> importMenu_;
     RecentProjectsMenu* recent_ = nullptr;
 
     QString scriptError_;  // the status bar's message while it is shown

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeView>
+#include <QTreeWidget>
 
 using namespace tavel;
 using test::ReadFile;
@@ -296,6 +297,47 @@ private slots:
         QCOMPARE(cafe->Data().caption, std::string("Caf\xe9"));
         // A page in the same code page reads back into its tab.
         QCOMPARE(W().findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QString("<p>été</p>\n"));
+    }
+
+    // Import asks first, offers the page's navigations with the main one
+    // current, replaces the tree as one step Undo takes back, and leaves the
+    // texts alone; a page without navigation is named and changes nothing.
+    void importMenuFromPageReplacesTheTreeAsOneStep() {
+        Start();
+        Edit();
+        const QString page = Project("site.htm");
+        WriteFile(page, "<body><nav id=\"main\"><ul><li><a href=\"a.htm\">A</a><ul><li><a href=\"b.htm\">B</a></li>"
+                        "</ul></li></ul></nav><footer><ul><li><a href=\"x.htm\">X</a></li><li><a href=\"y.htm\">Y</a>"
+                        "</li><li><a href=\"z.htm\">Z</a></li></ul></footer></body>");
+        const size_t itemsBefore = Work().Tree().Count();
+        const QString script = W().findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+        f->services.answers.push_back(Button::No);
+        f->services.filesToOpen.push_back(page);
+        f->services.dialogs.push_back([](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>("NavigationList");
+            if (dialog.objectName() != "NavigationChooser" || list == nullptr) return false;
+            if (list->topLevelItemCount() != 2 || list->currentItem() != list->topLevelItem(0)) return false;
+            if (list->accessibleName().isEmpty()) return false;
+            list->setCurrentItem(list->topLevelItem(1));
+            return true;
+        });
+        Trigger("ImportMenu");
+        QCOMPARE(LastQuestion().text, QString("Save changes to this default project?"));
+        QCOMPARE(Work().Tree().TopCount(), size_t{3});
+        QCOMPARE(Work().Tree().Top(2)->Data().link, std::string("z.htm"));
+        QVERIFY(Work().Modified());
+        QCOMPARE(W().findChild<QPlainTextEdit*>("Memo1")->toPlainText(), script);
+
+        Trigger("Undo");
+        QCOMPARE(Work().Tree().Count(), itemsBefore);
+
+        WriteFile(page, "<p>No menu here</p>");
+        f->services.answers.push_back(Button::No);
+        f->services.filesToOpen.push_back(page);
+        Trigger("ImportMenu");
+        QCOMPARE(f->services.messages.size(), size_t{1});
+        QVERIFY(f->services.messages[0].text.contains(page));
+        QCOMPARE(Work().Tree().Count(), itemsBefore);
     }
 
     void theSaveDialogIsAnOrdinaryKeyboardDialog() {

@@ -1,0 +1,74 @@
+#include "ui/importpage/NavigationChooser.h"
+
+#include "tools/PageNavigation.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/FixedDialog.h"
+#include "ui/common/FormNames.h"
+#include "ui/common/LocalText.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tavel {
+
+NavigationChooser::NavigationChooser(QWidget* parent) : QDialog(parent) {
+    MakeFixedDialog(*this, "Import menu from page");
+    label_ = new QLabel(this);
+    label_->setWordWrap(true);
+    list_ = new QTreeWidget(this);
+    list_->setColumnCount(3);
+    list_->setHeaderLabels({"Where", "First captions", "Links"});
+    list_->setRootIsDecorated(false);
+    list_->setAllColumnsShowFocus(true);
+    list_->setMinimumWidth(560);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    label_->setBuddy(list_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(list_);
+    layout->addWidget(buttons);
+
+    SetFormNames({
+        {this, "NavigationChooser"},
+        {label_, "NavigationLabel"},
+        {list_, "NavigationList"},
+        {buttons, "NavigationButtons"},
+    });
+    SetAccessibleNames({
+        {list_, "Navigations of the page", "Where each sits, its first captions and its number of links"},
+    });
+}
+
+void NavigationChooser::Show(const QString& page, const std::vector<NavigationCandidate>& candidates,
+                             size_t preselected) {
+    label_->setText(QString("The page %1 has %2 navigations. Choose the one to import as the &menu:")
+                        .arg(page)
+                        .arg(candidates.size()));
+    list_->clear();
+    for (const NavigationCandidate& candidate : candidates) {
+        QStringList captions;
+        for (const std::string& caption : candidate.firstCaptions) captions << Shown(caption);
+        auto* row = new QTreeWidgetItem(list_, {Shown(candidate.place), captions.join(", ") + (candidate.links > static_cast<size_t>(captions.size()) ? ", ..." : ""),
+                                                QString::number(candidate.links)});
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (int column = 0; column < list_->columnCount(); ++column)
+        if (column != 1) list_->resizeColumnToContents(column);
+    list_->setCurrentItem(list_->topLevelItem(static_cast<int>(preselected)));
+    list_->setFocus();
+}
+
+size_t NavigationChooser::Chosen() const {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    return row < 0 ? 0 : static_cast<size_t>(row);
+}
+
+}  // namespace tavel

@@ -123,7 +123,8 @@ PageSplice LoadSplice(const GumboNode& body, const HtmlDocument& page, const Tag
 bool EndsInsideOwnElement(const HtmlDocument& page, const GumboNode& end, size_t beginAt) {
     for (const GumboNode* up = end.parent; up != nullptr; up = up->parent) {
         if (up->type != GUMBO_NODE_ELEMENT && up->type != GUMBO_NODE_TEMPLATE) continue;
-        if (const auto tag = page.TagSpanOf(*up, Tag::Start); tag && tag->start > beginAt) return true;
+        // One the parser made up counts as opened before.
+        if (page.TagSpanOf(*up, Tag::Start).value_or(TagSpan{0, 0}).start > beginAt) return true;
     }
     return false;
 }
@@ -154,13 +155,13 @@ std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
     });
     std::sort(markers.begin(), markers.end(), [](const Marker& a, const Marker& b) { return a.at < b.at; });
     std::vector<TagSpan> blocks;
-    std::optional<size_t> begin;
+    const Marker* begin = nullptr;
     for (const Marker& marker : markers) {
         const std::string_view text = View(marker.node->v.text.original_text);
-        if (text == menulinks::kBegin && !begin && !InForeignContent(*marker.node)) begin = marker.at;
-        if (text == menulinks::kEnd && begin) {
-            if (!EndsInsideOwnElement(page, *marker.node, *begin)) blocks.push_back({*begin, marker.at + text.size()});
-            begin.reset();
+        if (text == menulinks::kBegin && begin == nullptr && !InForeignContent(*marker.node)) begin = &marker;
+        if (text == menulinks::kEnd && begin != nullptr) {
+            if (!EndsInsideOwnElement(page, *marker.node, begin->at)) blocks.push_back({begin->at, marker.at + text.size()});
+            begin = nullptr;
         }
     }
     return blocks;

@@ -345,7 +345,8 @@ TEST_F(CreateSiteTest, AFailedPageEndsTheRunWithTheProjectAsTheFirstSaveLeftIt) 
 }
 
 // A page that is a link leading out of the project folder ends the run
-// with a message naming it; the file outside stays as it was.
+// with a message naming it, even when the user agreed to replace it; the
+// file outside stays as it was.
 TEST_F(CreateSiteTest, NoPageIsWrittenThroughALinkOutOfTheFolder) {
     test::BuildTree(workspace.Tree(), {{0, Plain, "A", "", "a.htm"}});
     fs::create_directories(Project());
@@ -353,7 +354,8 @@ TEST_F(CreateSiteTest, NoPageIsWrittenThroughALinkOutOfTheFolder) {
     fs::create_symlink(program.File("outside.htm"), projects.File("Shop/a.htm"));
     SiteOptions options = Digits();
     options.linkNames = true;
-    const std::string message = test::ThrownMessage<FileError>([&] { Create(options); });
+    const std::string message = test::ThrownMessage<FileError>(
+        [&] { CreateSite(workspace, preview, options, {}, [](const std::vector<std::string>&) { return true; }); });
     EXPECT_TRUE(test::Mentions(message, "Cannot create file \"" + Project() + "/a.htm\". It is a link to \"" +
                                             fs::canonical(program.File("outside.htm")).string() + "\", outside"));
     EXPECT_EQ(program.Read("outside.htm"), "the owner's");

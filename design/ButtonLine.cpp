@@ -38,21 +38,13 @@ ButtonLineName ReadButtonLine(std::string_view styleSheet) {
 
 bool AddressLeavesFolder(std::string_view address) { return address.find_first_of("/\\:") != std::string_view::npos; }
 
-void SetButtonLine(std::string& styleSheet, ButtonLineForm form, std::optional<std::string_view> entry) {
-    const size_t marker = styleSheet.find(kButtonMarker);
-    if (marker == std::string::npos) {
-        if (entry) AppendLine(styleSheet, ButtonLine(form, *entry));
-        return;
-    }
+namespace {
+
+// Takes out the marker's text to the end of its line; a line of its own goes
+// with its line break, and text before the marker on its line stays.
+void EraseMarkerLine(std::string& styleSheet, size_t marker) {
     size_t end = styleSheet.find_first_of("\r\n", marker);
     if (end == std::string::npos) end = styleSheet.size();
-    if (entry) {
-        // A last line ends with a line break, as one appended does.
-        styleSheet.replace(marker, end - marker, ButtonLine(form, *entry) + (end == styleSheet.size() ? "\r\n" : ""));
-        return;
-    }
-    // A line of its own goes with its line break; text before the marker
-    // on its line stays.
     if (marker == 0 || styleSheet[marker - 1] == '\n' || styleSheet[marker - 1] == '\r') {
         if (styleSheet.compare(end, 2, "\r\n") == 0)
             end += 2;
@@ -60,6 +52,29 @@ void SetButtonLine(std::string& styleSheet, ButtonLineForm form, std::optional<s
             end += 1;
     }
     styleSheet.erase(marker, end - marker);
+}
+
+}  // namespace
+
+void SetButtonLine(std::string& styleSheet, ButtonLineForm form, std::optional<std::string_view> entry) {
+    const size_t marker = styleSheet.find(kButtonMarker);
+    if (marker == std::string::npos) {
+        if (entry) AppendLine(styleSheet, ButtonLine(form, *entry));
+        return;
+    }
+    // A sheet holds one button line: further ones (pasted in with a
+    // scheme's rules) go, so that the line read back is the one set.
+    for (size_t later = styleSheet.find(kButtonMarker, marker + 1); later != std::string::npos;
+         later = styleSheet.find(kButtonMarker, later))
+        EraseMarkerLine(styleSheet, later);
+    if (!entry) {
+        EraseMarkerLine(styleSheet, marker);
+        return;
+    }
+    size_t end = styleSheet.find_first_of("\r\n", marker);
+    if (end == std::string::npos) end = styleSheet.size();
+    // A last line ends with a line break, as one appended does.
+    styleSheet.replace(marker, end - marker, ButtonLine(form, *entry) + (end == styleSheet.size() ? "\r\n" : ""));
 }
 
 void AddLineBeforeButtonLine(std::string& styleSheet, std::string_view line) {

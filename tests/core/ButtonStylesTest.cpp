@@ -55,6 +55,9 @@ TEST(ButtonLine, TheNameIsBetweenTheCommentMarksOfThatLine) {
         {"A {}", "x", "A {}\r\n" + ButtonLine(ButtonLineForm::ProjectFolder, "x")},
         {"A {}\r\n" + kBlue, "x", "A {}\r\n" + ButtonLine(ButtonLineForm::ProjectFolder, "x") + "\r\n"},
         {"", std::nullopt, ""},
+        // A second button line goes either way: the sheet holds one.
+        {kBlue + "\r\nP {}\r\n" + kBlue + "\r\n", std::nullopt, "P {}\r\n"},
+        {kBlue + "\r\nP {}\r\n" + kBlue + "\r\n", "x", ButtonLine(ButtonLineForm::ProjectFolder, "x") + "\r\nP {}\r\n"},
     };
     for (const auto& c : cases) {
         std::string css = c.sheet;

@@ -129,6 +129,17 @@ bool EndsInsideOwnElement(const HtmlDocument& page, const GumboNode& end, size_t
     return false;
 }
 
+// Whether the block's end tags close an element opened before it: without
+// them that element would hold the rest of the page.
+bool ClosesOuterElement(const HtmlDocument& page, const GumboNode& begin, size_t beginAt, size_t endAt) {
+    for (const GumboNode* up = begin.parent; up != nullptr; up = up->parent) {
+        if (up->type != GUMBO_NODE_ELEMENT && up->type != GUMBO_NODE_TEMPLATE) continue;
+        const auto tag = page.TagSpanOf(*up, Tag::End);
+        if (tag && tag->start > beginAt && tag->start < endAt) return true;
+    }
+    return false;
+}
+
 // Inside SVG or MathML the links' lists would close the foreign elements
 // and change how the rest of the page parses: a block there is left alone.
 bool InForeignContent(const GumboNode& node) {
@@ -160,7 +171,9 @@ std::vector<TagSpan> MarkedBlocks(const HtmlDocument& page, size_t after) {
         const std::string_view text = View(marker.node->v.text.original_text);
         if (text == menulinks::kBegin && begin == nullptr && !InForeignContent(*marker.node)) begin = &marker;
         if (text == menulinks::kEnd && begin != nullptr) {
-            if (!EndsInsideOwnElement(page, *marker.node, begin->at)) blocks.push_back({begin->at, marker.at + text.size()});
+            if (!EndsInsideOwnElement(page, *marker.node, begin->at) &&
+                !ClosesOuterElement(page, *begin->node, begin->at, marker.at))
+                blocks.push_back({begin->at, marker.at + text.size()});
             begin = nullptr;
         }
     }

@@ -40,8 +40,8 @@ struct PageSplice {
 //     first marked block after the body tag, further marked blocks go, and
 //     without any it goes directly after the body tag. A block edited by
 //     hand so that taking it out would change how the rest of the page
-//     parses (it holds a body tag, leaves an element open, or stands in SVG
-//     or MathML) stays as it is.
+//     parses (it holds a body tag, leaves an element open, closes one opened
+//     before it, or stands in SVG or MathML) stays as it is.
 // A page that already loads sys.js and temp.js from its own folder and
 // calls buildMenu gets the links alone. A page whose body has no tag of its
 // own in front of its content cannot take the load attribute: it gets

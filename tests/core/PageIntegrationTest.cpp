@@ -118,6 +118,7 @@ TEST(MenuPageEdit, TheLinksReplaceTheFirstMarkedBlockAndGoAfterTheBodyTagWithout
         // it stays, and the links go after the body tag. A block in a
         // paragraph is replaced, though the links end the paragraph.
         {body + kBegin + "<div>old" + kEnd + "</div>end", block, body + block + kBegin + "<div>old" + kEnd + "</div>end"},
+        {body + "<div>" + kBegin + "old</div>" + kEnd + "end", block, body + block + "<div>" + kBegin + "old</div>" + kEnd + "end"},
         {body + "<p>" + kBegin + "old" + kEnd + "</p>", kBegin + "<nav>new</nav>" + kEnd, body + "<p>" + kBegin + "<nav>new</nav>" + kEnd + "</p>"},
         // In SVG the links' list would end the drawing early.
         {body + "<svg>" + kBegin + "<g>old</g>" + kEnd + "</svg>", block, body + block + "<svg>" + kBegin + "<g>old</g>" + kEnd + "</svg>"},

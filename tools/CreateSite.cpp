@@ -247,6 +247,9 @@ std::string SiteReportMessage(const SiteReport& report) {
     if (report.outcome == Outcome::Cancelled) {
         message = "Site creation stopped after " + std::to_string(report.pagesWritten) + " of " +
                   std::to_string(report.pagesPlanned) + " pages; the project was saved with the pages written.";
+    } else if (report.pagesWritten == 0 && !report.skipped.empty()) {
+        // Every item was passed over: success would say otherwise.
+        message = "No page was written; the project was saved.";
     } else {
         message = "Site succesfully created!";
     }

@@ -169,6 +169,17 @@ TEST_F(CreateSiteTest, EmptyTreeStillSavesTheProjectAndSucceeds) {
     EXPECT_EQ(FilesIn(Project()), kProjectFiles);
 }
 
+// A menu of web addresses gets no page: the message does not call that a
+// created site.
+TEST_F(CreateSiteTest, NoPageWrittenIsNotReportedAsACreatedSite) {
+    test::BuildTree(workspace.Tree(), {{0, Plain, "Web", "", "https://example.org/"}});
+    SiteOptions options = Digits();
+    options.linkNames = true;
+    const std::string message = SiteReportMessage(Create(options));
+    EXPECT_EQ(message.rfind("No page was written; the project was saved.\n\n1 item got no page", 0), 0u) << message;
+    EXPECT_EQ(FilesIn(Project()), kProjectFiles);
+}
+
 TEST_F(CreateSiteTest, TheDefaultProjectWritesNothing) {
     workspace.SetProject("", "");
     test::BuildTree(workspace.Tree(), {{0, Plain, "A", "", "a.htm"}});

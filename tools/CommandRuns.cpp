@@ -65,7 +65,7 @@ CommandOutcome RunImport(Workspace& workspace, Preview& preview, const CommandRe
                      chosen.place +
                      (count > 1 ? "; the page has " + std::to_string(count) + " navigations" : std::string()) +
                      ") into \"" + workspace.ProjectFilePath("temp.js") + "\".\n";
-    if (menu.folded > 0) outcome.warnings += FoldedItemsMessage(menu.folded) + "\n";
+    if (const std::string notes = ImportNotesMessage(menu); !notes.empty()) outcome.warnings += notes + "\n";
     return outcome;
 }
 

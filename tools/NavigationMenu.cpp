@@ -20,6 +20,16 @@ bool IsHidden(GumboTag tag) {
     return tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE || tag == GUMBO_TAG_TEMPLATE || tag == GUMBO_TAG_NOSCRIPT;
 }
 
+// Text a page keeps for screen readers only (the usual class names of
+// frameworks and themes), or hides outright, is not what the menu shows.
+bool IsVisuallyHidden(const GumboNode& element) {
+    if (AttributeOf(element, "hidden")) return true;
+    const std::string classes = " " + std::string(AttributeOf(element, "class").value_or("")) + " ";
+    for (const char* name : {" sr-only ", " visually-hidden ", " visuallyhidden ", " screen-reader-text "})
+        if (classes.find(name) != std::string::npos) return true;
+    return false;
+}
+
 // The raw text an element shows, lists left out, blanks as they stand.
 std::string RawText(const GumboNode& from) {
     std::string text;
@@ -33,7 +43,7 @@ std::string RawText(const GumboNode& from) {
         }
         if (!IsElement(node)) continue;
         const GumboTag tag = TagOf(node);
-        if (&node != &from && (IsListElement(node) || IsHidden(tag))) continue;
+        if (&node != &from && (IsListElement(node) || IsHidden(tag) || IsVisuallyHidden(node))) continue;
         if (tag == GUMBO_TAG_IMG) {
             if (auto alt = AttributeOf(node, "alt")) text += std::string(*alt);
             continue;
@@ -212,6 +222,15 @@ ListItem ReadListItem(const GumboNode& li) {
     return item;
 }
 
+// A link that leads somewhere: not empty, not a bare "#" or a script call
+// that only opens a drop-down.
+bool IsPageLink(std::string_view link) {
+    const std::string trimmed = Collapsed(link);
+    std::string scheme = trimmed.substr(0, 11);
+    std::transform(scheme.begin(), scheme.end(), scheme.begin(), [](unsigned char c) { return std::tolower(c); });
+    return !trimmed.empty() && trimmed != "#" && scheme != "javascript:";
+}
+
 // The sources of the top level: the list items of the outermost lists, or
 // the bare links when there is no list.
 std::vector<const GumboNode*> TopSources(const GumboNode& navigation) {
@@ -281,7 +300,14 @@ ImportedMenu MenuOfNavigation(const GumboNode& navigation) {
         // siblings, so only an item above that level opens a submenu.
         if (!item.subitems.empty() && level < kDeepestLevel && item.data.kind != MenuItemKind::Separator)
             item.data.kind = MenuItemKind::Submenu;
-        menu.Add(level, item.data.kind, item.data.caption, item.data.hint, item.data.link);
+        // An item that opens a submenu has no link of its own in the menu,
+        // so the page's link on it comes first in its submenu, not lost.
+        const bool movesLink = item.data.kind == MenuItemKind::Submenu && IsPageLink(item.data.link);
+        menu.Add(level, item.data.kind, item.data.caption, item.data.hint, movesLink ? "" : item.data.link);
+        if (movesLink) {
+            menu.Add(level + 1, MenuItemKind::Plain, item.data.caption, item.data.hint, item.data.link);
+            ++menu.movedLinks;
+        }
         for (size_t i = item.subitems.size(); i-- > 0;) pending.push_back({item.subitems[i], at.level + 1});
     }
     return menu;

@@ -155,11 +155,21 @@ std::unique_ptr<PageNavigation> ReadPageNavigation(const std::string& path) {
     return std::make_unique<PageNavigation>(ReadFileBytes(path), path);
 }
 
-std::string FoldedItemsMessage(size_t folded) {
-    if (folded == 0) return {};
-    return std::to_string(folded) + (folded == 1 ? " item stood" : " items stood") +
-           " below the third level in the page; the menu has three levels, so " + (folded == 1 ? "it was" : "they were") +
-           " moved up to the third.";
+std::string ImportNotesMessage(const ImportedMenu& menu) {
+    std::string message;
+    if (const size_t folded = menu.folded) {
+        message += std::to_string(folded) + (folded == 1 ? " item stood" : " items stood") +
+                   " below the third level in the page; the menu has three levels, so " +
+                   (folded == 1 ? "it was" : "they were") + " moved up to the third.";
+    }
+    if (const size_t moved = menu.movedLinks) {
+        if (!message.empty()) message += "\n";
+        message += std::to_string(moved) + (moved == 1 ? " item that opens a submenu had" : " items that open a submenu had") +
+                   " a link of " + (moved == 1 ? "its" : "their") + " own in the page; an item with subitems opens " +
+                   "its submenu, so " + (moved == 1 ? "that link is" : "those links are") + " now the first item of " +
+                   (moved == 1 ? "its submenu." : "their submenus.");
+    }
+    return message;
 }
 
 }  // namespace tavel

@@ -32,6 +32,9 @@ public:
     // Items that stood deeper than the third level in the page and were
     // moved up to it.
     size_t folded = 0;
+    // Items that opened a submenu and had a link of their own in the page:
+    // each link became the first item of its submenu.
+    size_t movedLinks = 0;
 
 private:
     struct Entry {
@@ -87,8 +90,9 @@ private:
 // Reads the page at `path` (FileError naming it when it cannot).
 std::unique_ptr<PageNavigation> ReadPageNavigation(const std::string& path);
 
-// What the user hears when items were moved up to the third level; none
-// when nothing moved.
-std::string FoldedItemsMessage(size_t folded);
+// What the user is told of what the import changed in the page's shape:
+// items moved up to the third level, links of submenu openers moved into
+// their submenus; empty when the menu is as the page has it.
+std::string ImportNotesMessage(const ImportedMenu& menu);
 
 }  // namespace tavel

@@ -33,6 +33,7 @@ struct Shape {
     size_t folded = 0;
     size_t candidates = 1;
     size_t preselected = 0;
+    size_t movedLinks = 0;  // links of submenu openers, now their first items
 };
 
 const std::vector<Shape>& Shapes() {
@@ -42,7 +43,7 @@ const std::vector<Shape>& Shapes() {
 <header><nav class="navbar"><a class="brand" href="/">Shop</a>
 <button class="navbar-toggler" aria-expanded="false" aria-label="Toggle navigation"><span class="icon"></span></button>
 <ul class="navbar-nav">
- <li class="nav-item"><a class="nav-link" href="/">Home</a></li>
+ <li class="nav-item"><a class="nav-link" href="/">Home <span class="sr-only">(current)</span></a></li>
  <li class="nav-item dropdown"><a class="nav-link dropdown-toggle" href="#" aria-expanded="false">Products</a>
   <ul class="dropdown-menu"><li><a href="/tools?a=1&amp;b=2" title="All &lt;tools&gt;">Tools &amp; parts</a></li>
    <li><hr class="dropdown-divider"></li><li><a href="/toys">Toys</a></li></ul></li>
@@ -67,12 +68,17 @@ const std::vector<Shape>& Shapes() {
   <li class="menu-item"><a href="/history/"><img src="h.png" alt="History"></a></li></ul></li>
 </ul></div></body></html>)",
          {{0, Plain, "Start", "", "https://example.org/"},
-          {0, Submenu, "About us", "", "https://example.org/about/"},
-          {1, Submenu, "Team", "", "/about/team/"},
+          {0, Submenu, "About us", "", ""},
+          {1, Plain, "About us", "", "https://example.org/about/"},
+          {1, Submenu, "Team", "", ""},
+          {2, Plain, "Team", "", "/about/team/"},
           {2, Plain, "Anna", "", "/about/team/anna/"},
           {2, Plain, "CV", "", "/cv"},
           {2, Plain, "Photo", "", "/photo"},
           {1, Plain, "History", "", "/history/"}},
+         2,
+         1,
+         0,
          2},
         {"DocsSidebar",
          R"(<html><head><meta charset="utf-8"></head><body><aside><nav aria-label="Contents"><ol>
@@ -86,12 +92,17 @@ const std::vector<Shape>& Shapes() {
 </ol></nav></aside></body></html>)",
          {{0, Plain, "Introduction", "", "intro.html"},
           {0, Submenu, "Guide", "", ""},
-          {1, Submenu, "Install", "", "install.html"},
+          {1, Submenu, "Install", "", ""},
+          {2, Plain, "Install", "", "install.html"},
           {2, Plain, "On Debian", "", "install.html#debian"},
           {2, Plain, "From source", "", "install.html#source"},
           {1, Plain, "Use", "Daily use", "use.html"},
           kLine,
-          {0, Plain, "api reference", "", "api.html"}}},
+          {0, Plain, "api reference", "", "api.html"}},
+         0,
+         1,
+         0,
+         1},
         {"FooterListsBesideMainNav",
          R"(<html><body><nav id="main"><ul><li><a href="a.html">A</a></li><li><a href="b.html">B</a></li>
 <li></li><li><a href="c.html">C</a></li></ul></nav>
@@ -119,6 +130,7 @@ TEST(MenuImportTest, RealWorldShapesGiveTheirMenus) {
         const ImportedMenu menu = navigation.MenuOf(navigation.Preselected());
         EXPECT_EQ(RowsOfMenu(menu), shape.rows);
         EXPECT_EQ(menu.folded, shape.folded);
+        EXPECT_EQ(menu.movedLinks, shape.movedLinks);
     }
 }
 

@@ -14,7 +14,7 @@
 namespace tavel {
 
 namespace {
-constexpr const char* kPageFilter = "Web pages (*.htm *.html *.php *.asp);;All files (*)";
+constexpr const char* kPageFilter = "Web pages (*.htm *.html *.xhtml *.xht *.php *.asp);;All files (*)";
 }  // namespace
 
 ImportMenuCommand::ImportMenuCommand(Workspace& workspace, UiServices& services, CommandRunner& runner,
@@ -46,7 +46,8 @@ void ImportMenuCommand::Run() {
     // memory at once.
     navigation.reset();
     ReplaceMenuTree(workspace_, menu);
-    if (menu.folded > 0) runner_.Message(&window_, Shown(FoldedItemsMessage(menu.folded)), QMessageBox::Information);
+    if (const std::string notes = ImportNotesMessage(menu); !notes.empty())
+        runner_.Message(&window_, Shown(notes), QMessageBox::Information);
 }
 
 }  // namespace tavel

@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tavel {
 
 NavigationChooser::NavigationChooser(QWidget* parent) : QDialog(parent) {
@@ -23,7 +25,10 @@ NavigationChooser::NavigationChooser(QWidget* parent) : QDialog(parent) {
     list_->setHeaderLabels({"Where", "First captions", "Links"});
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);
-    list_->setMinimumWidth(560);
+    list_->setMinimumWidth(640);
+    // A place's last steps tell it apart ("... > ul#menu-main"), so a long
+    // one loses its start.
+    list_->setTextElideMode(Qt::ElideLeft);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     label_->setBuddy(list_);
@@ -59,9 +64,13 @@ void NavigationChooser::Show(const QString& page, const std::vector<NavigationCa
         auto* row = new QTreeWidgetItem(list_, {Shown(candidate.place), captions.join(", ") + (candidate.links > static_cast<size_t>(captions.size()) ? ", ..." : ""),
                                                 QString::number(candidate.links)});
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        row->setToolTip(0, Shown(candidate.place));
+        row->setToolTip(1, row->text(1));
     }
     for (int column = 0; column < list_->columnCount(); ++column)
         if (column != 1) list_->resizeColumnToContents(column);
+    // The captions keep at least half the width, whatever the place's length.
+    list_->setColumnWidth(0, std::min(list_->columnWidth(0), list_->viewport()->width() * 2 / 5));
     list_->setCurrentItem(list_->topLevelItem(static_cast<int>(preselected)));
     list_->setFocus();
 }

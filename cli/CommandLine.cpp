@@ -83,12 +83,12 @@ int RunProgramOptions(const QStringList& arguments) {
     return exitstatus::kDone;
 }
 
-int RunCommand(const CommandSpec& spec, const CommandRequest& request) {
+int RunCommand(const CommandEntry& entry, const CommandRequest& request) {
     const DataFolders folders = LocateDataFolders(QCoreApplication::applicationDirPath());
     Workspace workspace(folders.shipped, folders.user);
     NoPreview preview;
     CommandOutcome outcome;
-    switch (spec.id) {
+    switch (entry.id) {
         case CommandId::CreateSite: {
             TerminalProgress progress("Writing pages");
             outcome = RunCreateSite(workspace, preview, request, [&](size_t done, size_t total) {
@@ -112,23 +112,23 @@ int RunCommand(const CommandSpec& spec, const CommandRequest& request) {
     return outcome.status;
 }
 
-int RunCommandOf(const CommandSpec& spec, const QStringList& arguments) {
-    const std::string command = std::string(kProgram) + " " + spec.name;
+int RunCommandOf(const CommandEntry& entry, const QStringList& arguments) {
+    const std::string command = std::string(kProgram) + " " + entry.name;
     const std::string hint = "Run \"" + command + " --help\" for its arguments and options.";
     QCommandLineParser parser;
-    std::string summary = WrappedHelp(spec.summary, 0);
+    std::string summary = WrappedHelp(entry.summary, 0);
     summary.pop_back();
     parser.setApplicationDescription(Shown(summary));
     const QCommandLineOption help = AddHelpOption(parser);
     std::vector<QCommandLineOption> options;
-    for (const OptionSpec& option : spec.options) {
+    for (const OptionEntry& option : entry.options) {
         options.emplace_back(Shown(option.name), Shown(option.help), Shown(option.valueName));
         parser.addOption(options.back());
     }
     // Declared for the help alone: the command's name comes first among the
     // positional arguments the parser finds.
     std::string usage = command + " [options]";
-    for (const ArgumentSpec& argument : spec.arguments) {
+    for (const ArgumentEntry& argument : entry.arguments) {
         parser.addPositionalArgument(Shown(argument.name), Shown(argument.help));
         usage += " " + argument.name;
     }
@@ -139,21 +139,21 @@ int RunCommandOf(const CommandSpec& spec, const QStringList& arguments) {
     }
 
     const QStringList given = parser.positionalArguments().mid(1);
-    if (given.size() < static_cast<qsizetype>(spec.arguments.size()))
-        return Refuse(command, "missing " + spec.arguments[static_cast<size_t>(given.size())].name + ".", hint);
-    if (given.size() > static_cast<qsizetype>(spec.arguments.size()))
-        return Refuse(command, "unexpected argument \"" + Bytes(given[static_cast<qsizetype>(spec.arguments.size())]) + "\".",
+    if (given.size() < static_cast<qsizetype>(entry.arguments.size()))
+        return Refuse(command, "missing " + entry.arguments[static_cast<size_t>(given.size())].name + ".", hint);
+    if (given.size() > static_cast<qsizetype>(entry.arguments.size()))
+        return Refuse(command, "unexpected argument \"" + Bytes(given[static_cast<qsizetype>(entry.arguments.size())]) + "\".",
                       hint);
     try {
         CommandRequest request;
-        for (size_t i = 0; i < spec.arguments.size(); ++i) spec.arguments[i].set(request, Bytes(given[static_cast<qsizetype>(i)]));
-        for (size_t i = 0; i < spec.options.size(); ++i) {
+        for (size_t i = 0; i < entry.arguments.size(); ++i) entry.arguments[i].set(request, Bytes(given[static_cast<qsizetype>(i)]));
+        for (size_t i = 0; i < entry.options.size(); ++i) {
             if (!parser.isSet(options[i])) continue;
             // Given more than once, the last value counts; a switch has none.
             const QStringList values = parser.values(options[i]);
-            spec.options[i].set(request, values.isEmpty() ? std::string() : Bytes(values.constLast()));
+            entry.options[i].set(request, values.isEmpty() ? std::string() : Bytes(values.constLast()));
         }
-        return RunCommand(spec, request);
+        return RunCommand(entry, request);
     } catch (const CommandDeclined&) {
         return Refuse(command, "the command would have to ask a question first; nothing was written.");
     } catch (const std::exception& error) {
@@ -164,7 +164,7 @@ int RunCommandOf(const CommandSpec& spec, const QStringList& arguments) {
 }  // namespace
 
 bool IsCommandLineRun(int argc, char** argv) {
-    return argc > 1 && (FindCommandSpec(argv[1]) != nullptr || IsProgramOption(argv[1]));
+    return argc > 1 && (FindCommandEntry(argv[1]) != nullptr || IsProgramOption(argv[1]));
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -172,8 +172,8 @@ int RunCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(kApplicationTitle);
     QCoreApplication::setApplicationVersion(kApplicationVersion);
     const QStringList arguments = QCoreApplication::arguments();
-    const CommandSpec* spec = arguments.size() > 1 ? FindCommandSpec(Bytes(arguments[1])) : nullptr;
-    return spec != nullptr ? RunCommandOf(*spec, arguments) : RunProgramOptions(arguments);
+    const CommandEntry* entry = arguments.size() > 1 ? FindCommandEntry(Bytes(arguments[1])) : nullptr;
+    return entry != nullptr ? RunCommandOf(*entry, arguments) : RunProgramOptions(arguments);
 }
 
 WindowArguments ParseWindowArguments(const QStringList& arguments) {

@@ -58,7 +58,7 @@ set(TAVEL_CORE_SOURCES
   tools/RequestScheduler.cpp
   tools/WebLinkCheck.cpp
   tools/LinkCheckOutput.cpp
-  tools/CommandLineSpec.cpp
+  tools/CommandLineTable.cpp
   tools/CommandRuns.cpp
 )
 list(TRANSFORM TAVEL_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

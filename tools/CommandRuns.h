@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/CommandLineSpec.h"
+#include "tools/CommandLineTable.h"
 #include "tools/LinkCheckPlan.h"
 
 #include <string>

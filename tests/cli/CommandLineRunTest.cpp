@@ -10,7 +10,7 @@
 #include "project/ProjectOperations.h"
 #include "project/Workspace.h"
 #include "support/LocalHttpServer.h"
-#include "tools/CommandLineSpec.h"
+#include "tools/CommandLineTable.h"
 #include "tools/CreateSite.h"
 #include "tools/MenuImport.h"
 #include "tools/PageIntegration.h"
@@ -312,15 +312,15 @@ private slots:
         QVERIFY(manual.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(manual.readAll());
         for (const char* status : {"0", "1", "2", "3"}) QVERIFY(page.contains(QString(".B %1\n").arg(status)));
-        for (const CommandSpec& spec : CommandSpecs()) {
-            const QString command = QString::fromStdString(spec.name);
+        for (const CommandEntry& entry : CommandEntries()) {
+            const QString command = QString::fromStdString(entry.name);
             QVERIFY2(help.out.contains("  " + command + " "), qPrintable(command));
             QVERIFY2(page.contains(".B tavel " + QString(command).replace("-", "\\-")), qPrintable(command));
             const Ran own = Run({command, "--help"});
             QStringList offered = Complete({"tavel", command, "--"});
             offered.sort();
             QStringList options{"--help"};
-            for (const OptionSpec& option : spec.options) {
+            for (const OptionEntry& option : entry.options) {
                 const QString name = "--" + QString::fromStdString(option.name);
                 options << name;
                 QVERIFY2(own.out.contains(name), qPrintable(command + " " + name));

@@ -21,8 +21,8 @@ namespace {
 using namespace std::chrono_literals;
 using Kind = LinkResultKind;
 
-const OptionSpec& Option(const std::string& command, const std::string& name) {
-    for (const OptionSpec& option : FindCommandSpec(command)->options)
+const OptionEntry& Option(const std::string& command, const std::string& name) {
+    for (const OptionEntry& option : FindCommandEntry(command)->options)
         if (option.name == name) return option;
     throw std::logic_error("no option --" + name + " of " + command);
 }
@@ -35,10 +35,10 @@ TEST(CommandLine, RefusesValuesItCannotUseAndNamesThem) {
     for (const auto& [option, value] : cases) {
         SCOPED_TRACE(std::string(option) + " " + value);
         CommandRequest request;
-        const OptionSpec& spec = Option("check-links", option);
+        const OptionEntry& entry = Option("check-links", option);
         const std::string given = value;
-        const std::string message = test::ThrownMessage<CommandLineError>([&] { spec.set(request, given); });
-        EXPECT_TRUE(test::Mentions(message, "--" + spec.name + ": \"" + given + "\""));
+        const std::string message = test::ThrownMessage<CommandLineError>([&] { entry.set(request, given); });
+        EXPECT_TRUE(test::Mentions(message, "--" + entry.name + ": \"" + given + "\""));
     }
     CommandRequest request;
     Option("check-links", "timeout").set(request, "86400");

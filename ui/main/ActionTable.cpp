@@ -5,7 +5,7 @@ namespace {
 
 using C = Command;
 
-constexpr ActionSpec kActions[] = {
+constexpr ActionEntry kActions[] = {
     {C::NewMenu, "Action1", "&New Menu", "Create new menu or load skin", "Ctrl+N", "new-menu"},
     {C::Save, "Action2", "&Save", "Save project in current file", "Ctrl+S", "save"},
     {C::SaveAs, "Action3", "Sav&e as...", "Save as another file", "Ctrl+Alt+S", "save-as"},
@@ -54,7 +54,7 @@ constexpr LayoutEntry kMenuMenu[] = {
 constexpr LayoutEntry kHtmlMenu[] = {C::GenerateCode, C::SeeCode, C::PageDesign, C::Tools, C::CheckLinks};
 constexpr LayoutEntry kHelpMenu[] = {C::Help, kLine, C::About};
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuEntry kMenus[] = {
     {"&File", kFileMenu},
     {"&Menu", kMenuMenu},
     {"&HTML", kHtmlMenu},
@@ -71,8 +71,8 @@ constexpr LayoutEntry kToolbar[] = {
 
 }  // namespace
 
-std::span<const ActionSpec> MainActions() { return kActions; }
-std::span<const MenuSpec> MainMenus() { return kMenus; }
+std::span<const ActionEntry> MainActions() { return kActions; }
+std::span<const MenuEntry> MainMenus() { return kMenus; }
 std::span<const LayoutEntry> MainToolbar() { return kToolbar; }
 
 }  // namespace tavel

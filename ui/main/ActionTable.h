@@ -17,7 +17,7 @@ enum class Command {
 inline constexpr size_t kCommandCount = static_cast<size_t>(Command::About) + 1;
 
 // One command, as the menu bar, the toolbar and the shortcut all reach it.
-struct ActionSpec {
+struct ActionEntry {
     Command command;
     const char* name;         // object name
     const char* caption;      // as the menu shows it, with its accelerator letter
@@ -26,17 +26,17 @@ struct ActionSpec {
     const char* icon;         // resource name under :/icons/
 };
 
-std::span<const ActionSpec> MainActions();
+std::span<const ActionEntry> MainActions();
 
 // Menu bar and toolbar layouts: commands in order, with kLine for a
 // separator line between groups.
 using LayoutEntry = std::optional<Command>;
 inline constexpr std::nullopt_t kLine = std::nullopt;
-struct MenuSpec {
+struct MenuEntry {
     const char* title;
     std::span<const LayoutEntry> entries;
 };
-std::span<const MenuSpec> MainMenus();
+std::span<const MenuEntry> MainMenus();
 std::span<const LayoutEntry> MainToolbar();
 
 }  // namespace tavel

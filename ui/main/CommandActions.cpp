@@ -8,7 +8,7 @@
 namespace tavel {
 
 CommandActions::CommandActions(QWidget& window, CommandRunner& runner) : runner_(runner) {
-    for (const ActionSpec& row : MainActions()) {
+    for (const ActionEntry& row : MainActions()) {
         auto* action = new QAction(QIcon(QString(":/icons/%1.svg").arg(row.icon)), row.caption, &window);
         action->setObjectName(row.name);
         action->setToolTip(row.hint);

@@ -155,7 +155,7 @@ QToolBar* MainWindow::BuildMenusAndToolbar() {
             bar.addAction(action);
         }
     };
-    for (const MenuSpec& menu : MainMenus()) fill(*menuBar()->addMenu(menu.title), menu.entries);
+    for (const MenuEntry& menu : MainMenus()) fill(*menuBar()->addMenu(menu.title), menu.entries);
     QToolBar* toolbar = addToolBar("Commands");
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -64,7 +64,7 @@ private slots:
 
     void everyCommandHasOneActionWithAnIcon() {
         std::set<Command> commands;
-        for (const ActionSpec& row : MainActions()) {
+        for (const ActionEntry& row : MainActions()) {
             QVERIFY2(commands.insert(row.command).second, row.name);
             QAction* action = test::Child<QAction>(*fixture.mainWindow, row.name);
             QVERIFY2(!action->icon().pixmap(16, 16).isNull(), row.name);
@@ -112,8 +112,8 @@ private slots:
         row("CheckLinks", {}, "B", "Link check shown");
         row("Action14", {}, "B", "desktop Help/index.htm");
         row("Action16", {}, "B", "dialog TForm7");
-        for (const ActionSpec& spec : MainActions())
-            if (!covered.contains(spec.name)) row(spec.name, {}, "B", "a row of its own in this table");
+        for (const ActionEntry& listed : MainActions())
+            if (!covered.contains(listed.name)) row(listed.name, {}, "B", "a row of its own in this table");
     }
 
     void eachActionRunsItsOwnCommand() {

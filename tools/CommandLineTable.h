@@ -49,14 +49,14 @@ struct CommandRequest {
 // an empty value.
 using RequestSetter = void (*)(CommandRequest& request, const std::string& value);
 
-struct OptionSpec {
+struct OptionEntry {
     std::string name;       // the long name, after "--"
     std::string valueName;  // what the value is called in the help; empty for a switch
     std::string help;
     RequestSetter set;
 };
 
-struct ArgumentSpec {
+struct ArgumentEntry {
     std::string name;
     std::string help;
     RequestSetter set;
@@ -64,17 +64,17 @@ struct ArgumentSpec {
 
 enum class CommandId { CreateSite, Integrate, CheckLinks, Import };
 
-struct CommandSpec {
+struct CommandEntry {
     CommandId id;
     std::string name;
     std::string summary;
-    std::vector<ArgumentSpec> arguments;  // all of them required, in this order
-    std::vector<OptionSpec> options;
+    std::vector<ArgumentEntry> arguments;  // all of them required, in this order
+    std::vector<OptionEntry> options;
 };
 
 // Every command, in the order the help lists them.
-const std::vector<CommandSpec>& CommandSpecs();
-const CommandSpec* FindCommandSpec(std::string_view name);
+const std::vector<CommandEntry>& CommandEntries();
+const CommandEntry* FindCommandEntry(std::string_view name);
 
 // The lines of tavel --help below its usage: the commands with their
 // summaries, and what the exit statuses mean.

@@ -1,4 +1,4 @@
-#include "tools/CommandLineSpec.h"
+#include "tools/CommandLineTable.h"
 
 #include "tools/ExitStatus.h"
 
@@ -50,11 +50,11 @@ std::chrono::milliseconds ParseSeconds(const std::string& value) {
 }
 
 // Both the window's tools share the one box for plain links.
-OptionSpec NoPlainLinks(std::string help, RequestSetter set) { return {"no-plain-links", "", std::move(help), set}; }
+OptionEntry NoPlainLinks(std::string help, RequestSetter set) { return {"no-plain-links", "", std::move(help), set}; }
 
-std::vector<CommandSpec> MakeCommandSpecs() {
+std::vector<CommandEntry> MakeCommandEntries() {
     const CommandRequest defaults;
-    const ArgumentSpec project{"PROJECT", "The project folder, or its index.htm.",
+    const ArgumentEntry project{"PROJECT", "The project folder, or its index.htm.",
                                [](CommandRequest& r, const std::string& v) { r.project = v; }};
     return {
         {CommandId::CreateSite,
@@ -154,23 +154,23 @@ std::string WrappedHelp(std::string_view text, size_t indent) {
     return lines;
 }
 
-const std::vector<CommandSpec>& CommandSpecs() {
-    static const std::vector<CommandSpec> specs = MakeCommandSpecs();
-    return specs;
+const std::vector<CommandEntry>& CommandEntries() {
+    static const std::vector<CommandEntry> entries = MakeCommandEntries();
+    return entries;
 }
 
-const CommandSpec* FindCommandSpec(std::string_view name) {
-    for (const CommandSpec& spec : CommandSpecs())
-        if (spec.name == name) return &spec;
+const CommandEntry* FindCommandEntry(std::string_view name) {
+    for (const CommandEntry& entry : CommandEntries())
+        if (entry.name == name) return &entry;
     return nullptr;
 }
 
 std::string CommandLineOverview() {
     std::string text = "Commands:\n";
-    for (const CommandSpec& spec : CommandSpecs()) {
-        text += "  " + spec.name;
-        for (const ArgumentSpec& argument : spec.arguments) text += " " + argument.name;
-        text += " [options]\n" + WrappedHelp(spec.summary, 6);
+    for (const CommandEntry& entry : CommandEntries()) {
+        text += "  " + entry.name;
+        for (const ArgumentEntry& argument : entry.arguments) text += " " + argument.name;
+        text += " [options]\n" + WrappedHelp(entry.summary, 6);
     }
     text += "Run \"tavel COMMAND --help\" for a command's options.\n\nExit status:\n";
     const std::pair<int, const char*> statuses[] = {

@@ -90,7 +90,7 @@ private slots:
         row("Action3", {}, "B", "dialog TForm6");
         row("Action4", {}, "B", "open Java Script File (*.js)");
         row("RecentProjects", {}, "B", "recent projects shown");
-        row("ImportMenu", {}, "B", "open Web pages (*.htm *.html *.php *.asp);;All files (*)");
+        row("ImportMenu", {}, "B", "open Web pages (*.htm *.html *.xhtml *.xht *.php *.asp);;All files (*)");
         row("Action5", {}, "B", "asks: There is no default prin");
         row("Action6", {}, "B", "main window closed");
         row("RestoreDefaultProject", {}, "B", "asks: Replace your default pro");

@@ -17,15 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string entry = cut == std::string::npos ? "blue" : input.substr(cut + 1);
 
     ReadButtonLine(sheet);
-    // Removing the line takes that line alone: what follows it stays.
+    // Removing the line takes that line alone, and any further button line:
+    // what follows it stays, and no button line is left.
     if (const size_t marker = sheet.find(kButtonMarker); marker != std::string::npos) {
         const size_t end = sheet.find_first_of("\r\n", marker);
         std::string_view rest = end == std::string::npos ? std::string_view() : std::string_view(sheet).substr(end);
         rest.remove_prefix(rest.substr(0, 2) == "\r\n" ? 2 : std::min<size_t>(rest.size(), 1));
         std::string removed = sheet;
         SetButtonLine(removed, ButtonLineForm::ProjectFolder, std::nullopt);
-        if (removed.size() >= sheet.size() || removed.size() < rest.size() ||
-            removed.compare(removed.size() - rest.size(), std::string::npos, rest) != 0)
+        if (removed.size() >= sheet.size() || ReadButtonLine(removed).hasMarker) std::abort();
+        if (rest.find(kButtonMarker) == std::string_view::npos &&
+            (removed.size() < rest.size() || removed.compare(removed.size() - rest.size(), std::string::npos, rest) != 0))
             std::abort();
     }
 

@@ -200,7 +200,10 @@ void AddRule(std::string& out, std::string_view prelude, std::string_view block,
     std::string selectors;
     for (size_t from = 0;;) {
         const size_t comma = FindOutside(prelude, from, ",");
-        const Selector selector = ReadSelector(Trimmed(prelude.substr(from, comma == npos ? npos : comma - from)));
+        // A comment in front of a selector goes, as one in front of a rule
+        // does, so that the rule reads the same when the sheet is read again.
+        const std::string_view part = prelude.substr(from, comma == npos ? npos : comma - from);
+        const Selector selector = ReadSelector(Trimmed(part.substr(SkipBlanksAndComments(part, 0))));
         if (!selector.valid) return;
         if (selector.reachesMenu) selectors += (selectors.empty() ? "" : ", ") + selector.text;
         if (comma == npos) break;

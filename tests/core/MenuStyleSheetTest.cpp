@@ -32,8 +32,9 @@ TEST(MenuStyleSheet, KeepsTheRulesThatReachTheMenuAlone) {
          "@media print { p {color:red} }\r\n@font-face { font-family : X; src : url(x.woff) }\r\n",
          "@charset \"utf-8\";\r\n@media (max-width:600px) {\r\na.menu {color:red !important}\r\n}\r\n"
          "@font-face { font-family : X; src : url(x.woff) }\r\n"},
-        {"comments between rules go, comments in them stay",
-         "/* menu */ A.menu /* x */ { color : red /* white */ }", "a.menu /* x */ { color : red /* white */ !important }\r\n"},
+        {"comments between rules go, comments in them stay, but not in front of a selector",
+         "/* menu */ A.menu /* x */ { color : red /* white */ } P, /* y */ .tvm {color:red}",
+         "a.menu /* x */ { color : red /* white */ !important }\r\n.tvm {color:red !important}\r\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(MenuStyleSheet(c.sheet), c.menu) << c.what;

@@ -20,6 +20,7 @@
 
 int main(int argc, char** argv) {
     if (tavel::IsCommandLineRun(argc, argv)) return tavel::RunCommandLine(argc, argv);
+    if (const std::optional<int> refused = tavel::RefuseWindowStart(argc, argv)) return *refused;
 
     // The preview's browser engine refuses to start as root unless its
     // sandbox is off.

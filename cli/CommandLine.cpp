@@ -14,6 +14,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
@@ -174,6 +175,28 @@ int RunCommandLine(int argc, char** argv) {
     const QStringList arguments = QCoreApplication::arguments();
     const CommandEntry* entry = arguments.size() > 1 ? FindCommandEntry(Bytes(arguments[1])) : nullptr;
     return entry != nullptr ? RunCommandOf(*entry, arguments) : RunProgramOptions(arguments);
+}
+
+std::optional<int> RefuseWindowStart(int argc, char** argv) {
+    const std::string hint = "Run \"tavel --help\" for help.";
+    // Only the first word is looked at: later ones may be the values of the
+    // toolkit's own options.
+    if (argc > 1 && argv[1][0] != '-' && !QFileInfo::exists(QString::fromLocal8Bit(argv[1]))) {
+        return Refuse(kProgram, "\"" + std::string(argv[1]) +
+                                    "\" is no command, and there is no project folder or page by that name.",
+                      hint);
+    }
+    const auto given = [](const char* name) { return !qEnvironmentVariableIsEmpty(name); };
+    bool platformNamed = given("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i) platformNamed = platformNamed || std::strcmp(argv[i], "-platform") == 0;
+    if (!platformNamed && !given("DISPLAY") && !given("WAYLAND_DISPLAY")) {
+        std::string commands;
+        for (const CommandEntry& entry : CommandEntries()) commands += (commands.empty() ? "" : ", ") + entry.name;
+        return Refuse(kProgram,
+                      "there is no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).",
+                      "The commands need none: " + commands + ". " + hint);
+    }
+    return std::nullopt;
 }
 
 WindowArguments ParseWindowArguments(const QStringList& arguments) {

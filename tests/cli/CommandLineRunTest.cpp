@@ -258,6 +258,9 @@ private slots:
         QTest::newRow("a page refused") << QStringList{"integrate", "P", "P/stt.css"} << "P/stt.css" << false << QString();
         QTest::newRow("a bad value") << QStringList{"check-links", "P", "--format", "xml"} << "\"xml\"" << false << QString();
         QTest::newRow("no command") << QStringList{"--bogus"} << "bogus" << false << QString();
+        // The window's toolkit would abort without a display: both are told first.
+        QTest::newRow("a misspelt command") << QStringList{"creat-site", "P"} << "\"creat-site\"" << false << QString();
+        QTest::newRow("the window without a display") << QStringList{"P"} << "DISPLAY" << false << QString();
         QTest::newRow("a bad language") << QStringList{"create-site", "P", "--lang", "en_GB"} << "\"en_GB\"" << false
                                         << QString();
         QTest::newRow("a page of the user's") << QStringList{"create-site", "P"} << "editor.htm" << false << "editor.htm";

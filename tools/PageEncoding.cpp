@@ -147,4 +147,13 @@ std::string PageTextAsUtf8(std::string_view bytes, const PageEncoding& encoding,
                               name);
 }
 
+bool IsBlankPage(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
+}
+
+bool IsBinaryPage(std::string_view bytes) {
+    const bool utf16 = bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
+    return !utf16 && bytes.find('\0') != std::string_view::npos;
+}
+
 }  // namespace tavel

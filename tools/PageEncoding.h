@@ -38,4 +38,10 @@ std::string CanonicalEncodingName(std::string_view label);
 // cannot read that encoding at all.
 std::string PageTextAsUtf8(std::string_view bytes, const PageEncoding& encoding, const std::string& name);
 
+// Whether a file chosen as a page holds nothing but blanks, or binary data
+// (a NUL byte, which no page outside UTF-16 has) rather than a page: the
+// user is told that, not what the page lacks.
+bool IsBlankPage(std::string_view bytes);
+bool IsBinaryPage(std::string_view bytes);
+
 }  // namespace tavel

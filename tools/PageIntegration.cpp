@@ -49,7 +49,13 @@ IntegrateReport IntegrateMenu(const Workspace& work, const std::string& pagePath
     }
     // The page's own bytes: its line ends, encoding and everything else
     // stay as they are.
-    const HtmlDocument page(ReadFileBytes(pagePath), pagePath);
+    std::string bytes = ReadFileBytes(pagePath);
+    if (IsBlankPage(bytes) || IsBinaryPage(bytes)) {
+        report.outcome = IntegrateReport::Outcome::Refused;
+        report.refusal = IsBlankPage(bytes) ? "is empty" : "holds binary data, not the text of a web page";
+        return report;
+    }
+    const HtmlDocument page(std::move(bytes), pagePath);
     const PageEncoding encoding = EncodingOfPage(page);
     if (encoding.IsUtf16()) {
         report.outcome = IntegrateReport::Outcome::Refused;

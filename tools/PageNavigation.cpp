@@ -48,10 +48,6 @@ std::string PlaceOf(const GumboNode& node) {
     return place;
 }
 
-bool HasNulByte(std::string_view bytes) { return bytes.find('\0') != std::string_view::npos; }
-bool StartsUtf16(std::string_view bytes) {
-    return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
-}
 bool IsAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -61,9 +57,8 @@ std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 }  // namespace
 
 PageNavigation::PageNavigation(std::string bytes, const std::string& name) {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }))
-        throw FileError(Quoted(name) + " is empty: it holds no menu to import.", name);
-    if (HasNulByte(bytes) && !StartsUtf16(bytes))
+    if (IsBlankPage(bytes)) throw FileError(Quoted(name) + " is empty: it holds no menu to import.", name);
+    if (IsBinaryPage(bytes))
         throw FileError(Quoted(name) + " is not a web page: it holds binary data.", name);
     page_ = std::make_unique<HtmlDocument>(std::move(bytes), name);
     // The parser reads UTF-8: a page in another encoding is read again as

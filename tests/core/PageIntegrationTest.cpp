@@ -207,7 +207,11 @@ TEST_F(IntegrateMenuTest, RefusalsSayWhyAndWriteNothing) {
     const std::string utf16("\xFF\xFE<\0b\0o\0d\0y\0>\0", 14);
     site.Write("utf16.htm", utf16);
     site.Write("nobody.htm", "<title>T</title>text<body>");
+    site.Write("blank.htm", " \r\n\t");
+    site.Write("binary.htm", std::string("<body>\x89PNG\0\x1A", 12));
     const std::pair<std::string, std::string> cases[] = {
+        {"blank.htm", "the page is empty."},
+        {"binary.htm", "the page holds binary data, not the text of a web page."},
         {"utf16.htm", "the page is written in UTF-16, in which the menu's files cannot be read; save it as UTF-8 first."},
         {"nobody.htm", "the page has no <body> tag in front of its content, where the menu is started."},
     };
@@ -225,7 +229,7 @@ TEST_F(IntegrateMenuTest, RefusalsSayWhyAndWriteNothing) {
     EXPECT_TRUE(test::Mentions(test::ThrownMessage<FileError>([&] { IntegrateMenu(work, site.File("missing.htm")); }),
                                site.File("missing.htm")));
     EXPECT_EQ(IntegrateMenu(work, "  ").outcome, IntegrateReport::Outcome::NoPage);
-    EXPECT_EQ(Files(), (std::set<std::string>{"shop", "utf16.htm", "nobody.htm", "deep.htm"}));
+    EXPECT_EQ(Files(), (std::set<std::string>{"shop", "utf16.htm", "nobody.htm", "blank.htm", "binary.htm", "deep.htm"}));
 }
 
 TEST_F(IntegrateMenuTest, LongAttributesAndLargePagesIntegrate) {

@@ -61,7 +61,7 @@ CommandOutcome RunImport(Workspace& workspace, Preview& preview, const CommandRe
     // over as the command asked.
     workspace.ForgetPartlyRead();
     SaveProjectTexts(workspace, preview, workspace.ProjectFolder());
-    outcome.output = "Imported " + std::to_string(menu.Size()) + " menu items from \"" + request.page + "\" (" +
+    outcome.output = "Imported " + std::to_string(menu.Size()) + (menu.Size() == 1 ? " menu item" : " menu items") + " from \"" + request.page + "\" (" +
                      chosen.place +
                      (count > 1 ? "; the page has " + std::to_string(count) + " navigations" : std::string()) +
                      ") into \"" + workspace.ProjectFilePath("temp.js") + "\".\n";

@@ -9,12 +9,29 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tavel {
+namespace {
+
+// A place's last steps tell it apart ("... > ul#menu-main"), so a long one
+// loses its start; the captions, first ones first, keep theirs.
+class PlaceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
+};
+
+}  // namespace
 
 NavigationChooser::NavigationChooser(QWidget* parent) : QDialog(parent) {
     MakeFixedDialog(*this, "Import menu from page");
@@ -26,9 +43,7 @@ NavigationChooser::NavigationChooser(QWidget* parent) : QDialog(parent) {
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);
     list_->setMinimumWidth(640);
-    // A place's last steps tell it apart ("... > ul#menu-main"), so a long
-    // one loses its start.
-    list_->setTextElideMode(Qt::ElideLeft);
+    list_->setItemDelegateForColumn(0, new PlaceDelegate(list_));
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     label_->setBuddy(list_);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build's
 # tests, then the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer together with each fuzz target for a bounded
-# time (TAVEL_FUZZ_SECONDS, 60 by default).
+# UndefinedBehaviorSanitizer together with each fuzz target for a fixed
+# number of inputs from a fixed seed (TAVEL_FUZZ_SEED, 1 by default;
+# TAVEL_FUZZ_SCALE multiplies the number of inputs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,5 +15,5 @@ scripts/build.sh
 
 CC=clang-14 CXX=clang++-14 TAVEL_BUILD_DIR=build-check scripts/build.sh \
   -DTAVEL_SANITIZE=ON -DTAVEL_FUZZ=ON -DTAVEL_GUI=OFF -DTAVEL_BENCH=OFF \
-  -DTAVEL_FUZZ_SECONDS="${TAVEL_FUZZ_SECONDS:-60}"
+  -DTAVEL_FUZZ_SEED="${TAVEL_FUZZ_SEED:-1}" -DTAVEL_FUZZ_SCALE="${TAVEL_FUZZ_SCALE:-1}"
 (cd build-check && ctest --output-on-failure -j"$jobs")

@@ -180,8 +180,10 @@ int RunCommandLine(int argc, char** argv) {
 std::optional<int> RefuseWindowStart(int argc, char** argv) {
     const std::string hint = "Run \"tavel --help\" for help.";
     // Only the first word is looked at: later ones may be the values of the
-    // toolkit's own options.
-    if (argc > 1 && argv[1][0] != '-' && !QFileInfo::exists(QString::fromLocal8Bit(argv[1]))) {
+    // toolkit's own options. A path (as a desktop launcher passes) goes on to
+    // the window, which says there what is missing.
+    const bool word = argc > 1 && argv[1][0] != '-' && std::strchr(argv[1], '/') == nullptr;
+    if (word && !QFileInfo::exists(QString::fromLocal8Bit(argv[1]))) {
         return Refuse(kProgram, "\"" + std::string(argv[1]) +
                                     "\" is no command, and there is no project folder or page by that name.",
                       hint);

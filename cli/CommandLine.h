@@ -17,9 +17,9 @@ bool IsCommandLineRun(int argc, char** argv);
 int RunCommandLine(int argc, char** argv);
 
 // What must be refused before the window's toolkit starts, since without a
-// display it aborts: a first word that is neither a command nor an existing
-// project (most often a misspelt command), and a window asked for where
-// there is no display. Says why on standard error and gives the exit
+// display it aborts: a first word without a slash that is neither a command
+// nor an existing project (most often a misspelt command), and a window
+// asked for where there is no display. Says why on standard error and gives the exit
 // status; nothing when the window may start.
 std::optional<int> RefuseWindowStart(int argc, char** argv);
 

@@ -71,7 +71,9 @@ std::string SitePageText(const SitePageParts& parts) {
     if (ownPage) {
         page += "<main id=\"";
         page += pagetext::kMainId;
-        page += "\"><h1>";
+        // The project's own content class: its margins keep the heading off
+        // the window's edge, as on the project's own page.
+        page += "\" class=\"page\"><h1>";
         page += parts.heading;
         page += "</h1></main>";
     }

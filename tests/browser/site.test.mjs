@@ -235,8 +235,9 @@ test("every site page is a standards-mode page with its language, a heading, a s
   for (const file of site.pages) {
     assert.deepEqual(tidyComplaints(path.join(site.folder, file)), [true, []], file);
     const marked = () => [document.compatMode, document.documentElement.lang, document.title.endsWith(document.querySelector("main h1").textContent),
-      document.querySelector("a[href='#tvm-main']") != null, [...document.querySelectorAll("[aria-current]")].map((a) => [a.getAttribute("href"), a.getAttribute("aria-current")])];
-    const wanted = ["CSS1Compat", "en", true, true, [[file, "page"]]];
+      document.querySelector("a[href='#tvm-main']") != null, [...document.querySelectorAll("[aria-current]")].map((a) => [a.getAttribute("href"), a.getAttribute("aria-current")]),
+      document.querySelector("main h1").getBoundingClientRect().left > 0];
+    const wanted = ["CSS1Compat", "en", true, true, [[file, "page"]], true];
     // Without scripts the plain links mark it, with them the drop-down (every list filled).
     const off = await browser.newContext({ javaScriptEnabled: false });
     const plain = await off.newPage();

@@ -234,7 +234,7 @@ TEST_F(CreateSiteTest, PagesCarryTheMenuAsLinksWithTheirOwnMarkedAndAHeading) {
                "<nav class=\"tvm-links\" aria-label=\"Site menu\" style=\"line-height:1.75\"><ul><li" + branch +
                ">Caf&#233;<ul><li><a" + own + " href=\"tavelitem1.htm\" title=\"About\">&#220;ber</a></li><li "
                "role=\"separator\"></li></ul></li><li><a" + web + " href=\"tavelitem3.htm\">Web</a></li></ul></nav>" +
-               std::string(menulinks::kEnd) + "<div id=\"menuHolder\"></div><main id=\"tvm-main\"><h1>" + heading +
+               std::string(menulinks::kEnd) + "<div id=\"menuHolder\"></div><main id=\"tvm-main\" class=\"page\"><h1>" + heading +
                "</h1></main></body></html>";
     };
     const std::string current = " aria-current=\"page\"";

@@ -2,6 +2,8 @@
 
 #include "platform/TextLines.h"
 
+#include <algorithm>
+
 namespace tavel {
 
 std::string ButtonLine(ButtonLineForm form, std::string_view entry) {
@@ -40,11 +42,15 @@ bool AddressLeavesFolder(std::string_view address) { return address.find_first_o
 
 namespace {
 
+// Where the marker's line ends, before its line break.
+size_t LineEndAfter(const std::string& styleSheet, size_t marker) {
+    return std::min(styleSheet.find_first_of("\r\n", marker), styleSheet.size());
+}
+
 // Takes out the marker's text to the end of its line; a line of its own goes
 // with its line break, and text before the marker on its line stays.
 void EraseMarkerLine(std::string& styleSheet, size_t marker) {
-    size_t end = styleSheet.find_first_of("\r\n", marker);
-    if (end == std::string::npos) end = styleSheet.size();
+    size_t end = LineEndAfter(styleSheet, marker);
     if (marker == 0 || styleSheet[marker - 1] == '\n' || styleSheet[marker - 1] == '\r') {
         if (styleSheet.compare(end, 2, "\r\n") == 0)
             end += 2;
@@ -71,8 +77,7 @@ void SetButtonLine(std::string& styleSheet, ButtonLineForm form, std::optional<s
         EraseMarkerLine(styleSheet, marker);
         return;
     }
-    size_t end = styleSheet.find_first_of("\r\n", marker);
-    if (end == std::string::npos) end = styleSheet.size();
+    const size_t end = LineEndAfter(styleSheet, marker);
     // A last line ends with a line break, as one appended does.
     styleSheet.replace(marker, end - marker, ButtonLine(form, *entry) + (end == styleSheet.size() ? "\r\n" : ""));
 }

@@ -71,15 +71,18 @@ std::string Collapsed(std::string_view text) {
     return out;
 }
 
+std::string Lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
 bool HasRole(const GumboNode& node, std::string_view role) {
     const auto value = AttributeOf(node, "role");
     if (!value) return false;
     // The attribute is a list of roles; the first the browser knows wins,
     // so the first is what counts here.
     const std::string roles = Collapsed(*value);
-    std::string first = roles.substr(0, roles.find(' '));
-    std::transform(first.begin(), first.end(), first.begin(), [](unsigned char c) { return std::tolower(c); });
-    return first == role;
+    return Lowered(roles.substr(0, roles.find(' '))) == role;
 }
 
 // What one child of a list item holds, found without entering its lists.
@@ -226,9 +229,7 @@ ListItem ReadListItem(const GumboNode& li) {
 // that only opens a drop-down.
 bool IsPageLink(std::string_view link) {
     const std::string trimmed = Collapsed(link);
-    std::string scheme = trimmed.substr(0, 11);
-    std::transform(scheme.begin(), scheme.end(), scheme.begin(), [](unsigned char c) { return std::tolower(c); });
-    return !trimmed.empty() && trimmed != "#" && scheme != "javascript:";
+    return !trimmed.empty() && trimmed != "#" && Lowered(trimmed.substr(0, 11)) != "javascript:";
 }
 
 // The sources of the top level: the list items of the outermost lists, or
